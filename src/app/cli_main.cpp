@@ -1,0 +1,42 @@
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "platform/console/CliRegistry.h"
+
+namespace {
+void printHelp(QTextStream &out)
+{
+    out << "Usage: tavro-cli COMMAND [ARGUMENTS]\n"
+           "       tavro-cli --help | --version\n\n"
+           "Commands:\n";
+    for (const auto &command : CliRegistry::instance().all())
+        out << "  " << command->name() << ' ' << command->usage() << '\n';
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavro"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        printHelp(out);
+        return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        out << "tavro-cli " << TAVRO_VERSION << '\n';
+        return 0;
+    }
+    const QString word = args.takeFirst();
+    auto command = CliRegistry::instance().create(word);
+    if (!command) {
+        err << "tavro-cli: unknown command '" << word << "' (see tavro-cli --help)\n";
+        return 2;
+    }
+    return command->run(args, out, err);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "AudioOutput.h"
+#include "Mp3Decoder.h"
+#include "TempoStage.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QObject>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
+
+// What the UI thread sees of playback; `seq` is the last command it reflects.
+struct PlaybackSnapshot {
+    double position = 0.0; // seconds
+    qint64 stampNs = 0;    // steady clock of the reading
+    bool advancing = false;
+    double rate = 1.0;
+    quint64 seq = 0;
+};
+
+// Lives on the playback thread: decodes, changes tempo, applies the gain and feeds the audio
+// output. Command methods run on that thread (queued by Mp3MediaComponent); snapshot() and
+// expect() may be called from any thread.
+class PlaybackWorker : public QObject {
+    Q_OBJECT
+public:
+    using OutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
+
+    explicit PlaybackWorker(OutputFactory factory);
+    ~PlaybackWorker() override;
+
+    void load(std::shared_ptr<Mp3Decoder> decoder, quint64 seq);
+    void play(quint64 seq);
+    void pause(quint64 seq);
+    void stop(quint64 seq);
+    void seek(double seconds, quint64 seq);
+    void setRate(double rate, quint64 seq);
+    void setGain(double gain, quint64 seq);
+    void shutdown();
+
+    PlaybackSnapshot snapshot() const;
+    // The UI thread states what a command it just queued will lead to, so that readings made
+    // before the worker gets to it are already right.
+    void expect(const PlaybackSnapshot &snapshot);
+
+private:
+    enum class State { Stopped, Playing, Paused, Ended };
+
+    void pump();
+    void fill();
+    bool writePending();
+    void appendPending(const std::vector<float> &pcm);
+    bool drained() const;
+    void startSegment(qint64 frame);
+    void closeOutput();
+    qint64 positionFrames() const;
+    void publish(quint64 seq);
+
+    OutputFactory m_factory;
+    QTimer *m_pumpTimer = nullptr;
+    std::shared_ptr<Mp3Decoder> m_decoder;
+    std::unique_ptr<AudioOutput> m_output;
+    TempoStage m_tempo;
+    State m_state = State::Stopped;
+    double m_rate = 1.0;
+    double m_gain = 1.0;
+
+    // The segment playing now began at source frame m_segmentStart; the output was opened then.
+    qint64 m_segmentStart = 0;
+    qint64 m_segmentDecoded = 0;
+    qint64 m_writtenFrames = 0;
+    bool m_decodeDone = false;
+    std::vector<char> m_pending;
+    size_t m_pendingAt = 0;
+    QElapsedTimer m_sinceLastWrite;
+    qint64 m_playedAtLastWrite = 0;
+
+    mutable QMutex m_snapshotLock;
+    PlaybackSnapshot m_snapshot;
+    std::atomic<quint64> m_processedSeq{0};
+};

@@ -1,0 +1,76 @@
+#include "TestMedia.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int TestMedia::run(const QString &program, const QStringList &args, QByteArray *out, QByteArray *err,
+                   const QByteArray &input)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForStarted(10000))
+        return -1;
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    const QByteArray stdOut = process.readAllStandardOutput();
+    const QByteArray stdErr = process.readAllStandardError();
+    if (out)
+        *out = stdOut;
+    if (err)
+        *err = stdErr;
+    if (process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+bool TestMedia::makeWav(const QString &path, double seconds, int frequency, int rate, int channels)
+{
+    QByteArray err;
+    const int code = run(QStringLiteral("sox"),
+                         {QStringLiteral("-n"), QStringLiteral("-r"), QString::number(rate),
+                          QStringLiteral("-c"), QString::number(channels), QStringLiteral("-b"),
+                          QStringLiteral("16"), path, QStringLiteral("synth"), QString::number(seconds),
+                          QStringLiteral("sine"), QString::number(frequency), QStringLiteral("vol"),
+                          QStringLiteral("0.5")},
+                         nullptr, &err);
+    if (code != 0)
+        std::fprintf(stderr, "sox failed: %s\n", err.constData());
+    return code == 0;
+}
+
+bool TestMedia::makeMp3(const QString &path, double seconds, const QStringList &lameOptions,
+                        int frequency, int rate, int channels)
+{
+    QTemporaryDir dir;
+    const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+    if (!makeWav(wav, seconds, frequency, rate, channels))
+        return false;
+    QByteArray err;
+    const int code = run(QStringLiteral("lame"),
+                         QStringList{QStringLiteral("--quiet")} + lameOptions + QStringList{wav, path},
+                         nullptr, &err);
+    if (code != 0)
+        std::fprintf(stderr, "lame failed: %s\n", err.constData());
+    return code == 0;
+}
+
+QByteArray TestMedia::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TestMedia::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
