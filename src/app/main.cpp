@@ -1,7 +1,27 @@
 #include <QApplication>
 
+#include "platform/dialogs/WidgetFileDialog.h"
+#include "platform/dialogs/WidgetMessageBox.h"
+#include "platform/media/Mp3MediaComponent.h"
+#include "player/Form1.h"
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("tavro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));
+
+    WidgetMessageBox messageBox;
+    WidgetFileDialog fileDialog;
+    MessageBox::setInstance(&messageBox);
+    FileDialog::setInstance(&fileDialog);
+
+    Mp3MediaComponent media;
+    Form1 form(media);
+    form.show();
+    form.startUp(QApplication::arguments().mid(1));
+    const int status = QApplication::exec();
+    MessageBox::setInstance(nullptr);
+    FileDialog::setInstance(nullptr);
+    return status;
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// M3U play lists: one path per line, no header, nothing interpreted ("#" lines are entries too).
+// Paths are kept as the file system's bytes; lines are written with CR LF.
+class M3uFile {
+public:
+    // Appends every line, trailing blanks removed, to list. False when the file cannot be read.
+    // A hostile file is cut short: at most kMaxEntries lines of at most kMaxLineBytes each.
+    static bool OpenPlaylist(const QString &fileName, QStringList &list);
+    // Replaces the file as a whole (never leaves it half written). False when that fails.
+    static bool SavePlaylist(const QString &fileName, const QStringList &list);
+
+    static constexpr int kMaxEntries = 100000;
+    static constexpr int kMaxLineBytes = 64 * 1024;
+};

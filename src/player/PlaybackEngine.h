@@ -1,0 +1,65 @@
+#pragma once
+
+#include "PlayerDisplay.h"
+
+#include <QObject>
+#include <QTimer>
+
+class MediaComponent;
+class Playlist;
+
+// Drives the media component for the main window: start, stop, pause, mute, volume and speed
+// levels, seeking, and the 1 ms playback tick that moves the displays and advances at the end of
+// a track. It never touches widgets: it keeps a PlayerDisplay and announces each change.
+class PlaybackEngine : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kTickMs = 1;
+
+    PlaybackEngine(MediaComponent &media, Playlist &playlist, QObject *parent = nullptr);
+
+    const PlayerDisplay &display() const { return m_display; }
+    MediaComponent &media() { return m_media; }
+    bool tickActive() const { return m_tick.isActive(); }
+
+    // Plays the selected entry. The start-up with a file argument skips the selection check.
+    void StartPlayback(bool checkSelection = true);
+    void StopPlayback();
+    void PlaybackTick();
+
+    void pauseOrResume();
+    void toggleMute();
+    void volumeUp() { setVolumeLevel(m_display.volumeLevel + 1); }
+    void volumeDown() { setVolumeLevel(m_display.volumeLevel - 1); }
+    void speedUp() { setSpeedLevel(m_display.speedLevel + 1); }
+    void speedDown() { setSpeedLevel(m_display.speedLevel - 1); }
+    // The user moved the position slider to a whole second.
+    void seekBySlider(int seconds);
+    // The user pressed on the seek bar at a position in seconds.
+    void seekByBar(double seconds);
+    // The main window became active: middle volume and speed.
+    void activate();
+    // After a double-click, Next, Previous or an automatic advance.
+    void resetSpeedAndMute();
+
+    void setStatus(const QString &text, quint32 color);
+    void disablePause();
+    // Clear empties every value label and shows no file.
+    void clearValues();
+
+signals:
+    void displayChanged();
+
+private:
+    void advanceAtEnd();
+    void setVolumeLevel(int level);
+    void setSpeedLevel(int level);
+    void showCounts();
+    void publish();
+
+    MediaComponent &m_media;
+    Playlist &m_playlist;
+    PlayerDisplay m_display;
+    PlayerDisplay m_published;
+    QTimer m_tick;
+};

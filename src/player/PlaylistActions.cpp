@@ -1,0 +1,107 @@
+#include "PlaylistActions.h"
+
+#include "M3uFile.h"
+#include "PlaybackEngine.h"
+#include "Playlist.h"
+
+#include "platform/dialogs/FileDialog.h"
+#include "platform/dialogs/MessageBox.h"
+
+namespace {
+const QString kSelectionError = QStringLiteral(" File Selection Error ");
+
+bool isNoChoice(const QString &name) { return name.isEmpty() || name == QLatin1String(" "); }
+} // namespace
+
+PlaylistActions::PlaylistActions(Playlist &playlist, PlaybackEngine &engine)
+    : m_playlist(playlist), m_engine(engine)
+{
+}
+
+void PlaylistActions::complain(const char *prompt)
+{
+    MessageBox::instance().show(QString::fromLatin1(prompt), MessageBox::OkOnly, kSelectionError);
+}
+
+void PlaylistActions::open()
+{
+    const QString name = FileDialog::instance().showOpen(
+        QStringLiteral("MP3 Files (*.mp3)|*.mp3|M3U Playlist (*.m3u)|*.m3u"), QString());
+    if (isNoChoice(name))
+        return;
+    if (name.right(3).compare(QLatin1String("m3u"), Qt::CaseInsensitive) == 0) {
+        QStringList paths;
+        M3uFile::OpenPlaylist(name, paths);
+        m_playlist.clear();
+        m_playlist.appendAll(paths);
+    } else {
+        m_playlist.append(name);
+    }
+}
+
+void PlaylistActions::save()
+{
+    if (m_playlist.isEmpty()) {
+        MessageBox::instance().show(
+            QStringLiteral("    Playlist is Empty! Please add files to Playlist and Save again !"),
+            MessageBox::OkOnly, QStringLiteral(" Save Playlist Error "));
+        return;
+    }
+    const QString name = FileDialog::instance().showSave(QStringLiteral("M3U Playlist (*.m3u)|*.m3u"), QString());
+    if (!isNoChoice(name))
+        M3uFile::SavePlaylist(name, m_playlist.paths());
+}
+
+void PlaylistActions::deleteSelected()
+{
+    if (m_playlist.selectedIndex() >= 0) {
+        m_playlist.removeAt(m_playlist.selectedIndex());
+        m_engine.StopPlayback();
+    }
+    m_engine.disablePause();
+}
+
+void PlaylistActions::clear()
+{
+    m_playlist.clear();
+    m_engine.StopPlayback();
+    m_engine.clearValues();
+}
+
+void PlaylistActions::step(int direction)
+{
+    const bool forward = direction > 0;
+    const int selected = m_playlist.selectedIndex();
+    if (m_engine.display().status == QLatin1String(" Stopped "))
+        complain(forward ? "  Please play the file then click Next button!"
+                         : "  Please play the file then click Previous button!");
+    else if (selected < 0)
+        complain("  Please select an MP3 File to play!");
+    else if (m_playlist.count() < 2)
+        complain("  There is only one file in the Playlist!");
+    else if (forward && selected == m_playlist.count() - 1)
+        complain("  This is the last file in the Playlist!");
+    else if (!forward && selected == 0)
+        complain("  This is the first file in the Playlist!");
+    else {
+        m_engine.StopPlayback();
+        m_playlist.setSelectedIndex(selected + direction);
+        m_engine.StartPlayback();
+        m_engine.resetSpeedAndMute();
+    }
+}
+
+void PlaylistActions::doubleClick()
+{
+    m_engine.StartPlayback();
+    m_engine.resetSpeedAndMute();
+}
+
+bool PlaylistActions::checkInfoSelection()
+{
+    if (m_playlist.isEmpty())
+        complain("   Playlist is Empty! Please add files to Playlist and try again !");
+    else if (m_playlist.selectedIndex() < 0)
+        complain("   Please select a file and try again ! ");
+    return !m_playlist.isEmpty() && m_playlist.selectedIndex() >= 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+class PlaybackEngine;
+class Playlist;
+
+// The play-list buttons of the main window: Open, Save List, Delete, Clear, Next, Previous,
+// double-click, and the check before the information window opens. Messages and file choices go
+// through the MessageBox and FileDialog indirections.
+class PlaylistActions {
+public:
+    PlaylistActions(Playlist &playlist, PlaybackEngine &engine);
+
+    void open();
+    void save();
+    void deleteSelected();
+    void clear();
+    void next() { step(+1); }
+    void previous() { step(-1); }
+    void doubleClick();
+    // True when the selected entry may be shown in the information window; otherwise says why.
+    bool checkInfoSelection();
+
+private:
+    void step(int direction);
+    static void complain(const char *prompt);
+
+    Playlist &m_playlist;
+    PlaybackEngine &m_engine;
+};
