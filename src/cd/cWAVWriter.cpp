@@ -69,14 +69,14 @@ bool cWAVWriter::OpenFile(const QString &sFile)
     m_file.setFileName(sFile);
     if (sFile.isEmpty() || !m_file.open(QIODevice::ReadWrite | QIODevice::Truncate))
         raise(3, QStringLiteral("OpenFile"));
-    m_dataBytes = 0;
     return WriteWaveFormatHeader();
 }
 
 bool cWAVWriter::WriteWaveFormatHeader()
 {
     const QByteArray header = waveHeader();
-    if (m_file.write(header) != header.size()) {
+    // Flushed at once, so that a file that cannot be written fails here and not with the data.
+    if (m_file.write(header) != header.size() || !m_file.flush()) {
         m_file.close();
         raise(4, QStringLiteral("WriteWaveFormatHeader"));
     }

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace {
 QByteArray le(quint32 value, int bytes)
 {
@@ -70,12 +74,22 @@ TEST(cWAVWriterTest, RaisesItsNumberedErrors)
                 "Unable to open file for writing.");
     expectRaised([&] { writer.OpenFile(QString()); }, 29603, "tavro.OpenFile", "Unable to open file for writing.");
 
-    // A full disk: the data write fails, and so does finishing the file.
-    ASSERT_TRUE(writer.OpenFile(QStringLiteral("/dev/full")));
+    expectRaised([&] { writer.OpenFile(QStringLiteral("/dev/full")); }, 29604, "tavro.WriteWaveFormatHeader",
+                 "Unable to write the WAV file header.");
+    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData", "WAV file not open.");
+
+    // A disk that fills up during the data: a file size limit stands in for it.
+    QTemporaryDir dir;
+    ASSERT_TRUE(writer.OpenFile(dir.filePath(QStringLiteral("full.wav"))));
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    limit.rlim_cur = 100000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
     const QByteArray big = pattern(1 << 20);
     expectRaised([&] { writer.WriteWavData(big.constData(), big.size()); }, 29606, "tavro.WriteWavData",
-                "Error writing data: bytes written does not match request, WAV file may not be usable.");
-    expectRaised([&] { writer.CloseFile(); }, 29602, "tavro.CloseFile",
-                "Unable to finalise RIFF chunk; WAV file may not be usable.");
-    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData", "WAV file not open.");
+                 "Error writing data: bytes written does not match request, WAV file may not be usable.");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
 }
