@@ -7,23 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-TEST(cMp3WriterTest, WritesTheBufferToANewFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.mp3"));
-    cMp3Writer writer;
-    EXPECT_EQ(writer.BufferSize(), 8192);
-    writer.setFilename(path);
-    std::memcpy(writer.BufferPointer(), "frame-one", 9);
-    EXPECT_EQ(writer.WriteBufferToFile(5), 5);
-    EXPECT_EQ(writer.WriteBufferToFile(9), 9);
-    EXPECT_EQ(writer.WriteBufferToFile(0), 0);
-    writer.CloseFile();
-    EXPECT_EQ(TestMedia::readFile(path), QByteArray("frameframe-one"));
-}
-
 TEST(cMp3WriterTest, RaisesItsNumberedErrors)
 {
     QTemporaryDir dir;

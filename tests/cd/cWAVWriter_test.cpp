@@ -1,11 +1,10 @@
 #include "cd/cWAVWriter.h"
 
 #include "ExpectRaised.h"
-
+#include "LittleEndian.h"
 #include "support/TestMedia.h"
 
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +13,6 @@
 #include <csignal>
 
 namespace {
-QByteArray le(quint32 value, int bytes)
-{
-    QByteArray out(4, '\0');
-    qToLittleEndian(value, out.data());
-    return out.left(bytes);
-}
-
 QByteArray header(quint32 riffSize, quint32 dataSize)
 {
     return "RIFF" + le(riffSize, 4) + "WAVEfmt " + le(18, 4) + le(1, 2) + le(2, 2) + le(44100, 4) + le(176400, 4)

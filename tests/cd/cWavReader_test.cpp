@@ -1,21 +1,14 @@
 #include "cd/cWAVWriter.h"
 #include "cd/cWavReader.h"
 
+#include "LittleEndian.h"
 #include "support/TestMedia.h"
 
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray le(quint32 value, int bytes)
-{
-    QByteArray out(4, '\0');
-    qToLittleEndian(value, out.data());
-    return out.left(bytes);
-}
-
 // A chunk as RIFF lays it out: the size field may lie, odd bodies get a pad byte.
 QByteArray chunk(const char *id, const QByteArray &body, qint64 statedSize = -1)
 {
