@@ -17,7 +17,7 @@ sox -n -r 44100 -c 2 -b 16 "$WORK/in.wav" synth 180 pinknoise brownnoise vol 0.3
 seconds() { # command... -> wall-clock seconds
     local start=$EPOCHREALTIME
     "$@" >/dev/null 2>&1
-    echo "$EPOCHREALTIME - $start" | bc -l
+    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { print b - a }'
 }
 
 printf '%-10s %9s %9s %9s %10s %10s %s\n' setting tavro lame lame-RG ratio ratio-RG same-audio
@@ -30,7 +30,7 @@ run() { # name, tavro options, lame options
     local same=no
     cmp -s "$WORK/$name-tavro.mp3" "$WORK/$name-lame-rg.mp3" && same=yes
     printf '%-10s %8.2fs %8.2fs %8.2fs %10.3f %10.3f %s\n' "$name" "$t" "$l" "$r" \
-        "$(echo "$t / $l" | bc -l)" "$(echo "$t / $r" | bc -l)" "$same"
+        "$(awk -v a="$t" -v b="$l" 'BEGIN { print a / b }')" "$(awk -v a="$t" -v b="$r" 'BEGIN { print a / b }')" "$same"
 }
 
 run cbr128 "--preset cbr --bitrate 128" "-b 128 --nores"
