@@ -249,7 +249,12 @@ void Form1::buildButtons()
     on(7, [this] { m_actions.clear(); });
     on(8, [this] { m_engine.toggleMute(); });
     on(9, [this] { m_actions.save(); });
-    on(10, [this] { m_actions.checkInfoSelection(); });
+    on(10, [this] {
+        if (m_actions.checkInfoSelection())
+            openToolWindow(10);
+    });
+    for (int number : {11, 13, 14, 15, 20, 21, 22})
+        on(number, [this, number] { openToolWindow(number); });
     on(12, [this] { m_actions.deleteSelected(); });
     on(16, [this] { m_engine.volumeUp(); });
     on(17, [this] { m_engine.volumeDown(); });
@@ -370,6 +375,16 @@ void Form1::showToolWindow(QWidget *window)
     connect(window, &QObject::destroyed, this, &QWidget::show);
     hide();
     window->show();
+}
+
+void Form1::openToolWindow(int buttonNumber)
+{
+    QWidget *window = nullptr;
+    switch (buttonNumber) {
+    default: break; // windows not built yet
+    }
+    if (window)
+        showToolWindow(window);
 }
 
 void Form1::changeEvent(QEvent *event)

@@ -37,6 +37,8 @@ public:
 
     // Shows a tool window in place of this one; this window comes back when that one is closed.
     void showToolWindow(QWidget *window);
+    // Opens the tool window of a main-window button (chameleonButton<number>).
+    void openToolWindow(int buttonNumber);
 
 protected:
     void changeEvent(QEvent *event) override;
