@@ -102,8 +102,9 @@ TEST(EncoderLibraryTest, PresetsMapOntoLameSettings)
         ASSERT_EQ(e.error, BE_ERR_SUCCESSFUL) << x.code;
         EXPECT_EQ(e.method(), x.method) << x.code;
         EXPECT_EQ(e.quality(), x.quality) << x.code;
-        if (x.bitrateIndex != kVariable)
+        if (x.bitrateIndex != kVariable) {
             EXPECT_EQ(e.bitrateIndex(), x.bitrateIndex) << x.code;
+        }
         const int rateBits = (quint8(e.audioHeader().at(2)) >> 2) & 3; // 0: 44100, 2: 32000
         EXPECT_EQ(rateBits, x.code == PresetVoice ? 2 : 0) << x.code;
     }

@@ -1,0 +1,3 @@
+target_sources(tavro_gui PRIVATE
+    controls/chameleonButton.cpp controls/chameleonButton.h
+)

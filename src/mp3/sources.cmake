@@ -1,0 +1,1 @@
+# Files of this folder go into the layer targets; paths relative to src/.
