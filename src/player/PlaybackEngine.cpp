@@ -44,7 +44,11 @@ void PlaybackEngine::StartPlayback(bool checkSelection)
             m_media.setFileName(m_playlist.selectedPath());
             m_media.play();
         },
-        [&] { d.sliderMax = PlaybackTables::roundHalfEven(m_media.duration()); },
+        [&] {
+            // A new track starts at 0: a slider left at the old track's end would end it at once.
+            d.sliderValue = 0;
+            d.sliderMax = PlaybackTables::roundHalfEven(m_media.duration());
+        },
         [&] {
             d.speedTip = PlaybackTables::speedTip(PlaybackTables::kMiddleLevel);
             d.speedLevel = PlaybackTables::kMiddleLevel;
@@ -102,7 +106,9 @@ void PlaybackEngine::PlaybackTick()
                      QString::number(int(std::floor(d.marker / d.seekScale * 100.0))) +
                      QStringLiteral(" %") + QStringLiteral("  Completed");
     if (d.pauseEnabled) {
-        if (d.sliderValue == d.sliderMax)
+        // The slider rounds, so it reaches its end up to half a second early: wait for the
+        // component to reach the end as well, or every track would lose its last moments.
+        if (d.sliderValue == d.sliderMax && m_media.currentPosition() >= m_media.duration())
             advanceAtEnd();
         const double position = m_media.currentPosition();
         const double duration = m_media.duration();

@@ -11,8 +11,8 @@
 namespace {
 constexpr int kPumpMs = 10;
 constexpr qint64 kFrameBytes = 4;
-// After the last write, the device gets this long beyond the audio it still held to play it out.
-constexpr qint64 kDrainGraceMs = 500;
+// Once everything is written, a device clock that stands still this long has played it all.
+constexpr qint64 kStillClockMs = 1000;
 
 qint64 steadyNs()
 {
@@ -182,8 +182,6 @@ bool PlaybackWorker::writePending()
     const qint64 taken = m_output->write(m_pending.data() + m_pendingAt, wanted);
     m_pendingAt += size_t(taken);
     m_writtenFrames += taken / kFrameBytes;
-    m_playedAtLastWrite = m_output->playedFrames();
-    m_sinceLastWrite.restart();
     if (m_pendingAt < m_pending.size())
         return false;
     m_pending.clear();
@@ -201,12 +199,17 @@ void PlaybackWorker::appendPending(const std::vector<float> &pcm)
         out[i] = toSample(pcm[i] * gain);
 }
 
-bool PlaybackWorker::drained() const
+bool PlaybackWorker::drained()
 {
-    if (m_output->playedFrames() >= m_writtenFrames)
+    const qint64 played = m_output->playedFrames();
+    if (played >= m_writtenFrames)
         return true;
-    const qint64 heldMs = (m_writtenFrames - m_playedAtLastWrite) * 1000 / m_decoder->sampleRate();
-    return m_sinceLastWrite.isValid() && m_sinceLastWrite.elapsed() > heldMs + kDrainGraceMs;
+    if (played != m_lastPlayed) {
+        m_lastPlayed = played;
+        m_playedStill.start();
+        return false;
+    }
+    return m_playedStill.elapsed() > kStillClockMs;
 }
 
 void PlaybackWorker::startSegment(qint64 frame)
@@ -221,7 +224,6 @@ void PlaybackWorker::startSegment(qint64 frame)
         m_output = std::make_unique<NullAudioOutput>();
         m_output->open(m_decoder->sampleRate());
     }
-    m_sinceLastWrite.start();
 }
 
 void PlaybackWorker::closeOutput()
@@ -234,11 +236,10 @@ void PlaybackWorker::closeOutput()
     m_tempo.clear();
     m_segmentDecoded = 0;
     m_writtenFrames = 0;
-    m_playedAtLastWrite = 0;
+    m_lastPlayed = -1;
     m_decodeDone = false;
     m_pending.clear();
     m_pendingAt = 0;
-    m_sinceLastWrite.invalidate();
 }
 
 qint64 PlaybackWorker::positionFrames() const

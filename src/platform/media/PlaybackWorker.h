@@ -56,7 +56,7 @@ private:
     void fill();
     bool writePending();
     void appendPending(const std::vector<float> &pcm);
-    bool drained() const;
+    bool drained();
     void startSegment(qint64 frame);
     void closeOutput();
     qint64 positionFrames() const;
@@ -78,8 +78,9 @@ private:
     bool m_decodeDone = false;
     std::vector<char> m_pending;
     size_t m_pendingAt = 0;
-    QElapsedTimer m_sinceLastWrite;
-    qint64 m_playedAtLastWrite = 0;
+    // For a device whose clock stops short of the last frame: how long it has stood still.
+    qint64 m_lastPlayed = -1;
+    QElapsedTimer m_playedStill;
 
     mutable QMutex m_snapshotLock;
     PlaybackSnapshot m_snapshot;
