@@ -22,6 +22,12 @@ constexpr int sampleRateVersions[3] = {3, 2, 0};
 QStringList values(const char *row) { return QString::fromLatin1(row).split(QLatin1Char(',')); }
 } // namespace
 
+const FrameTables &FrameTables::instance()
+{
+    static const FrameTables tables;
+    return tables;
+}
+
 FrameTables::FrameTables()
 {
     // Rows 0 and 15 (free format, forbidden) stay 0.

@@ -2,12 +2,12 @@
 
 #include <array>
 
-// The tables of the play-time analyser (clsMP3time), built from their texts when an analyser is
-// created. Codes are those of the header: version 3 = MPEG 1, 2 = MPEG 2, 0 = MPEG 2.5,
+// The tables of the play-time analyser (clsMP3time), built from their texts when the first
+// analyser is created and shared by all (they never change). Codes are those of the header: version 3 = MPEG 1, 2 = MPEG 2, 0 = MPEG 2.5,
 // 1 reserved; layer 3 = I, 2 = II, 1 = III.
 class FrameTables {
 public:
-    FrameTables();
+    static const FrameTables &instance();
 
     // kbit/s by bit-rate index (0-15) and column code ((version AND 1) x 4 OR layer); 0 for the
     // free and forbidden indexes and the reserved layer.
@@ -19,6 +19,8 @@ public:
     static double framesPerSecond(int rateIndex);
 
 private:
+    FrameTables();
+
     std::array<std::array<int, 8>, 16> m_bitrates{};
     std::array<std::array<int, 4>, 4> m_sampleRates{};
 };

@@ -13,52 +13,55 @@ template <typename Real> QString shortest(Real value)
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
     return QString::fromLatin1(digits, result.ptr - digits);
 }
-
-QString jsonValue(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::UnknownType: return QStringLiteral("null");
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QMetaType::Float: return shortest(value.toFloat());
-    case QMetaType::Double: return shortest(value.toDouble());
-    case QMetaType::QString: return JsonText::quoted(value.toString());
-    default: return QString::number(value.toLongLong());
-    }
-}
 } // namespace
 
 JsonText &JsonText::add(const char *key, const QVariant &value)
 {
-    addMember(key, jsonValue(value));
+    appendKey(key);
+    switch (value.typeId()) {
+    case QMetaType::UnknownType: m_members += QLatin1String("null"); break;
+    case QMetaType::Bool: m_members += value.toBool() ? QLatin1String("true") : QLatin1String("false"); break;
+    case QMetaType::Float: m_members += shortest(value.toFloat()); break;
+    case QMetaType::Double: m_members += shortest(value.toDouble()); break;
+    case QMetaType::QString: appendQuoted(value.toString()); break;
+    default: m_members += QString::number(value.toLongLong()); break;
+    }
     return *this;
 }
 
 JsonText &JsonText::addObject(const char *key, const JsonText &object)
 {
-    addMember(key, object.text());
+    appendKey(key);
+    m_members += object.text();
     return *this;
 }
 
-void JsonText::addMember(const char *key, const QString &json)
+void JsonText::appendKey(const char *key)
 {
-    if (!m_members.isEmpty())
+    if (m_members.isEmpty())
+        m_members.reserve(1024); // one info line's members without reallocating
+    else
         m_members += QLatin1Char(',');
-    m_members += quoted(QLatin1String(key)) + QLatin1Char(':') + json;
+    m_members += QLatin1Char('"');
+    m_members += QLatin1String(key);
+    m_members += QLatin1String("\":");
 }
 
-QString JsonText::quoted(const QString &text)
+void JsonText::appendQuoted(QStringView text)
 {
-    QString out;
-    out.reserve(text.size() + 2);
-    out += QLatin1Char('"');
+    static const char hex[] = "0123456789abcdef";
+    m_members += QLatin1Char('"');
     for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\') + c;
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
+            m_members += QLatin1Char('\\');
+            m_members += c;
+        } else if (c.unicode() < 0x20) {
+            m_members += QLatin1String("\\u00");
+            m_members += QLatin1Char(hex[c.unicode() >> 4]);
+            m_members += QLatin1Char(hex[c.unicode() & 0xF]);
+        } else {
+            m_members += c;
+        }
     }
-    out += QLatin1Char('"');
-    return out;
+    m_members += QLatin1Char('"');
 }

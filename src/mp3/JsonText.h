@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 // Builds one JSON object as text, keys in the order they are added. Floats are written with the
@@ -13,10 +14,9 @@ public:
     JsonText &addObject(const char *key, const JsonText &object);
     QString text() const { return QLatin1Char('{') + m_members + QLatin1Char('}'); }
 
-    static QString quoted(const QString &text);
-
 private:
-    void addMember(const char *key, const QString &json);
+    void appendKey(const char *key);
+    void appendQuoted(QStringView text);
 
     QString m_members;
 };

@@ -6,6 +6,8 @@
 #include "RegularFile.h"
 
 namespace {
+constexpr qint64 firstBlock = 4096;
+
 bool isFrameSync(quint8 first, quint8 second) { return first == 0xFF && (second & 0xE0) == 0xE0; }
 } // namespace
 
@@ -13,9 +15,19 @@ qint64 Layer3HeaderSearch::run(const RegularFile &file, Layer3Header &header)
 {
     const qint64 length = file.size();
     const qint64 window = std::min<qint64>(length, Window);
-    // Three zero bytes past the window: a candidate on its last bytes decodes zeros there.
-    const QByteArray buffer = file.readAt(0, Window) + QByteArray(3, '\0');
-    const auto at = [&buffer](qint64 position) { return quint8(buffer[position - 1]); };
+    // Most files start with a frame: read a first block, and the rest of the window only when
+    // the search gets near its end. Three zero bytes past the window let a candidate on its last
+    // bytes decode zeros there.
+    QByteArray buffer = file.readAt(0, std::min<qint64>(window, firstBlock)) + QByteArray(3, '\0');
+    const auto at = [&](qint64 position) {
+        if (position > buffer.size() - 3 && buffer.size() - 3 < window)
+            buffer = file.readAt(0, Window) + QByteArray(3, '\0');
+        return quint8(buffer[position - 1]);
+    };
+    // The next-frame check may look past the window, into the file itself.
+    const auto fileByte = [&](qint64 position) {
+        return position <= window ? at(position) : quint8(file.readAt(position - 1, 1)[0]);
+    };
 
     bool previousWasFF = false;
     qint64 found = -2;
@@ -26,9 +38,7 @@ qint64 Layer3HeaderSearch::run(const RegularFile &file, Layer3Header &header)
             header.decode(at(i), at(i + 1), at(i + 2));
             if (header.ValidHeader) {
                 const qint64 next = found + header.FrameLength; // 1-based
-                const QByteArray sync = next + 1 <= window ? buffer.mid(next - 1, 2)
-                                                           : file.readAt(next - 1, 2);
-                if (isFrameSync(quint8(sync[0]), quint8(sync[1])))
+                if (isFrameSync(fileByte(next), fileByte(next + 1)))
                     return found;
                 previousWasFF = false;
                 found = -2;

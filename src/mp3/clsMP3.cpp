@@ -47,9 +47,10 @@ int cutTag(const QString &path)
 }
 } // namespace
 
-QString clsMP3::ReadHeader()
+QString clsMP3::ReadHeader() { return readHeader(RegularFile(m_fullName)); }
+
+QString clsMP3::readHeader(const RegularFile &file)
 {
-    const RegularFile file(m_fullName);
     if (Layer3HeaderSearch::run(file, m_header) == -2)
         return QStringLiteral("-2");
     const qint64 frames = m_header.FrameLength > 0 ? file.size() / m_header.FrameLength : 0;
@@ -83,16 +84,16 @@ QVariant clsMP3::ReadMP3Info()
 {
     if (!RegularFile::exists(m_fullName))
         return -1;
-    readTag();
-    m_lastReadHeader = ReadHeader();
+    const RegularFile file(m_fullName);
+    readTag(file);
+    m_lastReadHeader = readHeader(file);
     return QVariant();
 }
 
-void clsMP3::readTag()
+void clsMP3::readTag(const RegularFile &file)
 {
     m_tag.clear();
     m_tagPresent = false;
-    const RegularFile file(m_fullName);
     const qint64 length = file.size();
     // A file shorter than a tag carries none.
     if (length < Id3v1Tag::Size)

@@ -6,6 +6,8 @@
 #include "Id3v1Tag.h"
 #include "Layer3Header.h"
 
+class RegularFile;
+
 // The MP3 file record: the first MPEG-1 Layer III frame header of a file (header half) and its
 // ID3v1 tag, name parts and attributes (tag half). Failures come back as return values: -1 for a
 // missing file, "-2" when no header was found, false when a tag could not be written.
@@ -82,7 +84,8 @@ private:
     quint8 genreByte() const;
     QString tagText(const FixedText &field) const { return m_tagPresent ? field.trimmed() : QString(); }
     bool storeAndWrite(FixedText &field, const QString &value);
-    void readTag();
+    void readTag(const RegularFile &file);
+    QString readHeader(const RegularFile &file);
     bool writeTag();
 
     Layer3Header m_header;

@@ -28,7 +28,7 @@ const char *const versionTexts[4] = {"MPEG 2.5", "", "MPEG 2", "MPEG 1"};
 const char *const layerTexts[4] = {"", "Layer III", "Layer II", "Layer I"};
 } // namespace
 
-clsMP3time::clsMP3time(QObject *parent) : QObject(parent) {}
+clsMP3time::clsMP3time(QObject *parent) : QObject(parent), m_tables(FrameTables::instance()) {}
 
 void clsMP3time::setFilename(const QString &name)
 {

@@ -90,7 +90,7 @@ private:
     bool isValid() const;
     bool finish(bool valid);
 
-    FrameTables m_tables;
+    const FrameTables &m_tables;
     QString m_filename;
     Fields m_f;
 };
