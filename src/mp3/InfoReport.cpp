@@ -34,7 +34,8 @@ QString InfoReport::text() const
         {QStringLiteral("File Name :"), displayName(m_path)},
         {QStringLiteral("MPEG Mode :"), m_record.MPEGVersion()},
         {QStringLiteral("Layer :"), m_record.Layer()},
-        {QStringLiteral("Protected :"), (m_time.CRCProtected() ? QStringLiteral("No") : QStringLiteral("Yes "))},
+        {QStringLiteral("Protected :"),
+         (m_time.CRCProtected() ? QStringLiteral("No") : QStringLiteral("Yes "))},
         {QStringLiteral("Bitrate :"), m_record.Bitrate() + QStringLiteral("  Kb/s")},
         {QStringLiteral("Frequency :"), m_record.SampleRate() + QStringLiteral("  Hz")},
         {QStringLiteral("Padded :"), trueFalse(m_time.Padding())},
@@ -50,7 +51,8 @@ QString InfoReport::text() const
         {QStringLiteral("Year           "), m_record.Year()},
         {QStringLiteral("Comments"), m_record.Comment()},
         {QStringLiteral("Genre        "), m_record.Genre()},
-        {QStringLiteral("Valid Header   :"), yesNo(m_record.ValidHeader() == QLatin1String("True"))},
+        {QStringLiteral("Valid Header   :"),
+         yesNo(m_record.ValidHeader() == QLatin1String("True"))},
     };
     QString block;
     for (const auto &[caption, value] : lines)

@@ -20,7 +20,9 @@ JsonText &JsonText::add(const char *key, const QVariant &value)
     appendKey(key);
     switch (value.typeId()) {
     case QMetaType::UnknownType: m_members += QLatin1String("null"); break;
-    case QMetaType::Bool: m_members += value.toBool() ? QLatin1String("true") : QLatin1String("false"); break;
+    case QMetaType::Bool:
+        m_members += value.toBool() ? QLatin1String("true") : QLatin1String("false");
+        break;
     case QMetaType::Float: m_members += shortest(value.toFloat()); break;
     case QMetaType::Double: m_members += shortest(value.toDouble()); break;
     case QMetaType::QString: appendQuoted(value.toString()); break;

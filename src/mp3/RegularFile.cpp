@@ -45,7 +45,8 @@ bool RegularFile::renameNoReplace(const QString &from, const QString &to)
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
@@ -81,7 +82,8 @@ bool RegularFile::writeAt(qint64 offset, QByteArrayView bytes)
 {
     qint64 done = 0;
     while (m_fd >= 0 && done < bytes.size()) {
-        const ssize_t n = ::pwrite(m_fd, bytes.data() + done, size_t(bytes.size() - done), offset + done);
+        const ssize_t n =
+            ::pwrite(m_fd, bytes.data() + done, size_t(bytes.size() - done), offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -91,7 +93,4 @@ bool RegularFile::writeAt(qint64 offset, QByteArrayView bytes)
     return m_fd >= 0;
 }
 
-bool RegularFile::resize(qint64 length)
-{
-    return m_fd >= 0 && ::ftruncate(m_fd, length) == 0;
-}
+bool RegularFile::resize(qint64 length) { return m_fd >= 0 && ::ftruncate(m_fd, length) == 0; }

@@ -12,5 +12,6 @@ public:
 
 private:
     // 0 when renamed; prints the old and the new name, or why not.
-    static int renameOne(const QString &file, const QString &pattern, QTextStream &out, QTextStream &err);
+    static int renameOne(const QString &file, const QString &pattern, QTextStream &out,
+                         QTextStream &err);
 };

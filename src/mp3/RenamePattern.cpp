@@ -26,8 +26,8 @@ QString minutesSeconds(qint64 seconds)
 {
     const qint64 rest = seconds % 60;
     const QString twoDigits = QString::number(std::abs(rest)).rightJustified(2, QLatin1Char('0'));
-    return QString::number(seconds / 60) + QLatin1Char(':') + (rest < 0 ? QStringLiteral("-") : QString()) +
-           twoDigits;
+    return QString::number(seconds / 60) + QLatin1Char(':') +
+           (rest < 0 ? QStringLiteral("-") : QString()) + twoDigits;
 }
 
 // Characters a file name cannot hold, or that the program never puts into one.

@@ -20,7 +20,8 @@ int RmtagCommand::run(const QStringList &args, QTextStream &out, QTextStream &er
     case 0: out << file << ": no tag\n"; return 0;
     default:
         err << "tavro-cli rmtag: " << file
-            << (RegularFile::exists(file) ? ": the tag could not be removed\n" : ": no such file\n");
+            << (RegularFile::exists(file) ? ": the tag could not be removed\n"
+                                          : ": no such file\n");
         return 1;
     }
 }

@@ -14,9 +14,12 @@ using Setter = std::function<bool(clsMP3 &, const QString &)>;
 const std::map<QString, Setter> &setters()
 {
     static const std::map<QString, Setter> map = {
-        {QStringLiteral("--title"), &clsMP3::setTitle},   {QStringLiteral("--artist"), &clsMP3::setArtist},
-        {QStringLiteral("--album"), &clsMP3::setAlbum},   {QStringLiteral("--year"), &clsMP3::setYear},
-        {QStringLiteral("--comment"), &clsMP3::setComment}, {QStringLiteral("--genre"), &clsMP3::setGenre},
+        {QStringLiteral("--title"), &clsMP3::setTitle},
+        {QStringLiteral("--artist"), &clsMP3::setArtist},
+        {QStringLiteral("--album"), &clsMP3::setAlbum},
+        {QStringLiteral("--year"), &clsMP3::setYear},
+        {QStringLiteral("--comment"), &clsMP3::setComment},
+        {QStringLiteral("--genre"), &clsMP3::setGenre},
     };
     return map;
 }

@@ -11,9 +11,11 @@ QString TagLists::GenreList()
     return QStringLiteral(
         "Blues|Classic Rock|Country|Dance|Disco|Funk|Grunge|Hip-Hop|Jazz|Metal|"
         "New Age|Oldies|Other|Pop|R&B|Rap|Reggae|Rock|Techno|Industrial|"
-        "Alternative|Ska|Death Metal|Pranks|Soundtrack|Euro-Techno|Ambient|Trip Hop|Vocal|Jazz+Funk|"
+        "Alternative|Ska|Death Metal|Pranks|Soundtrack|Euro-Techno|Ambient|Trip "
+        "Hop|Vocal|Jazz+Funk|"
         "Fusion|Trance|Classical|Instrumental|Acid|House|Game|Sound Clip|Gospel|Noise|"
-        "Alt. Rock|Bass|Soul|Punk|Space|Meditative|Instrumental Pop|Instrumental Rock|Ethnic|Gothic|"
+        "Alt. Rock|Bass|Soul|Punk|Space|Meditative|Instrumental Pop|Instrumental "
+        "Rock|Ethnic|Gothic|"
         "Darkwave|Techno-Industrial|Electronic|Pop-Folk|Eurodance|Dream|Southern Rock|Comedy|Cult|"
         "Gangsta Rap|"
         "Top 40|Christian Rap|Pop/Punk|Jungle|Native American|Cabaret|New Wave|Phychedelic|Rave|"

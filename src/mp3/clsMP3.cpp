@@ -20,8 +20,9 @@ bool writeTagBytes(const QString &path, const QByteArray &tag)
 {
     RegularFile file(path, RegularFile::ReadWrite);
     const qint64 length = file.size();
-    const QByteArray last = length >= Id3v1Tag::Size ? file.readAt(length - Id3v1Tag::Size, Id3v1Tag::Size)
-                                                     : QByteArray();
+    const QByteArray last = length >= Id3v1Tag::Size
+                                ? file.readAt(length - Id3v1Tag::Size, Id3v1Tag::Size)
+                                : QByteArray();
     const bool overwrite = Id3v1Tag::isTag(last);
     const qint64 at = overwrite ? length - Id3v1Tag::Size : length;
     if (file.writeAt(at, tag))

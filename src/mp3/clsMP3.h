@@ -82,7 +82,10 @@ private:
     // Number -> name ("Unknown" past 147), name -> number (255 when no name matches).
     QVariant GenreLookup(const QVariant &value) const;
     quint8 genreByte() const;
-    QString tagText(const FixedText &field) const { return m_tagPresent ? field.trimmed() : QString(); }
+    QString tagText(const FixedText &field) const
+    {
+        return m_tagPresent ? field.trimmed() : QString();
+    }
     bool storeAndWrite(FixedText &field, const QString &value);
     void readTag(const RegularFile &file);
     QString readHeader(const RegularFile &file);

@@ -134,8 +134,8 @@ void clsMP3time::deriveSizes(int rateIndex)
 
 bool clsMP3time::isValid() const
 {
-    return !(m_f.Frequency == 99999 || m_f.Bitrate == 0 || m_f.Frequency == 0 || m_f.FileSize == 0 ||
-             m_f.seconds == 0 || m_f.FrameSize == 0);
+    return !(m_f.Frequency == 99999 || m_f.Bitrate == 0 || m_f.Frequency == 0 ||
+             m_f.FileSize == 0 || m_f.seconds == 0 || m_f.FrameSize == 0);
 }
 
 bool clsMP3time::finish(bool valid)

@@ -43,11 +43,14 @@ void expectAnalysed(const QJsonObject &t, int kbps, int rate, qint64 size)
     }
     EXPECT_EQ(t[QStringLiteral("Version")].toInt(), version);
     EXPECT_EQ(t[QStringLiteral("VersionText")].toString(),
-              QLatin1String(version == 3 ? "MPEG 1" : version == 2 ? "MPEG 2" : "MPEG 2.5"));
+              QLatin1String(version == 3   ? "MPEG 1"
+                            : version == 2 ? "MPEG 2"
+                                           : "MPEG 2.5"));
     EXPECT_EQ(t[QStringLiteral("LayerText")].toString(), QStringLiteral("Layer III"));
     EXPECT_EQ(t[QStringLiteral("Bitrate")].toInt(), kbps * 1000);
     EXPECT_EQ(t[QStringLiteral("Frequency")].toInt(), rate);
-    EXPECT_EQ(t[QStringLiteral("ChannelModeText")].toString(), QStringLiteral("Joint Stereo (Stereo)"));
+    EXPECT_EQ(t[QStringLiteral("ChannelModeText")].toString(),
+              QStringLiteral("Joint Stereo (Stereo)"));
     double f = kbps * 1000.0 / rate * 144;
     for (int halvings = version == 3 ? 0 : version == 2 ? 1 : 2; halvings > 0; --halvings)
         f = std::trunc(f) / 2;
@@ -97,17 +100,22 @@ TEST(InfoCommandTest, EveryRateAndBitRateLameMakes)
     for (const int rate : {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000}) {
         const QString wav = dir.filePath(QStringLiteral("%1.wav").arg(rate));
         ASSERT_TRUE(TestMedia::makeWav(wav, 2, 440, rate));
-        const QList<int> &bitrates = rate >= 32000 ? mpeg1 : rate >= 16000 ? mpeg2 : mpeg2.mid(0, 8);
+        const QList<int> &bitrates = rate >= 32000   ? mpeg1
+                                     : rate >= 16000 ? mpeg2
+                                                     : mpeg2.mid(0, 8);
         for (const int kbps : bitrates) {
             files << dir.filePath(QStringLiteral("%1-%2.mp3").arg(rate).arg(kbps));
             expected.append({kbps, rate});
-            ASSERT_EQ(TestMedia::run(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("-m"),
-                                     QStringLiteral("j"), QStringLiteral("-b"), QString::number(kbps), QStringLiteral("--resample"),
-                                     QString::number(rate / 1000.0), wav,
-                                     files.last()}), 0);
+            ASSERT_EQ(TestMedia::run(QStringLiteral("lame"),
+                                     {QStringLiteral("--quiet"), QStringLiteral("-m"),
+                                      QStringLiteral("j"), QStringLiteral("-b"),
+                                      QString::number(kbps), QStringLiteral("--resample"),
+                                      QString::number(rate / 1000.0), wav, files.last()}),
+                      0);
         }
     }
-    const CliRun run = CliRun::run(QStringList{QStringLiteral("info"), QStringLiteral("--json")} + files);
+    const CliRun run =
+        CliRun::run(QStringList{QStringLiteral("info"), QStringLiteral("--json")} + files);
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     const QList<QJsonObject> lines = jsonLines(run.out);
     ASSERT_EQ(lines.size(), files.size());
@@ -115,9 +123,14 @@ TEST(InfoCommandTest, EveryRateAndBitRateLameMakes)
         SCOPED_TRACE(files[i].toStdString());
         const qint64 size = QFileInfo(files[i]).size();
         EXPECT_EQ(lines[i][QStringLiteral("file")].toString(), files[i]);
-        expectRecord(lines[i][QStringLiteral("clsMP3")].toObject(), expected[i].first, expected[i].second, size);
-        expectAnalysed(lines[i][QStringLiteral("clsMP3time")].toObject(), expected[i].first, expected[i].second, size);
-        EXPECT_EQ(lines[i][QStringLiteral("clsMP3time")].toObject()[QStringLiteral("FileSize")].toInteger(), size);
+        expectRecord(lines[i][QStringLiteral("clsMP3")].toObject(), expected[i].first,
+                     expected[i].second, size);
+        expectAnalysed(lines[i][QStringLiteral("clsMP3time")].toObject(), expected[i].first,
+                       expected[i].second, size);
+        EXPECT_EQ(lines[i][QStringLiteral("clsMP3time")]
+                      .toObject()[QStringLiteral("FileSize")]
+                      .toInteger(),
+                  size);
     }
 }
 
@@ -127,11 +140,15 @@ TEST(InfoCommandTest, EncoderFlagsAndTagsReachTheirFields)
     const QString wav = dir.filePath(QStringLiteral("t.wav"));
     ASSERT_TRUE(TestMedia::makeWav(wav, 2));
     const QString flagged = dir.filePath(QStringLiteral("flagged.mp3"));
-    ASSERT_EQ(TestMedia::run(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("-p"),
-              QStringLiteral("-m"), QStringLiteral("m"), QStringLiteral("-e"), QStringLiteral("5"),
-              QStringLiteral("-c"), QStringLiteral("-o"), QStringLiteral("--id3v1-only"),
-              QStringLiteral("--tt"), QStringLiteral("Song"), QStringLiteral("--tg"), QStringLiteral("Trance"),
-              QStringLiteral("--tn"), QStringLiteral("7"), wav, flagged}), 0);
+    ASSERT_EQ(
+        TestMedia::run(QStringLiteral("lame"),
+                       {QStringLiteral("--quiet"), QStringLiteral("-p"), QStringLiteral("-m"),
+                        QStringLiteral("m"), QStringLiteral("-e"), QStringLiteral("5"),
+                        QStringLiteral("-c"), QStringLiteral("-o"), QStringLiteral("--id3v1-only"),
+                        QStringLiteral("--tt"), QStringLiteral("Song"), QStringLiteral("--tg"),
+                        QStringLiteral("Trance"), QStringLiteral("--tn"), QStringLiteral("7"), wav,
+                        flagged}),
+        0);
     const CliRun run = CliRun::run({QStringLiteral("info"), QStringLiteral("--json"), flagged});
     const QList<QJsonObject> lines = jsonLines(run.out);
     ASSERT_EQ(lines.size(), 1);
@@ -140,13 +157,15 @@ TEST(InfoCommandTest, EncoderFlagsAndTagsReachTheirFields)
     EXPECT_TRUE(r[QStringLiteral("CRCPresent")].toBool());
     EXPECT_FALSE(t[QStringLiteral("CRCProtected")].toBool());
     EXPECT_EQ(r[QStringLiteral("ChannelMode")].toString(), QStringLiteral("Mono        "));
-    EXPECT_EQ(t[QStringLiteral("ChannelModeText")].toString(), QStringLiteral("Single Channel (Mono)"));
+    EXPECT_EQ(t[QStringLiteral("ChannelModeText")].toString(),
+              QStringLiteral("Single Channel (Mono)"));
     EXPECT_EQ(r[QStringLiteral("Emphasis")].toString(), QStringLiteral("50/15 ms"));
     EXPECT_TRUE(r[QStringLiteral("Copyright")].toBool());
     EXPECT_FALSE(r[QStringLiteral("Original")].toBool());
     EXPECT_TRUE(r[QStringLiteral("TagPresent")].toBool());
     // lame pads with zero bytes; track 7 sits in the comment's last two bytes.
-    EXPECT_EQ(r[QStringLiteral("title")].toString(), QStringLiteral("Song") + QString(26, QChar(0)));
+    EXPECT_EQ(r[QStringLiteral("title")].toString(),
+              QStringLiteral("Song") + QString(26, QChar(0)));
     EXPECT_EQ(r[QStringLiteral("Comment")].toString(), QString(29, QChar(0)) + QChar(7));
     EXPECT_EQ(r[QStringLiteral("Genre")].toString(), QStringLiteral("Trance"));
     EXPECT_TRUE(run.out.contains("\\u0000"));
@@ -161,7 +180,8 @@ TEST(InfoCommandTest, HostileAndMissingFilesEachGetTheirLine)
     const QStringList regular = {
         Mp3Bytes::write(dir.filePath(QStringLiteral("empty.mp3")), {}),
         Mp3Bytes::write(dir.filePath(QStringLiteral("127.mp3")), junk.left(127)),
-        Mp3Bytes::write(dir.filePath(QStringLiteral("4095.mp3")), Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 10).left(4095)),
+        Mp3Bytes::write(dir.filePath(QStringLiteral("4095.mp3")),
+                        Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 10).left(4095)),
         Mp3Bytes::write(dir.filePath(QStringLiteral("ff.mp3")), QByteArray(50000, '\xFF')),
         Mp3Bytes::write(dir.filePath(QStringLiteral("junk.mp3")), junk),
         Mp3Bytes::sparse(dir.filePath(QStringLiteral("2g.mp3")), {}, 2LL << 30),
@@ -170,7 +190,8 @@ TEST(InfoCommandTest, HostileAndMissingFilesEachGetTheirLine)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     const QStringList others = {fifo, dir.path(), dir.filePath(QStringLiteral("missing.mp3"))};
 
-    const CliRun run = CliRun::run(QStringList{QStringLiteral("info"), QStringLiteral("--json")} + regular + others);
+    const CliRun run = CliRun::run(QStringList{QStringLiteral("info"), QStringLiteral("--json")} +
+                                   regular + others);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.count('\n'), others.size());
     const QList<QJsonObject> lines = jsonLines(run.out);
@@ -182,17 +203,21 @@ TEST(InfoCommandTest, HostileAndMissingFilesEachGetTheirLine)
         if (i == 4)
             continue; // random bytes: anything may be found there
         // The 4095-byte file holds frames, but too few bytes for the analyser's read.
-        EXPECT_EQ(r[QStringLiteral("ReadHeader")].toString(), QLatin1String(i == 2 ? "" : "-2")) << i;
+        EXPECT_EQ(r[QStringLiteral("ReadHeader")].toString(), QLatin1String(i == 2 ? "" : "-2"))
+            << i;
         EXPECT_FALSE(t[QStringLiteral("refresh")].toBool()) << i;
     }
-    EXPECT_EQ(lines[5][QStringLiteral("clsMP3time")].toObject()[QStringLiteral("FileSize")].toInteger(), 2LL << 30);
+    EXPECT_EQ(
+        lines[5][QStringLiteral("clsMP3time")].toObject()[QStringLiteral("FileSize")].toInteger(),
+        2LL << 30);
 }
 
 TEST(InfoCommandTest, TextShowsTheInformationWindowsLines)
 {
     QTemporaryDir dir;
     const QString file = Mp3Bytes::write(dir.filePath(QStringLiteral("my.song.mp3")),
-                                         Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 20) + Mp3Bytes::tag("Song", "Band", 255));
+                                         Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 20) +
+                                             Mp3Bytes::tag("Song", "Band", 255));
     const CliRun run = CliRun::run({QStringLiteral("info"), file, file});
     EXPECT_EQ(run.exitCode, 0);
     const QByteArray block = "File Name : my.song\n"

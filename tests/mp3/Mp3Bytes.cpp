@@ -32,14 +32,16 @@ QByteArray Mp3Bytes::tag(const QByteArray &title, const QByteArray &artist, quin
 QString Mp3Bytes::write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << qPrintable(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        << qPrintable(path);
     return path;
 }
 
 QString Mp3Bytes::sparse(const QString &path, const QByteArray &head, qint64 size)
 {
     QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(head) == head.size() && file.resize(size))
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(head) == head.size() &&
+                file.resize(size))
         << qPrintable(path);
     return path;
 }

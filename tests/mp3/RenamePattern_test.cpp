@@ -73,7 +73,8 @@ TEST_F(RenamePatternTest, PlaceholdersAreReplacedInOrderAndTheNameCleaned)
     open(Mp3Bytes::tag("a*b?c/d\\e\"f<g>h|i\nj", "%t", 31, ' ', "1999", "Album"));
     // %a and %i are both the artist, but %i comes after %t: an artist "%t" stays as it is there.
     EXPECT_EQ(rename(QStringLiteral("%n %a %i %y %g %b %f %x %l %v %s %m")),
-              QStringLiteral("abcde'f[g]hi j Album %t 1999 Trance 128 44100 Joint Stereo 3 1.0 0 0.00.mp3"));
+              QStringLiteral(
+                  "abcde'f[g]hi j Album %t 1999 Trance 128 44100 Joint Stereo 3 1.0 0 0.00.mp3"));
 
     RenamePattern::AttachTime = 1;
     EXPECT_EQ(rename(QStringLiteral("%y.mp3")), QStringLiteral("1999.mp3 (0.00).mp3"));
@@ -91,6 +92,7 @@ TEST_F(RenamePatternTest, RefusesWithoutATagAndNeverOverwrites)
     EXPECT_EQ(rename(QStringLiteral("%n"), &result), QStringLiteral("Song.mp3"));
     EXPECT_EQ(result, QVariant(-1));
     EXPECT_EQ(m_record.Filename(), QStringLiteral("old.mp3"));
-    EXPECT_EQ(TestMedia::readFile(m_dir.filePath(QStringLiteral("Song.mp3"))), QByteArray("keep me"));
+    EXPECT_EQ(TestMedia::readFile(m_dir.filePath(QStringLiteral("Song.mp3"))),
+              QByteArray("keep me"));
     EXPECT_TRUE(files().contains(QStringLiteral("old.mp3")));
 }

@@ -25,22 +25,28 @@ TEST(TagCommandTest, SetsTheGivenFieldsInWindows1252)
 {
     QTemporaryDir dir;
     const QString file = Mp3Bytes::write(dir.filePath(QStringLiteral("a.mp3")), audio);
-    const CliRun run = CliRun::run({QStringLiteral("tag"), file, QStringLiteral("--title"), QStringLiteral("Café"),
-                                    QStringLiteral("--artist"), QStringLiteral("Band"), QStringLiteral("--year"),
-                                    QStringLiteral("1999"), QStringLiteral("--genre"), QStringLiteral("Rock")});
+    const CliRun run =
+        CliRun::run({QStringLiteral("tag"), file, QStringLiteral("--title"), QStringLiteral("Café"),
+                     QStringLiteral("--artist"), QStringLiteral("Band"), QStringLiteral("--year"),
+                     QStringLiteral("1999"), QStringLiteral("--genre"), QStringLiteral("Rock")});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(TestMedia::readFile(file), audio + Mp3Bytes::tag("Caf\xE9", "Band", 17, ' ', "1999"));
 
-    EXPECT_EQ(CliRun::run({QStringLiteral("tag"), file, QStringLiteral("--comment"), QStringLiteral("ok")}).exitCode, 0);
-    EXPECT_EQ(TestMedia::readFile(file), audio + Mp3Bytes::tag("Caf\xE9", "Band", 17, ' ', "1999", "", "ok"));
+    EXPECT_EQ(CliRun::run(
+                  {QStringLiteral("tag"), file, QStringLiteral("--comment"), QStringLiteral("ok")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(TestMedia::readFile(file),
+              audio + Mp3Bytes::tag("Caf\xE9", "Band", 17, ' ', "1999", "", "ok"));
 }
 
 TEST(TagCommandTest, RefusesBadArgumentsAndMissingFiles)
 {
     QTemporaryDir dir;
     const QString file = Mp3Bytes::write(dir.filePath(QStringLiteral("a.mp3")), audio);
-    for (const QStringList &args : {QStringList{file}, QStringList{file, QStringLiteral("--title")},
-                                    QStringList{file, QStringLiteral("--track"), QStringLiteral("1")}}) {
+    for (const QStringList &args :
+         {QStringList{file}, QStringList{file, QStringLiteral("--title")},
+          QStringList{file, QStringLiteral("--track"), QStringLiteral("1")}}) {
         const CliRun run = CliRun::run(QStringList{QStringLiteral("tag")} + args);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err.count('\n'), 1);
@@ -48,7 +54,8 @@ TEST(TagCommandTest, RefusesBadArgumentsAndMissingFiles)
     EXPECT_EQ(TestMedia::readFile(file), audio);
 
     const QString missing = dir.filePath(QStringLiteral("missing.mp3"));
-    const CliRun run = CliRun::run({QStringLiteral("tag"), missing, QStringLiteral("--title"), QStringLiteral("x")});
+    const CliRun run = CliRun::run(
+        {QStringLiteral("tag"), missing, QStringLiteral("--title"), QStringLiteral("x")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("no such file"));
     EXPECT_FALSE(QFile::exists(missing));
@@ -63,10 +70,12 @@ TEST(TagCommandTest, AFailedWriteLeavesTheFileAndItsAttributesAsTheyWere)
     QByteArray out;
     QByteArray err;
     // The size limit makes the append fail even for root; SIGXFSZ ignored so the write returns.
-    const int code = TestMedia::run(QStringLiteral("bash"),
-                                    {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 24; exec \"$0\" tag \"$1\" --title x"),
-                                     qEnvironmentVariable("TAVRO_CLI"), file},
-                                    &out, &err);
+    const int code = TestMedia::run(
+        QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("trap '' XFSZ; ulimit -f 24; exec \"$0\" tag \"$1\" --title x"),
+         qEnvironmentVariable("TAVRO_CLI"), file},
+        &out, &err);
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(err.contains("could not be written")) << err.constData();
     EXPECT_EQ(TestMedia::readFile(file), big);
@@ -76,7 +85,8 @@ TEST(TagCommandTest, AFailedWriteLeavesTheFileAndItsAttributesAsTheyWere)
 TEST(RmtagCommandTest, RemovesTheTagOnce)
 {
     QTemporaryDir dir;
-    const QString file = Mp3Bytes::write(dir.filePath(QStringLiteral("a.mp3")), audio + Mp3Bytes::tag("Song", "", 1));
+    const QString file = Mp3Bytes::write(dir.filePath(QStringLiteral("a.mp3")),
+                                         audio + Mp3Bytes::tag("Song", "", 1));
     CliRun run = CliRun::run({QStringLiteral("rmtag"), file});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains("tag removed"));

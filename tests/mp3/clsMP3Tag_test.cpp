@@ -65,15 +65,16 @@ TEST_F(clsMP3TagTest, BlanksAreTrimmedAndZeroBytesKept)
     EXPECT_EQ(m_record.album(), QString(30, QChar(0)));
     EXPECT_EQ(m_record.Genre(), QStringLiteral("Unknown"));
     // Bytes 125 and 126 are comment text, never a track number.
-    open(audio + Mp3Bytes::tag("", "", 200, ' ', "", "", QByteArray(28, ' ') + QByteArray("\0\x07", 2)));
+    open(audio +
+         Mp3Bytes::tag("", "", 200, ' ', "", "", QByteArray(28, ' ') + QByteArray("\0\x07", 2)));
     EXPECT_EQ(m_record.Comment(), QString(QChar(0)) + QChar(7)); // leading blanks trimmed
     EXPECT_EQ(m_record.Genre(), QStringLiteral("Unknown"));
 }
 
 TEST_F(clsMP3TagTest, NoTagMeansEmptyFields)
 {
-    for (const QByteArray &bytes : {audio, QByteArray("TAG", 3) + QByteArray(120, 'x'), QByteArray(),
-                                    Mp3Bytes::tag("Song", "", 1).left(127)}) {
+    for (const QByteArray &bytes : {audio, QByteArray("TAG", 3) + QByteArray(120, 'x'),
+                                    QByteArray(), Mp3Bytes::tag("Song", "", 1).left(127)}) {
         open(bytes);
         EXPECT_FALSE(m_record.TagPresent());
         EXPECT_EQ(m_record.title(), QString());
@@ -99,8 +100,9 @@ TEST_F(clsMP3TagTest, GenresByNameNumberOrNeither)
     const struct {
         const char *genre;
         quint8 stored;
-    } cases[] = {{"Unknown", 255}, {"Rock", 17}, {"rock", 255}, {"17", 17}, {"200", 255},
-                 {"", 255},        {"Synth Pop", 147}, {"Christian Gangsta Rap", 255}};
+    } cases[] = {
+        {"Unknown", 255}, {"Rock", 17}, {"rock", 255},      {"17", 17},
+        {"200", 255},     {"", 255},    {"Synth Pop", 147}, {"Christian Gangsta Rap", 255}};
     for (const auto &c : cases) {
         ASSERT_TRUE(m_record.setGenre(QString::fromLatin1(c.genre)));
         EXPECT_EQ(quint8(bytes().back()), c.stored) << c.genre;

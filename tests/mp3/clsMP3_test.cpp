@@ -93,7 +93,8 @@ TEST_F(clsMP3Test, UnusableRatesAreSkippedAndTheSearchGoesOn)
 
     // Reserved rate alone: decoding stops at the rate, later fields keep their earlier values.
     clsMP3 fresh;
-    fresh.setFullName(Mp3Bytes::write(m_dir.filePath(QStringLiteral("r.mp3")), Mp3Bytes::frame(0xFB, 0x9C, 0xC3, 500)));
+    fresh.setFullName(Mp3Bytes::write(m_dir.filePath(QStringLiteral("r.mp3")),
+                                      Mp3Bytes::frame(0xFB, 0x9C, 0xC3, 500)));
     EXPECT_EQ(fresh.ReadHeader(), QStringLiteral("-2"));
     EXPECT_EQ(fresh.SampleRate(), QStringLiteral("0    "));
     EXPECT_EQ(fresh.Bitrate(), QStringLiteral("128"));
@@ -119,7 +120,8 @@ TEST_F(clsMP3Test, ACandidateThatFailsToDecodeKeepsTheSyncFlag)
 {
     // FF FB FB 90 64: the first candidate (rate index 15) fails, so the next FB is a candidate too
     // and the header is taken from position 2: b2 = FB, b3 = 90, b4 = 64.
-    const QByteArray bytes = QByteArray("\xFF\xFB", 2) + Mp3Bytes::frame(0xFB, 0x90, 0x64, 417).mid(1) +
+    const QByteArray bytes = QByteArray("\xFF\xFB", 2) +
+                             Mp3Bytes::frame(0xFB, 0x90, 0x64, 417).mid(1) +
                              Mp3Bytes::frame(0xFB, 0x90, 0x64, 417);
     EXPECT_EQ(read(bytes), QString());
     EXPECT_EQ(m_record.Bitrate(), QStringLiteral("128"));
@@ -145,7 +147,8 @@ TEST_F(clsMP3Test, OnlyTheFirst50000BytesAreSearched)
 TEST_F(clsMP3Test, PlayTimeIsRoundedToHundredthsAfterAddingAFiftieth)
 {
     EXPECT_EQ(m_record.PlayTime(), QVariant(-1));
-    m_record.setFullName(Mp3Bytes::sparse(m_dir.filePath(QStringLiteral("4m.mp3")), cbr128, 4000000));
+    m_record.setFullName(
+        Mp3Bytes::sparse(m_dir.filePath(QStringLiteral("4m.mp3")), cbr128, 4000000));
     EXPECT_EQ(m_record.ReadHeader(), QString());
     EXPECT_EQ(m_record.PlayTime(), QVariant(250.05f));
     EXPECT_EQ(m_record.TotalFrames(), 4000000 / 417);

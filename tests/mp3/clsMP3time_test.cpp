@@ -21,7 +21,8 @@ protected:
     }
     void SetUp() override
     {
-        QObject::connect(&m_time, &clsMP3time::ReadComplete, [this](bool valid) { m_signals.append(valid); });
+        QObject::connect(&m_time, &clsMP3time::ReadComplete,
+                         [this](bool valid) { m_signals.append(valid); });
     }
     void expectCleared() const
     {
