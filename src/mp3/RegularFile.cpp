@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -19,6 +20,7 @@ RegularFile::RegularFile(const QString &path, Mode mode)
         ::close(m_fd);
         m_fd = -1;
     }
+    m_size = m_fd >= 0 ? info.st_size : 0;
 }
 
 RegularFile::~RegularFile()
@@ -57,12 +59,6 @@ bool RegularFile::renameNoReplace(const QString &from, const QString &to)
     return true;
 }
 
-qint64 RegularFile::size() const
-{
-    struct stat info {};
-    return m_fd >= 0 && ::fstat(m_fd, &info) == 0 ? info.st_size : 0;
-}
-
 QByteArray RegularFile::readAt(qint64 offset, int count) const
 {
     QByteArray bytes(count, '\0');
@@ -89,8 +85,15 @@ bool RegularFile::writeAt(qint64 offset, QByteArrayView bytes)
         if (n <= 0)
             return false;
         done += n;
+        m_size = std::max(m_size, offset + done);
     }
     return m_fd >= 0;
 }
 
-bool RegularFile::resize(qint64 length) { return m_fd >= 0 && ::ftruncate(m_fd, length) == 0; }
+bool RegularFile::resize(qint64 length)
+{
+    if (m_fd < 0 || ::ftruncate(m_fd, length) != 0)
+        return false;
+    m_size = length;
+    return true;
+}

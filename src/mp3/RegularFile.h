@@ -25,7 +25,8 @@ public:
     static bool renameNoReplace(const QString &from, const QString &to);
 
     bool isOpen() const { return m_fd >= 0; }
-    qint64 size() const;
+    // Length in bytes when opened (or last resized through this object).
+    qint64 size() const { return m_size; }
     // count bytes from offset (0-based); bytes past the end of the file read as 0.
     QByteArray readAt(qint64 offset, int count) const;
     // True only when every byte was written.
@@ -34,4 +35,5 @@ public:
 
 private:
     int m_fd = -1;
+    qint64 m_size = 0;
 };

@@ -43,9 +43,9 @@ bool clsMP3time::refresh()
     if (!file.isOpen())
         return finish(false);
     m_f.FileSize = file.size();
-    // The read succeeds whole or not at all: a shorter file leaves only zeros to scan.
+    // The read succeeds whole or not at all: a shorter file leaves nothing to scan.
     const QByteArray bytes = m_f.FileSize >= readSize ? file.readAt(0, readSize) : QByteArray();
-    const int header = scan(bytes);
+    const int header = bytes.isEmpty() ? -1 : scan(bytes);
     if (header < 0) {
         // Rejected candidates leave nothing behind.
         const qint64 size = m_f.FileSize;
