@@ -83,9 +83,10 @@ void clsMP3::setFullName(const QString &name)
 
 QVariant clsMP3::ReadMP3Info()
 {
-    if (!RegularFile::exists(m_fullName))
-        return -1;
+    // An open file exists; one that cannot be opened may exist all the same (no permission).
     const RegularFile file(m_fullName);
+    if (!file.isOpen() && !RegularFile::exists(m_fullName))
+        return -1;
     readTag(file);
     m_lastReadHeader = readHeader(file);
     return QVariant();
