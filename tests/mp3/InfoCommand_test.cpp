@@ -205,6 +205,9 @@ TEST(InfoCommandTest, HostileAndMissingFilesEachGetTheirLine)
         // The 4095-byte file holds frames, but too few bytes for the analyser's read.
         EXPECT_EQ(r[QStringLiteral("ReadHeader")].toString(), QLatin1String(i == 2 ? "" : "-2"))
             << i;
+        EXPECT_EQ(r[QStringLiteral("ValidHeader")].toString(),
+                  QLatin1String(i == 2 ? "True" : "False"));
+        EXPECT_EQ(r[QStringLiteral("PlayTime")].toDouble(), i == 2 ? 0.3 : -1) << i;
         EXPECT_FALSE(t[QStringLiteral("refresh")].toBool()) << i;
     }
     EXPECT_EQ(
