@@ -59,15 +59,7 @@ seconds() { # command... : wall-clock seconds of one run, output discarded
     end=$(date +%s.%N)
     awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
-best_of() { # runs command... : the fastest of that many runs (the batched runs are short and noisy)
-    local runs=$1 best="" t
-    shift
-    for ((r = 0; r < runs; r++)); do
-        t=$(seconds "$@")
-        best=$(awk -v a="$best" -v b="$t" 'BEGIN { print (a == "" || b < a) ? b : a }')
-    done
-    echo "$best"
-}
+least() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
 rate() { awk -v n="$COUNT" -v t="$1" 'BEGIN { printf "%.0f", n / t }'; }
 ratio() { awk -v t="$1" -v p="$2" 'BEGIN { printf "%.2f", p / t }'; } # peer time / tavro time
 
@@ -75,8 +67,12 @@ batch() { xargs -0 "$@" <"$WORK/list"; }
 each() { xargs -0 -n1 "$@" <"$WORK/list"; }
 FFPROBE=(ffprobe -v quiet -print_format json -show_format -show_streams)
 
-t_batch=$(best_of 5 batch "$CLI" info --json)
-m_batch=$(best_of 5 batch mp3info -x)
+# Best of five, alternating, so that other load on the machine falls on both alike.
+t_batch="" m_batch=""
+for ((round = 0; round < 5; round++)); do
+    t_batch=$(least "$t_batch" "$(seconds batch "$CLI" info --json)")
+    m_batch=$(least "$m_batch" "$(seconds batch mp3info -x)")
+done
 t_each=$(seconds each "$CLI" info --json)
 m_each=$(seconds each mp3info -x)
 f_each=$(seconds each "${FFPROBE[@]}")
