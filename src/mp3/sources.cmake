@@ -1,1 +1,25 @@
-# Files of this folder go into the layer targets; paths relative to src/.
+# MP3 analysis: frame headers, ID3v1 tags, play-time analysis, and their tavro-cli commands.
+target_sources(tavro_core PRIVATE
+    mp3/RegularFile.cpp mp3/RegularFile.h
+    mp3/Windows1252.cpp mp3/Windows1252.h
+    mp3/FixedText.cpp mp3/FixedText.h
+    mp3/TagLists.cpp mp3/TagLists.h
+    mp3/FileAttributeText.cpp mp3/FileAttributeText.h
+    mp3/Layer3Header.cpp mp3/Layer3Header.h
+    mp3/Layer3HeaderSearch.cpp mp3/Layer3HeaderSearch.h
+    mp3/Id3v1Tag.cpp mp3/Id3v1Tag.h
+    mp3/RenamePattern.cpp mp3/RenamePattern.h
+    mp3/clsMP3.cpp mp3/clsMP3.h
+    mp3/FrameTables.cpp mp3/FrameTables.h
+    mp3/clsMP3time.cpp mp3/clsMP3time.h
+)
+target_sources(tavro_core PRIVATE
+    mp3/JsonText.cpp mp3/JsonText.h
+    mp3/InfoReport.cpp mp3/InfoReport.h
+)
+target_sources(tavro_cli_commands PRIVATE
+    mp3/InfoCommand.cpp mp3/InfoCommand.h
+    mp3/TagCommand.cpp mp3/TagCommand.h
+    mp3/RmtagCommand.cpp mp3/RmtagCommand.h
+    mp3/RenameCommand.cpp mp3/RenameCommand.h
+)

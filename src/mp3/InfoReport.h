@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include "clsMP3.h"
+#include "clsMP3time.h"
+
+// Everything the MP3 information window shows about one file, read the way the window reads
+// it: a fresh file record (FullName, ReadMP3Info) and a fresh play-time analyser (Filename,
+// refresh). Gives it as text blocks or as one JSON object per file.
+class InfoReport {
+public:
+    explicit InfoReport(const QString &path);
+
+    bool fileExists() const { return !m_readInfo.isValid(); }
+    // The window's captions and values, one line each.
+    QString text() const;
+    // {"file", "clsMP3": every getter, ReadMP3Info, ReadHeader; "clsMP3time": every field, refresh}
+    QString json() const;
+
+private:
+    QString m_path;
+    clsMP3 m_record;
+    QVariant m_readInfo;
+    QString m_readHeader;
+    clsMP3time m_time;
+    bool m_valid = false;
+};
