@@ -5,6 +5,12 @@ target_sources(tavro_core PRIVATE
     cd/cMp3Writer.cpp cd/cMp3Writer.h
     cd/cLameEncoder.cpp cd/cLameEncoder.h
     cd/EncodingPresets.cpp cd/EncodingPresets.h
+    cd/mCDRip.cpp cd/mCDRip.h
+    cd/cCDRip.cpp cd/cCDRip.h
+    cd/cDrive.cpp cd/cDrive.h
+    cd/cToc.cpp cd/cToc.h
+    cd/cTocEntry.cpp cd/cTocEntry.h
+    cd/cCDTrackRipper.cpp cd/cCDTrackRipper.h
 )
 target_sources(tavro_cli_commands PRIVATE
     cd/EncodeCommand.cpp cd/EncodeCommand.h

@@ -14,3 +14,4 @@ target_sources(tavro_gui PRIVATE
 )
 include(platform/media/sources.cmake)
 include(platform/encoder/sources.cmake)
+include(platform/cdrip/sources.cmake)
