@@ -11,7 +11,9 @@ target_sources(tavro_core PRIVATE
     cd/cToc.cpp cd/cToc.h
     cd/cTocEntry.cpp cd/cTocEntry.h
     cd/cCDTrackRipper.cpp cd/cCDTrackRipper.h
+    cd/PartFile.cpp cd/PartFile.h
 )
 target_sources(tavro_cli_commands PRIVATE
     cd/EncodeCommand.cpp cd/EncodeCommand.h
+    cd/EncoderCliOptions.cpp cd/EncoderCliOptions.h
 )
