@@ -12,8 +12,13 @@ target_sources(tavro_core PRIVATE
     cd/cTocEntry.cpp cd/cTocEntry.h
     cd/cCDTrackRipper.cpp cd/cCDTrackRipper.h
     cd/PartFile.cpp cd/PartFile.h
+    cd/CdToMp3Job.cpp cd/CdToMp3Job.h
+    cd/TrackRowTexts.cpp cd/TrackRowTexts.h
 )
 target_sources(tavro_cli_commands PRIVATE
     cd/EncodeCommand.cpp cd/EncodeCommand.h
     cd/EncoderCliOptions.cpp cd/EncoderCliOptions.h
+    cd/CliDisc.cpp cd/CliDisc.h
+    cd/TocCommand.cpp cd/TocCommand.h
+    cd/RipCommand.cpp cd/RipCommand.h
 )
