@@ -197,12 +197,12 @@ int RipCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "tavro-cli rip: " << problem << "\nusage: tavro-cli rip " << usage() << '\n';
         return kBadArguments;
     }
+    const InterruptGuard guard;
     CliDisc disc;
     if (!disc.open(options->drive, options->image, problem)) {
         err << "tavro-cli rip: " << problem << '\n';
         return kFailed;
     }
-    const InterruptGuard guard;
     try {
         return rip(*options, disc.drive(), out, err);
     } catch (const RaisedError &error) {
