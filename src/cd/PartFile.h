@@ -13,7 +13,6 @@ public:
     PartFile &operator=(const PartFile &) = delete;
 
     QString path() const { return m_path; }
-    QString target() const { return m_target; }
     // Moves the part file onto the target: replacing an existing target (atomically) only when
     // replace is set. False when the move fails; the part file is then removed.
     bool commit(bool replace);

@@ -23,7 +23,6 @@ public:
     const CDROMPARAMS &params() const { return m_params; }
     // The name field stays the library's own.
     void setParams(const CDROMPARAMS &params);
-    bool isImage() const { return m_image; }
 
     // Null when there is no readable disc (empty drive, missing or broken image).
     CdioHandle open() const;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -97,8 +98,11 @@ void CdRipSettings::parse(const QByteArray &text, const QString &folder)
             images << QDir::cleanPath(QDir(folder).absoluteFilePath(line));
         } else {
             const qsizetype equals = line.indexOf(QLatin1Char('='));
+            // Values are numbers, so a comment may follow one on its line.
+            static const QRegularExpression comment(QStringLiteral("[;#].*$"));
             if (equals > 0)
-                setValue(section, line.left(equals).trimmed().toLower(), line.mid(equals + 1).trimmed());
+                setValue(section, line.left(equals).trimmed().toLower(),
+                         line.mid(equals + 1).remove(comment).trimmed());
         }
     }
 }

@@ -51,7 +51,7 @@ TEST_F(CdRipSettingsTest, ReadsWhatItCanAndIgnoresTheRest)
     const QString file = path(QStringLiteral("cdrip.ini"));
     TestMedia::writeFile(file, QByteArray("; comment\n[drives]\n ScanDevices = 0 \n"
                                           "[Images]\n# comment\n/discs/a.cue\nsub/b.cue\n\n"
-                                          "[Ripping]\nReadSectors=5000\nRetries=abc\nRippingMethod=1\nCDSpeed=-3\n"
+                                          "[Ripping]\nReadSectors=5000\nRetries=abc\nRippingMethod=1 ; plain\nCDSpeed=-3\n"
                                           "junk line without equals\n=7\n[Other]\nReadSectors=3\n")
                                + QByteArray("\x00\xff\xfe binary\r\n", 13));
     const CdRipSettings s = loaded(file);
