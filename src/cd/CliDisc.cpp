@@ -23,7 +23,8 @@ bool CliDisc::open(const QString &drive, const QString &image, QString &problem)
         }
         m_drive = m_rip.CDDrive(*number);
         if (!m_drive->IsUnitReady()) {
-            problem = QStringLiteral("No CD In Drive: ") + m_drive->Name();
+            problem = image.isEmpty() ? QStringLiteral("No CD In Drive: ") + m_drive->Name()
+                                      : image + QStringLiteral(": not a readable audio-CD image");
             return false;
         }
     } catch (const RaisedError &error) {

@@ -38,6 +38,20 @@ TOCENTRY entry(lsn_t start, unsigned char flag, unsigned char track)
     return record;
 }
 
+// A broken image (a truncated BIN, a cue sheet out of order) can claim tracks that start
+// before the one they follow or beyond the disc's end; such a table describes no disc.
+bool ascending(const std::vector<TOCENTRY> &toc)
+{
+    qint32 previous = -1;
+    for (const TOCENTRY &record : toc) {
+        const qint32 start = qFromLittleEndian<qint32>(record.data() + TocEntryRecord::StartSector);
+        if (start <= previous)
+            return false;
+        previous = start;
+    }
+    return true;
+}
+
 QByteArray deviceName(const QByteArray &path)
 {
     CdioHandle cdio(cdio_open(path.constData(), DRIVER_DEVICE), cdio_destroy);
@@ -112,7 +126,7 @@ std::vector<TOCENTRY> CdRipDrive::readToc() const
         toc.push_back(entry(cdio_get_track_lsn(cdio.get(), track_t(track)), entryFlag(cdio.get(), track_t(track)),
                             (unsigned char)track));
     toc.push_back(entry(cdio_get_track_lsn(cdio.get(), CDIO_CDROM_LEADOUT_TRACK), 0x10, TocEntryRecord::LeadOutTrack));
-    return toc;
+    return ascending(toc) ? toc : std::vector<TOCENTRY>();
 }
 
 bool CdRipDrive::eject(bool open) const

@@ -26,7 +26,7 @@ public:
 
     // Null when there is no readable disc (empty drive, missing or broken image).
     CdioHandle open() const;
-    // Tracks, then the lead-out; empty when there is no disc.
+    // Tracks, then the lead-out; empty when there is no disc or its table is not in order.
     std::vector<TOCENTRY> readToc() const;
     bool eject(bool open) const;
 

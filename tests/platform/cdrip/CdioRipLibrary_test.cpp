@@ -20,7 +20,11 @@ protected:
     {
         ASSERT_TRUE(TestDisc::write(path("disc.cue"), kTracks));
         TestMedia::writeFile(path("junk.cue"), QByteArray("TRACK \xff\x01 AUDIO\nINDEX 99:99:99\n"));
-        ASSERT_TRUE(TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue"), path("gone.cue"), path("junk.cue")}));
+        // The same sheet over a BIN cut short in track 2: tracks 3 and 4 would start past its end.
+        TestMedia::writeFile(path("short.cue"), TestMedia::readFile(path("disc.cue")).replace("disc.bin", "short.bin"));
+        TestMedia::writeFile(path("short.bin"), TestMedia::readFile(path("disc.bin")).left(2352 * 300 + 1001));
+        ASSERT_TRUE(TestDisc::writeSettings(path("cdrip.ini"),
+                                            {path("disc.cue"), path("gone.cue"), path("junk.cue"), path("short.cue")}));
         ASSERT_EQ(m_library.CR_Init(QFile::encodeName(path("cdrip.ini")).constData()), CR_OK);
     }
 
@@ -71,19 +75,19 @@ protected:
 
 TEST_F(CdioRipLibraryTest, ImagesFromTheSettingsAreDrivesAndMissingOrBrokenOnesHaveNoDisc)
 {
-    EXPECT_EQ(m_library.CR_GetNumCDROM(), 3);
+    ASSERT_EQ(m_library.CR_GetNumCDROM(), 4);
     EXPECT_GT(m_library.CR_GetCDRipVersion(), 0);
-    const char *expectedReady[] = {"disc.cue", nullptr, nullptr};
-    for (int drive = 0; drive < 3; ++drive) {
+    const char *names[] = {"disc.cue", "gone.cue", "junk.cue", "short.cue"};
+    for (int drive = 0; drive < 4; ++drive) {
         m_library.CR_SetActiveCDROM(drive);
         EXPECT_EQ(m_library.CR_GetActiveCDROM(), drive);
         const CDROMPARAMS record = params();
         const QByteArray name(reinterpret_cast<const char *>(record.data()));
-        EXPECT_TRUE(name.endsWith(drive == 0 ? "disc.cue" : drive == 1 ? "gone.cue" : "junk.cue")) << name.constData();
+        EXPECT_TRUE(name.endsWith(names[drive])) << name.constData();
         EXPECT_EQ(int32At(record.data() + CdRomParams::DriveType), CdRomParams::DriveTypeImage);
         EXPECT_EQ(int32At(record.data() + CdRomParams::ReadSectors), 26);
         EXPECT_EQ(qFromLittleEndian<qint16>(record.data() + CdRomParams::Retries), 20);
-        EXPECT_EQ(m_library.CR_IsUnitReady() != 0, expectedReady[drive] != nullptr);
+        EXPECT_EQ(m_library.CR_IsUnitReady() != 0, drive == 0) << names[drive];
         EXPECT_EQ(m_library.CR_IsAudioPlaying(), 0);
         EXPECT_EQ(m_library.CR_EjectCD(1), 0) << "an image has no tray";
         EXPECT_EQ(m_library.CR_PlayTrack(0), CR_ERROR) << "nor a way to play";
@@ -94,12 +98,12 @@ TEST_F(CdioRipLibraryTest, ImagesFromTheSettingsAreDrivesAndMissingOrBrokenOnesH
     qint32 size = 0;
     EXPECT_EQ(m_library.CR_OpenRipper(&size, 0, 10), CR_ERROR);
 
-    m_library.CR_SetActiveCDROM(3);
+    m_library.CR_SetActiveCDROM(4);
     CDROMPARAMS record{};
     EXPECT_EQ(m_library.CR_GetCDROMParameters(&record), CR_ERROR) << "no such drive";
     EXPECT_EQ(m_library.CR_ReadToc(), CR_ERROR);
     EXPECT_EQ(m_library.CR_Init("/elsewhere/cdrip.ini"), CR_OK) << "already started: nothing changes";
-    EXPECT_EQ(m_library.CR_GetNumCDROM(), 3);
+    EXPECT_EQ(m_library.CR_GetNumCDROM(), 4);
 }
 
 TEST_F(CdioRipLibraryTest, TableOfContentsEntriesAreTheImagesTracksAsBytes)
