@@ -13,3 +13,8 @@ QString RaisedError::sourceFor(const QString &operation)
     // The executable's name whatever the process is called (tests, tavro-cli).
     return QStringLiteral("tavro.") + operation;
 }
+
+QString RaisedError::text() const
+{
+    return QStringLiteral("%1 (error %2, %3)").arg(m_description).arg(m_number).arg(m_source).trimmed();
+}

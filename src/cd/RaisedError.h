@@ -17,6 +17,8 @@ public:
     int number() const { return m_number; }
     QString source() const { return m_source; }
     QString description() const { return m_description; }
+    // "description (error number, source)", for a status line or a console.
+    QString text() const;
 
 private:
     int m_number;

@@ -5,7 +5,20 @@ target_sources(tavro_core PRIVATE
     cd/cMp3Writer.cpp cd/cMp3Writer.h
     cd/cLameEncoder.cpp cd/cLameEncoder.h
     cd/EncodingPresets.cpp cd/EncodingPresets.h
+    cd/mCDRip.cpp cd/mCDRip.h
+    cd/cCDRip.cpp cd/cCDRip.h
+    cd/cDrive.cpp cd/cDrive.h
+    cd/cToc.cpp cd/cToc.h
+    cd/cTocEntry.cpp cd/cTocEntry.h
+    cd/cCDTrackRipper.cpp cd/cCDTrackRipper.h
+    cd/PartFile.cpp cd/PartFile.h
+    cd/CdToMp3Job.cpp cd/CdToMp3Job.h
+    cd/TrackRowTexts.cpp cd/TrackRowTexts.h
 )
 target_sources(tavro_cli_commands PRIVATE
     cd/EncodeCommand.cpp cd/EncodeCommand.h
+    cd/EncoderCliOptions.cpp cd/EncoderCliOptions.h
+    cd/CliDisc.cpp cd/CliDisc.h
+    cd/TocCommand.cpp cd/TocCommand.h
+    cd/RipCommand.cpp cd/RipCommand.h
 )

@@ -2,6 +2,7 @@ target_sources(tavro_platform PRIVATE
     platform/console/CliCommand.h
     platform/console/CliRegistry.cpp platform/console/CliRegistry.h
     platform/console/ConsoleProgressBar.cpp platform/console/ConsoleProgressBar.h
+    platform/console/InterruptGuard.cpp platform/console/InterruptGuard.h
     platform/dialogs/MessageBox.cpp platform/dialogs/MessageBox.h
     platform/dialogs/ConsoleMessageBox.cpp platform/dialogs/ConsoleMessageBox.h
     platform/dialogs/FileDialog.cpp platform/dialogs/FileDialog.h
@@ -14,3 +15,4 @@ target_sources(tavro_gui PRIVATE
 )
 include(platform/media/sources.cmake)
 include(platform/encoder/sources.cmake)
+include(platform/cdrip/sources.cmake)

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Ripping speed of `tavro-cli rip` against libcdio's own cd-paranoia on the same CUE/BIN image
+# of one 4-minute track (noise, different in each channel), both through paranoia's full mode:
+#   rip         tavro-cli rip ... out.wav              vs  cd-paranoia -w 1 out.wav
+#   rip+encode  tavro-cli rip ... --preset standard    vs  cd-paranoia -w 1 - | lame --preset standard --nores
+# (tavro's encoder runs with the bit reservoir off; "lame-RG" also leaves out ReplayGain, the
+# same work as tavro). Each command runs once; ratio = tavro / peer (below 1.0 = tavro faster).
+# The pipe lets cd-paranoia and lame run at once on two cores; tavro rips, then encodes.
+# Installs Debian's cd-paranoia when missing. Usage: bench/rip_bench.sh   (after scripts/build.sh)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+CLI=$PWD/${TAVRO_BUILD_DIR:-build}/src/app/tavro-cli
+[[ -x "$CLI" ]] || { echo "build first: scripts/build.sh" >&2; exit 1; }
+if ! command -v cd-paranoia >/dev/null; then
+    SUDO=""
+    [[ $(id -u) -eq 0 ]] || SUDO="sudo"
+    $SUDO apt-get install -y -qq --no-install-recommends cd-paranoia >/dev/null
+fi
+
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+export TAVRO_CDRIP_INI="$WORK/cdrip.ini" TMPDIR="$WORK/tmp"
+mkdir -p "$TMPDIR"
+sox -n -r 44100 -c 2 -b 16 -e signed -L -t raw "$WORK/disc.bin" synth 240 pinknoise brownnoise vol 0.3
+printf 'FILE "disc.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n' > "$WORK/disc.cue"
+cat "$WORK/disc.bin" >/dev/null # both read it from the page cache
+
+seconds() { # command... -> wall-clock seconds
+    local start=$EPOCHREALTIME
+    "$@" >/dev/null 2>&1
+    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { print b - a }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+peer_encode() { # lame options... ; output is the last argument
+    cd-paranoia -q -d "$WORK/disc.cue" -w 1 - | lame --quiet --preset standard --nores "$@"
+}
+
+t=$(seconds "$CLI" rip --image "$WORK/disc.cue" --track 1 "$WORK/tavro.wav")
+p=$(seconds cd-paranoia -q -d "$WORK/disc.cue" -w 1 "$WORK/peer.wav")
+same=no
+cmp -s <(tail -c +47 "$WORK/tavro.wav") <(tail -c +45 "$WORK/peer.wav") && same=yes
+printf '%-11s %8s %8s %8s %8s %8s %s\n' step tavro peer ratio lame-RG ratio-RG same-audio
+printf '%-11s %7.2fs %7.2fs %8s %8s %8s %s\n' rip "$t" "$p" "$(ratio "$t" "$p")" - - "$same"
+
+t=$(seconds "$CLI" rip --image "$WORK/disc.cue" --track 1 --preset standard "$WORK/tavro.mp3")
+p=$(seconds peer_encode - "$WORK/peer.mp3")
+r=$(seconds peer_encode --noreplaygain - "$WORK/peer-rg.mp3")
+printf '%-11s %7.2fs %7.2fs %8s %7.2fs %8s %s\n' rip+encode "$t" "$p" "$(ratio "$t" "$p")" "$r" "$(ratio "$t" "$r")" -

@@ -1,0 +1,167 @@
+#include "CdToMp3Job.h"
+
+#include "PartFile.h"
+#include "RaisedError.h"
+#include "cCDTrackRipper.h"
+#include "cLameEncoder.h"
+#include "cWAVWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <stdexcept>
+
+namespace {
+// A failure of the job itself, reported like the classes' errors.
+struct JobError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fail(const QString &why) { throw JobError(why.toStdString()); }
+
+QString twoDigits(quint8 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+CdToMp3Job::CdToMp3Job(const cToc &toc, cLameEncoder &encoder, QObject *parent)
+    : QObject(parent)
+    , m_toc(toc)
+    , m_encoder(encoder)
+{
+}
+
+QString CdToMp3Job::OutputFileFor(const QString &chosen, quint8 trackNumber, bool several)
+{
+    if (chosen.contains(QLatin1String("%N")))
+        return QString(chosen).replace(QLatin1String("%N"), twoDigits(trackNumber));
+    if (!several)
+        return chosen;
+    static const QRegularExpression extension(QStringLiteral("\\.(mp3|wav)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = extension.match(chosen);
+    const qsizetype at = match.hasMatch() ? match.capturedStart() : chosen.size();
+    return QString(chosen).insert(at, QStringLiteral(" - Track ") + twoDigits(trackNumber));
+}
+
+QStringList CdToMp3Job::outputFiles() const
+{
+    QStringList files;
+    for (const qint32 position : m_tracks) {
+        if (position < 1 || position > m_toc.Count())
+            return {};
+        files << OutputFileFor(m_chosen, m_toc.Entry(position).TrackNumber(), m_tracks.size() > 1);
+    }
+    return files;
+}
+
+QString CdToMp3Job::checkOutputs() const
+{
+    QStringList files = outputFiles();
+    if (files.isEmpty())
+        return m_tracks.isEmpty() ? QStringLiteral("No track selected") : QStringLiteral("No such track");
+    if (m_chosen.trimmed().isEmpty())
+        return QStringLiteral("No output file chosen");
+    if (files.removeDuplicates() > 0)
+        return QStringLiteral("Several tracks would go to one file");
+    for (const QString &file : files) {
+        if (QFileInfo::exists(file) && !m_replace)
+            return file + QStringLiteral(" already exists");
+    }
+    return {};
+}
+
+CdToMp3Job::Result CdToMp3Job::run()
+{
+    m_cancelled = false;
+    Result result;
+    result.error = checkOutputs();
+    if (!result.error.isEmpty()) {
+        result.outcome = Outcome::Failed;
+        return result;
+    }
+    const QStringList files = outputFiles();
+    try {
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            if (!doTrack(m_toc.Entry(m_tracks[i]), files[i])) {
+                result.outcome = Outcome::Cancelled;
+                return result;
+            }
+            result.files << files[i];
+        }
+    } catch (const RaisedError &error) {
+        result = {Outcome::Failed, result.files, error.text()};
+    } catch (const std::exception &error) {
+        result = {Outcome::Failed, result.files, QString::fromLocal8Bit(error.what())};
+    }
+    return result;
+}
+
+bool CdToMp3Job::doTrack(const cTocEntry &entry, const QString &output)
+{
+    PartFile part(output);
+    if (m_format == Format::Wav) {
+        if (!rip(entry, part.path()))
+            return false;
+    } else {
+        // Unique and private to this user, so that no other program's file is ever touched.
+        QTemporaryFile wav(QDir(QDir::tempPath()).filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
+        if (!wav.open())
+            fail(QStringLiteral("Cannot create a temporary file in ") + QDir::tempPath());
+        wav.close();
+        if (!rip(entry, wav.fileName()) || !encode(entry.TrackNumber(), wav.fileName(), part.path()))
+            return false;
+    }
+    if (!part.commit(m_replace))
+        fail(QStringLiteral("Cannot write ") + output);
+    emit trackFinished(entry.TrackNumber(), output);
+    return true;
+}
+
+bool CdToMp3Job::rip(const cTocEntry &entry, const QString &wavFile)
+{
+    const quint8 track = entry.TrackNumber();
+    emit ripStarted(track, wavFile);
+    cWAVWriter writer;
+    writer.OpenFile(wavFile);
+    cCDTrackRipper ripper(m_toc.library());
+    ripper.CreateForTrack(entry);
+    qint64 written = 0;
+    if (ripper.OpenRipper()) {
+        while (!m_cancelled && ripper.Read()) {
+            written += writer.WriteWavData(ripper.ReadBufferPtr(), ripper.ReadBufferSize());
+            emit ripProgress(track, ripper.PercentComplete());
+        }
+    }
+    ripper.CloseRipper();
+    writer.CloseFile();
+    if (m_cancelled)
+        return false;
+    // A run the library ended early (a jitter code) would otherwise pass for the whole track.
+    if (written != entry.SizeBytes())
+        fail(QStringLiteral("Track %1 could not be read completely (%2 of %3 bytes)")
+                 .arg(twoDigits(track)).arg(written).arg(entry.SizeBytes()));
+    emit ripFinished(track);
+    return true;
+}
+
+bool CdToMp3Job::encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File)
+{
+    m_encoder.setWavFile(wavFile);
+    m_encoder.setMp3File(mp3File);
+    if (m_encoder.WavFile() != wavFile || m_encoder.Mp3File() != mp3File)
+        fail(QStringLiteral("Cannot write ") + mp3File);
+    const QMetaObject::Connection progress = connect(
+        &m_encoder, &cLameEncoder::Progress, this, [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
+            emit encodeProgress(trackNumber, done, total);
+            cancel = m_cancelled;
+        });
+    try {
+        m_encoder.Encode();
+    } catch (...) {
+        disconnect(progress);
+        throw;
+    }
+    disconnect(progress);
+    return !m_cancelled;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// An output written under a hidden name beside its final name (".NAME.PID.part", so that the
+// final move stays on one file system) and moved into place only when complete: the final name
+// never holds a half-written file. The part file is removed unless it was moved.
+class PartFile {
+public:
+    explicit PartFile(const QString &target);
+    ~PartFile();
+    PartFile(const PartFile &) = delete;
+    PartFile &operator=(const PartFile &) = delete;
+
+    QString path() const { return m_path; }
+    // Moves the part file onto the target: replacing an existing target (atomically) only when
+    // replace is set. False when the move fails; the part file is then removed.
+    bool commit(bool replace);
+
+private:
+    QString m_target;
+    QString m_path;
+};

@@ -1,0 +1,139 @@
+#include "CdRipDrive.h"
+
+#include "CdRipSettings.h"
+
+#include <cdio/cdio.h>
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+void putInt32(CDROMPARAMS &params, int offset, std::int32_t value)
+{
+    qToLittleEndian<qint32>(value, params.data() + offset);
+}
+
+// The Q-channel ADR/control byte of a table-of-contents entry.
+unsigned char entryFlag(const CdIo_t *cdio, track_t track)
+{
+    constexpr unsigned char kAdrPosition = 0x10;
+    unsigned char flag = kAdrPosition;
+    if (cdio_get_track_format(cdio, track) != TRACK_FORMAT_AUDIO)
+        flag |= 0x04;
+    if (cdio_get_track_copy_permit(cdio, track) == CDIO_TRACK_FLAG_TRUE)
+        flag |= 0x02;
+    if (cdio_get_track_preemphasis(cdio, track) == CDIO_TRACK_FLAG_TRUE)
+        flag |= 0x01;
+    return flag;
+}
+
+TOCENTRY entry(lsn_t start, unsigned char flag, unsigned char track)
+{
+    TOCENTRY record{};
+    qToLittleEndian<qint32>(start, record.data() + TocEntryRecord::StartSector);
+    record[TocEntryRecord::Flag] = flag;
+    record[TocEntryRecord::TrackNumber] = track;
+    return record;
+}
+
+// A broken image (a truncated BIN, a cue sheet out of order) can claim tracks that start
+// before the one they follow or beyond the disc's end; such a table describes no disc.
+bool ascending(const std::vector<TOCENTRY> &toc)
+{
+    qint32 previous = -1;
+    for (const TOCENTRY &record : toc) {
+        const qint32 start = qFromLittleEndian<qint32>(record.data() + TocEntryRecord::StartSector);
+        if (start <= previous)
+            return false;
+        previous = start;
+    }
+    return true;
+}
+
+QByteArray deviceName(const QByteArray &path)
+{
+    CdioHandle cdio(cdio_open(path.constData(), DRIVER_DEVICE), cdio_destroy);
+    cdio_hwinfo_t info{};
+    if (!cdio || !cdio_get_hwinfo(cdio.get(), &info))
+        return path;
+    const QByteArray model = QByteArray(info.psz_vendor).trimmed() + ' ' + QByteArray(info.psz_model).trimmed();
+    return model.trimmed() + " (" + path + ')';
+}
+} // namespace
+
+CdRipDrive::CdRipDrive(const QByteArray &path, bool image, const CdRipSettings &settings)
+    : m_path(path)
+    , m_image(image)
+{
+    namespace P = CdRomParams;
+    putInt32(m_params, P::ReadSectors, settings.readSectors);
+    putInt32(m_params, P::CDSpeed, settings.cdSpeed);
+    putInt32(m_params, P::DriveType, image ? P::DriveTypeImage : P::DriveTypeDevice);
+    putInt32(m_params, P::RippingMethod, settings.rippingMethod);
+    qToLittleEndian<qint16>(qint16(settings.retries), m_params.data() + P::Retries);
+}
+
+CdRipDrive CdRipDrive::device(const QByteArray &path, const CdRipSettings &settings)
+{
+    CdRipDrive drive(path, false, settings);
+    drive.setName(deviceName(path));
+    return drive;
+}
+
+CdRipDrive CdRipDrive::image(const QByteArray &path, const CdRipSettings &settings)
+{
+    CdRipDrive drive(path, true, settings);
+    drive.setName(path);
+    return drive;
+}
+
+void CdRipDrive::setName(const QByteArray &name)
+{
+    std::fill_n(m_params.begin(), CdRomParams::NameBytes, 0);
+    std::memcpy(m_params.data(), name.constData(), std::min<std::size_t>(name.size(), CdRomParams::NameBytes - 1));
+}
+
+void CdRipDrive::setParams(const CDROMPARAMS &params)
+{
+    std::copy(params.begin() + CdRomParams::NameBytes, params.end(), m_params.begin() + CdRomParams::NameBytes);
+}
+
+CdioHandle CdRipDrive::open() const
+{
+    if (!m_image)
+        return {cdio_open(m_path.constData(), DRIVER_DEVICE), cdio_destroy};
+    // Only the image drivers: a device driver would poke a regular file with device requests.
+    for (const driver_id_t driver : {DRIVER_BINCUE, DRIVER_CDRDAO, DRIVER_NRG}) {
+        if (CdIo_t *cdio = cdio_open(m_path.constData(), driver))
+            return {cdio, cdio_destroy};
+    }
+    return {nullptr, cdio_destroy};
+}
+
+std::vector<TOCENTRY> CdRipDrive::readToc() const
+{
+    const CdioHandle cdio = open();
+    if (!cdio)
+        return {};
+    const track_t first = cdio_get_first_track_num(cdio.get());
+    const track_t count = cdio_get_num_tracks(cdio.get());
+    if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || count == 0)
+        return {};
+    std::vector<TOCENTRY> toc;
+    for (int track = first; track < first + count; ++track)
+        toc.push_back(entry(cdio_get_track_lsn(cdio.get(), track_t(track)), entryFlag(cdio.get(), track_t(track)),
+                            (unsigned char)track));
+    toc.push_back(entry(cdio_get_track_lsn(cdio.get(), CDIO_CDROM_LEADOUT_TRACK), 0x10, TocEntryRecord::LeadOutTrack));
+    return ascending(toc) ? toc : std::vector<TOCENTRY>();
+}
+
+bool CdRipDrive::eject(bool open) const
+{
+    if (m_image)
+        return false;
+    const driver_return_code_t result =
+        open ? cdio_eject_media_drive(m_path.constData()) : cdio_close_tray(m_path.constData(), nullptr);
+    return result == DRIVER_OP_SUCCESS;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CdRipLibrary.h"
+
+#include <QByteArray>
+
+#include <memory>
+#include <vector>
+
+struct CdRipSettings;
+typedef struct _CdIo CdIo_t;
+
+// An open libcdio handle; destroyed with the object.
+using CdioHandle = std::unique_ptr<CdIo_t, void (*)(CdIo_t *)>;
+
+// One drive of the ripping library: a CD device or a disc image, with its parameter record.
+// Each call opens the device or image afresh, so a changed disc is seen at once.
+class CdRipDrive {
+public:
+    static CdRipDrive device(const QByteArray &path, const CdRipSettings &settings);
+    static CdRipDrive image(const QByteArray &path, const CdRipSettings &settings);
+
+    const CDROMPARAMS &params() const { return m_params; }
+    // The name field stays the library's own.
+    void setParams(const CDROMPARAMS &params);
+
+    // Null when there is no readable disc (empty drive, missing or broken image).
+    CdioHandle open() const;
+    // Tracks, then the lead-out; empty when there is no disc or its table is not in order.
+    std::vector<TOCENTRY> readToc() const;
+    bool eject(bool open) const;
+
+private:
+    CdRipDrive(const QByteArray &path, bool image, const CdRipSettings &settings);
+    void setName(const QByteArray &name);
+
+    QByteArray m_path;
+    bool m_image;
+    CDROMPARAMS m_params{};
+};

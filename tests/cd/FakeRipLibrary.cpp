@@ -1,0 +1,74 @@
+#include "FakeRipLibrary.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+CDROMPARAMS FakeRipLibrary::record(const char *name)
+{
+    CDROMPARAMS r{};
+    std::memcpy(r.data(), name, std::strlen(name));
+    return r;
+}
+
+CDEX_ERR FakeRipLibrary::CR_GetCDROMParameters(CDROMPARAMS *params)
+{
+    if (m_active < 0 || m_active >= CR_GetNumCDROM())
+        return CR_ERROR;
+    *params = drives[std::size_t(m_active)];
+    return CR_OK;
+}
+
+CDEX_ERR FakeRipLibrary::CR_SetCDROMParameters(const CDROMPARAMS *params)
+{
+    ++setParamsCalls;
+    if (m_active < 0 || m_active >= CR_GetNumCDROM())
+        return CR_ERROR;
+    drives[std::size_t(m_active)] = *params;
+    return CR_OK;
+}
+
+CDEX_ERR FakeRipLibrary::CR_PlayTrack(std::int32_t track)
+{
+    playedTracks << track;
+    return CR_OK;
+}
+
+TOCENTRY FakeRipLibrary::CR_GetTocEntry(std::int32_t entry)
+{
+    TOCENTRY r{};
+    if (entry < 0 || entry >= std::int32_t(tocStarts.size()))
+        return r;
+    qToLittleEndian<qint32>(tocStarts[std::size_t(entry)], r.data());
+    r[TocEntryRecord::Flag] = 0x10;
+    r[TocEntryRecord::TrackNumber] = tocTracks.empty() ? quint8(entry + 1) : tocTracks[std::size_t(entry)];
+    return r;
+}
+
+CDEX_ERR FakeRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t start, std::int32_t end)
+{
+    openedStart = start;
+    openedEnd = end;
+    openedDrive = m_active;
+    *bufferSize = chunkSize;
+    return openResult;
+}
+
+CDEX_ERR FakeRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes, std::int32_t &)
+{
+    if (chunks.isEmpty()) {
+        *numBytes = 0;
+        return CR_ERROR;
+    }
+    const Chunk chunk = chunks.takeFirst();
+    std::memcpy(buffer, chunk.bytes.constData(), std::size_t(std::min<qint64>(chunk.bytes.size(), chunkSize)));
+    *numBytes = std::int32_t(chunk.bytes.size());
+    return chunk.code;
+}
+
+CDEX_ERR FakeRipLibrary::CR_CloseRipper()
+{
+    ++closeCalls;
+    return closeResult;
+}
