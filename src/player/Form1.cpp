@@ -313,32 +313,44 @@ void Form1::connectPlaylist()
 
 void Form1::render()
 {
+    // Runs on every playback tick: touch only what changed, so nothing repaints in vain.
     const PlayerDisplay &d = m_engine.display();
+    const PlayerDisplay &was = m_shown;
+    const bool all = !m_shownOnce;
     m_rendering = true;
-    const std::pair<const char *, const QString *> texts[] = {
-        {"Label4", &d.position},  {"Label5", &d.remaining},    {"Label6", &d.progress},
-        {"Label9", &d.length},    {"Label12", &d.size},        {"Label14", &d.totalFiles},
-        {"Label16", &d.currentFile}, {"Label17", &d.path},     {"Label28", &d.status}};
+    const std::pair<const char *, QString PlayerDisplay::*> texts[] = {
+        {"Label4", &PlayerDisplay::position},     {"Label5", &PlayerDisplay::remaining},
+        {"Label6", &PlayerDisplay::progress},     {"Label9", &PlayerDisplay::length},
+        {"Label12", &PlayerDisplay::size},        {"Label14", &PlayerDisplay::totalFiles},
+        {"Label16", &PlayerDisplay::currentFile}, {"Label17", &PlayerDisplay::path},
+        {"Label28", &PlayerDisplay::status}};
     for (const auto &[name, text] : texts)
-        m_values.at(QLatin1String(name))->setText(*text);
-    setTextColor(m_values.at(QStringLiteral("Label28")), QColor::fromRgb(QRgb(d.statusColor)));
+        if (all || d.*text != was.*text)
+            m_values.at(QLatin1String(name))->setText(d.*text);
+    if (all || d.statusColor != was.statusColor)
+        setTextColor(m_values.at(QStringLiteral("Label28")), QColor::fromRgb(QRgb(d.statusColor)));
 
     chameleonButton *pause = m_buttons.at(4);
     pause->setEnabled(d.pauseEnabled);
-    pause->setCaption(d.pauseCaption);
-    m_buttons.at(8)->setCaption(d.muteCaption);
+    if (all || d.pauseCaption != was.pauseCaption)
+        pause->setCaption(d.pauseCaption);
+    if (all || d.muteCaption != was.muteCaption)
+        m_buttons.at(8)->setCaption(d.muteCaption);
     for (int number : {16, 17})
         m_buttons.at(number)->setToolTip(d.volumeTip);
     for (int number : {18, 19})
         m_buttons.at(number)->setToolTip(d.speedTip);
     m_slider2->setValue(d.volumeLevel);
     m_slider3->setValue(d.speedLevel);
-
-    m_slider1->setMaximum(qMax(d.sliderMax, 0));
-    m_slider1->setValue(d.sliderValue);
+    if (all || d.sliderMax != was.sliderMax || d.sliderValue != was.sliderValue) {
+        m_slider1->setMaximum(qMax(d.sliderMax, 0));
+        m_slider1->setValue(d.sliderValue);
+    }
     m_seekBar->show(d.seekScale, d.marker);
     m_pathStrip->setVisible(d.pathStripVisible);
     m_rendering = false;
+    m_shown = d;
+    m_shownOnce = true;
 }
 
 void Form1::showCredit()

@@ -79,6 +79,8 @@ private:
     QLabel *m_time = nullptr;
     std::map<QString, QLabel *> m_values;
     bool m_rendering = false;
+    PlayerDisplay m_shown;
+    bool m_shownOnce = false;
     int m_creditTwips = 0;
 
     QTimer m_creditTimer; // Timer2

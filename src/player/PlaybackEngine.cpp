@@ -102,9 +102,10 @@ void PlaybackEngine::PlaybackTick()
     auto &d = m_display;
     d.marker = m_media.currentPosition();
     if (d.seekScale != 0.0)
-        d.progress = QStringLiteral("Current File  ") +
-                     QString::number(int(std::floor(d.marker / d.seekScale * 100.0))) +
-                     QStringLiteral(" %") + QStringLiteral("  Completed");
+        d.progress = m_progressText.of(int(std::floor(d.marker / d.seekScale * 100.0)), [](int percent) {
+            return QStringLiteral("Current File  ") + QString::number(percent) + QStringLiteral(" %") +
+                   QStringLiteral("  Completed");
+        });
     if (d.pauseEnabled) {
         // The slider rounds, so it reaches its end up to half a second early: wait for the
         // component to reach the end as well, or every track would lose its last moments.
@@ -112,12 +113,13 @@ void PlaybackEngine::PlaybackTick()
             advanceAtEnd();
         const double position = m_media.currentPosition();
         const double duration = m_media.duration();
-        if (position >= 0 && PlaybackTables::roundHalfEven(position) <= d.sliderMax)
-            d.sliderValue = PlaybackTables::roundHalfEven(position);
-        d.remaining = PlaybackTables::FormatMinSec(PlaybackTables::roundHalfEven(duration - position));
-        d.position = PlaybackTables::FormatMinSec(PlaybackTables::roundHalfEven(position));
+        const int rounded = PlaybackTables::roundHalfEven(position);
+        if (position >= 0 && rounded <= d.sliderMax)
+            d.sliderValue = rounded;
+        d.remaining = m_remainingText.of(PlaybackTables::roundHalfEven(duration - position), PlaybackTables::FormatMinSec);
+        d.position = m_positionText.of(rounded, PlaybackTables::FormatMinSec);
         d.sliderMax = PlaybackTables::roundHalfEven(duration);
-        d.length = PlaybackTables::FormatMinSec(d.sliderMax);
+        d.length = m_lengthText.of(d.sliderMax, PlaybackTables::FormatMinSec);
     }
     publish();
 }

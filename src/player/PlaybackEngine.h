@@ -2,6 +2,8 @@
 
 #include "PlayerDisplay.h"
 
+#include <climits>
+
 #include <QObject>
 #include <QTimer>
 
@@ -14,7 +16,7 @@ class Playlist;
 class PlaybackEngine : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kTickMs = 1;
+    static constexpr int kTickMs = 10;
 
     PlaybackEngine(MediaComponent &media, Playlist &playlist, QObject *parent = nullptr);
 
@@ -57,9 +59,27 @@ private:
     void showCounts();
     void publish();
 
+    // The tick runs a thousand times a second; a text is made again only when its number changes.
+    struct CachedText {
+        int number = INT_MIN;
+        QString text;
+        template <typename Make> const QString &of(int value, Make make)
+        {
+            if (value != number) {
+                number = value;
+                text = make(value);
+            }
+            return text;
+        }
+    };
+
     MediaComponent &m_media;
     Playlist &m_playlist;
     PlayerDisplay m_display;
     PlayerDisplay m_published;
     QTimer m_tick;
+    CachedText m_progressText;
+    CachedText m_remainingText;
+    CachedText m_positionText;
+    CachedText m_lengthText;
 };
