@@ -1,9 +1,10 @@
 #include "Mp3Duration.h"
 
+#include "Mp3FileInput.h"
+
 #include <mpg123.h>
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstring>
 #include <mutex>
@@ -22,6 +23,7 @@ mpg123_handle *newHandle(long extraFlags)
     if (handle) {
         mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | extraFlags, 0);
         mpg123_param(handle, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
+        Mp3FileInput::attach(handle);
     }
     return handle;
 }
@@ -55,11 +57,12 @@ quint32 countedBytes(unsigned long header, const unsigned char *body, size_t siz
     return framesAndBytes && bigEndian(tag + 8) > 0 ? bigEndian(tag + 12) : 0;
 }
 
-bool openFirstFrame(mpg123_handle *handle, const QByteArray &path, long *rate)
+bool openFirstFrame(mpg123_handle *handle, Mp3FileInput &input, long *rate)
 {
     int channels = 0;
     int encoding = 0;
-    return mpg123_open(handle, path.constData()) == MPG123_OK &&
+    input.rewind();
+    return mpg123_open_handle(handle, &input) == MPG123_OK &&
            mpg123_getformat(handle, rate, &channels, &encoding) == MPG123_OK && *rate > 0;
 }
 } // namespace
@@ -79,17 +82,17 @@ Mp3Duration::~Mp3Duration()
     }
 }
 
-bool Mp3Duration::infoFrameCoversFile(const QByteArray &path, qint64 fileSize)
+bool Mp3Duration::infoFrameCovers(Mp3FileInput &input)
 {
     long rate = 0;
     bool covers = false;
-    if (openFirstFrame(m_probe, path, &rate)) {
+    if (openFirstFrame(m_probe, input, &rate)) {
         unsigned long header = 0;
         unsigned char *body = nullptr;
         size_t size = 0;
         if (mpg123_framedata(m_probe, &header, &body, &size) == MPG123_OK && body) {
             const qint64 counted = countedBytes(header, body, size);
-            const qint64 rest = fileSize - qint64(mpg123_framepos(m_probe));
+            const qint64 rest = input.size() - qint64(mpg123_framepos(m_probe));
             covers = counted > 0 && rest >= counted && rest - counted <= kTrailingTagBytes;
         }
     }
@@ -99,14 +102,13 @@ bool Mp3Duration::infoFrameCoversFile(const QByteArray &path, qint64 fileSize)
 
 double Mp3Duration::seconds(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!m_probe || !m_reader || !info.isFile())
+    Mp3FileInput input;
+    if (!m_probe || !m_reader || !input.open(QFile::encodeName(path)))
         return 0.0;
-    const QByteArray name = QFile::encodeName(path);
-    const bool trusted = infoFrameCoversFile(name, info.size());
+    const bool trusted = infoFrameCovers(input);
     long rate = 0;
     double seconds = 0.0;
-    if (openFirstFrame(m_reader, name, &rate)) {
+    if (openFirstFrame(m_reader, input, &rate)) {
         if (!trusted)
             mpg123_scan(m_reader);
         const off_t samples = mpg123_length(m_reader);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class Mp3FileInput;
+
 struct mpg123_handle_struct;
 
 // Measures how long an MP3 file plays, in the same seconds as the player's media component (a
@@ -21,7 +23,7 @@ public:
     double seconds(const QString &path);
 
 private:
-    bool infoFrameCoversFile(const QByteArray &path, qint64 fileSize);
+    bool infoFrameCovers(Mp3FileInput &input);
 
     mpg123_handle_struct *m_probe = nullptr;  // reads the info frame as a frame of its own
     mpg123_handle_struct *m_reader = nullptr; // measures as the player does

@@ -63,8 +63,10 @@ void Mp3Search::run(const QString &startFolder)
         m_seen.insert({device, inode});
     QStringList queue{start};
     // The queue grows while it is walked: that makes the walk breadth first.
-    for (qsizetype k = 0; k < queue.size(); ++k)
-        visit(queue.at(k), queue);
+    for (qsizetype k = 0; k < queue.size(); ++k) {
+        const QString folder = queue.at(k); // a copy: visiting appends to the queue
+        visit(folder, queue);
+    }
 }
 
 void Mp3Search::visit(const QString &folder, QStringList &queue)

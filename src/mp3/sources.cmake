@@ -1,5 +1,6 @@
 # Files of this folder go into the layer targets; paths relative to src/.
 target_sources(tavro_core PRIVATE
+    mp3/Mp3FileInput.cpp mp3/Mp3FileInput.h
     mp3/Mp3Duration.cpp mp3/Mp3Duration.h
     mp3/Mp3Search.cpp mp3/Mp3Search.h
 )
