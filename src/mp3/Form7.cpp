@@ -122,7 +122,7 @@ void Form7::Search()
             [&] { m_directories->setText(QString::number(search.directories())); });
     connect(&search, &Mp3Search::fileFound, this, [&](const Mp3Search::Row &row) {
         m_files->setText(QString::number(search.files()));
-        m_playlist.append(row.path);
+        m_playlist.appendNamed(row.path, row.name);
         addRow(row);
     });
     connect(&search, &Mp3Search::yieldPoint, this, [] { QCoreApplication::processEvents(); });

@@ -14,7 +14,8 @@ class QTreeWidget;
 
 // "TAVRO MP3 SEARCHER": walks the folder list's folder and every folder below it (Mp3Search),
 // lists each MP3 file with its folder, size and duration in lv1 and appends it to the main
-// window's play list. Its Close button is the only way out (the frame's close box is off).
+// window's play list (its path, shown by its name with the extension). Its Close button is the
+// only way out (the frame's close box is off).
 //
 // Play-list pairing: when the play list already holds two or more entries, a search first adds
 // one separator entry, shown as " NEXT DIRECTORY" with an empty path, so the two lists keep the

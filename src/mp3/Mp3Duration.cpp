@@ -12,8 +12,9 @@
 namespace {
 // As the player's decoder: how far into junk the first frame is looked for.
 constexpr long kResyncLimit = 64 * 1024;
-// What may follow the counted stream: ID3v1, APE and Lyrics tags.
-constexpr qint64 kTrailingTagBytes = 128 * 1024;
+// What may follow the counted stream without adding to the audio: ID3v1, APE, Lyrics3 and
+// appended ID3v2 tags.
+constexpr const char *kTrailingTags[] = {"TAG", "APETAGEX", "LYRICSBEGIN", "ID3"};
 
 mpg123_handle *newHandle(long extraFlags)
 {
@@ -57,6 +58,19 @@ quint32 countedBytes(unsigned long header, const unsigned char *body, size_t siz
     return framesAndBytes && bigEndian(tag + 8) > 0 ? bigEndian(tag + 12) : 0;
 }
 
+// True when the counted stream ends at the end of the file or where a tag begins. Anything else
+// (the file is shorter, or more frames follow) asks for a scan.
+bool onlyTagsFollow(const Mp3FileInput &input, qint64 streamEnd)
+{
+    if (streamEnd >= input.size())
+        return streamEnd == input.size();
+    const QByteArray next = input.peek(streamEnd, 11);
+    for (const char *tag : kTrailingTags)
+        if (next.startsWith(tag))
+            return true;
+    return false;
+}
+
 bool openFirstFrame(mpg123_handle *handle, Mp3FileInput &input, long *rate)
 {
     int channels = 0;
@@ -92,8 +106,7 @@ bool Mp3Duration::infoFrameCovers(Mp3FileInput &input)
         size_t size = 0;
         if (mpg123_framedata(m_probe, &header, &body, &size) == MPG123_OK && body) {
             const qint64 counted = countedBytes(header, body, size);
-            const qint64 rest = input.size() - qint64(mpg123_framepos(m_probe));
-            covers = counted > 0 && rest >= counted && rest - counted <= kTrailingTagBytes;
+            covers = counted > 0 && onlyTagsFollow(input, qint64(mpg123_framepos(m_probe)) + counted);
         }
     }
     mpg123_close(m_probe);

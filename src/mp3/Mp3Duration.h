@@ -10,8 +10,8 @@ struct mpg123_handle_struct;
 // libmpg123 scan of every frame header), but without the scan where the file's Xing/Info frame
 // can be trusted: that frame counts the frames, and libmpg123 then knows the exact length
 // (gapless, from the LAME tag) after reading the first frame. It is trusted only when it also
-// counts the stream's bytes and the file holds them all and little more, so a truncated or
-// extended file is scanned. Reuses two decoder handles: one object per thread.
+// counts the stream's bytes and the file holds exactly those, followed by nothing but tags, so a
+// truncated or extended file is scanned. Reuses two decoder handles: one object per thread.
 class Mp3Duration {
 public:
     Mp3Duration();

@@ -31,6 +31,14 @@ bool Mp3FileInput::open(const QByteArray &path)
     return true;
 }
 
+QByteArray Mp3FileInput::peek(qint64 offset, int bytes) const
+{
+    QByteArray out(bytes, Qt::Uninitialized);
+    const ssize_t got = ::pread(m_fd, out.data(), size_t(bytes), off_t(offset));
+    out.truncate(got > 0 ? int(got) : 0);
+    return out;
+}
+
 void Mp3FileInput::attach(mpg123_handle_struct *handle)
 {
     mpg123_replace_reader_handle(handle, &Mp3FileInput::read, &Mp3FileInput::seek, nullptr);

@@ -21,6 +21,8 @@ public:
     bool open(const QByteArray &path);
     qint64 size() const { return m_size; }
     void rewind() { m_position = 0; }
+    // Up to `bytes` bytes at `offset`, leaving the reading position alone.
+    QByteArray peek(qint64 offset, int bytes) const;
 
     // Makes a decoder handle read through objects of this class (mpg123_open_handle(h, &input)).
     static void attach(mpg123_handle_struct *handle);
