@@ -12,6 +12,7 @@ constexpr int kPathRole = Qt::UserRole;
 
 QString folderOf(const QTreeWidgetItem *item) { return item->data(0, kPathRole).toString(); }
 
+// "folder", and "open" while selected.
 QIcon folderIcon()
 {
     QIcon icon = DriveIcons::icon(QStringLiteral("folder"));
@@ -52,7 +53,7 @@ void DirTree::addFolders(QTreeWidgetItem *parent)
     FolderListing listing;
     if (!listing.read(folderOf(parent)))
         return;
-    static const QIcon icon = folderIcon();
+    const QIcon icon = folderIcon();
     for (const FolderListing::Entry &entry : listing.folders()) {
         auto *node = new QTreeWidgetItem(parent, {entry.name});
         node->setIcon(0, icon);

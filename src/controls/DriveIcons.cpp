@@ -90,9 +90,10 @@ QPixmap DriveIcons::draw(const QString &key)
 
 QIcon DriveIcons::icon(const QString &key)
 {
-    static QMap<QString, QIcon> cache;
-    auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.insert(key, QIcon(draw(key)));
+    // Never destroyed: pixmaps must not outlive the application object at exit.
+    static auto *cache = new QMap<QString, QIcon>;
+    auto it = cache->find(key);
+    if (it == cache->end())
+        it = cache->insert(key, QIcon(draw(key)));
     return *it;
 }

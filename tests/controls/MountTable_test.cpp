@@ -111,24 +111,9 @@ TEST_F(MountTableTest, ListsUserVolumesSortedWithLabelsAndLeavesSystemMountsOut)
     EXPECT_EQ(MountTable::nodeText(volumes.at(0)), QStringLiteral("Big Data (%1)").arg(data));
     EXPECT_EQ(volumes.at(1).mountPoint, stick);
     EXPECT_EQ(MountTable::nodeText(volumes.at(1)), QStringLiteral("(%1)").arg(stick));
+    EXPECT_EQ(MountTable::properCase(QStringLiteral("my OLD  disk")), QStringLiteral("My Old  Disk"));
     EXPECT_EQ(MountTable(m_sources).pseudoMountPoints(),
               (QStringList{QStringLiteral("/proc"), QStringLiteral("/dev/pts"), music}));
-}
-
-TEST_F(MountTableTest, NamesAndImagesOfEachType)
-{
-    MountedVolume root = volume(QStringLiteral("/dev/sda1"), QStringLiteral("/"), QStringLiteral("ext4"));
-    root.type = DriveType::Fixed;
-    EXPECT_EQ(MountTable::nodeText(root), QStringLiteral("Local Disk (/)"));
-    root.type = DriveType::RamDisk;
-    EXPECT_EQ(MountTable::nodeText(root), QStringLiteral("RAM Disk (/)"));
-    const std::pair<DriveType, const char *> images[] = {
-        {DriveType::Unknown, "unknown"}, {DriveType::Removable, "remove"}, {DriveType::Fixed, "fixed"},
-        {DriveType::Remote, "remote"},   {DriveType::CDRom, "cd"},         {DriveType::RamDisk, "ram"},
-    };
-    for (const auto &[type, key] : images)
-        EXPECT_EQ(MountTable::imageKey(type), QLatin1String(key));
-    EXPECT_EQ(MountTable::properCase(QStringLiteral("my OLD  disk")), QStringLiteral("My Old  Disk"));
 }
 
 TEST_F(MountTableTest, BrokenOrMissingTableGivesNoVolumes)
