@@ -18,7 +18,11 @@ DriveListBox::DriveListBox(QWidget *parent, MountTable mounts) : QComboBox(paren
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
 }
 
-QString DriveListBox::Drive() const { return currentData().toString(); }
+QString DriveListBox::Drive() const
+{
+    const QString mountPoint = currentData().toString();
+    return mountPoint.isEmpty() ? QStringLiteral("/") : mountPoint;
+}
 
 void DriveListBox::setDrive(const QString &path)
 {

@@ -5,7 +5,8 @@
 #include <QComboBox>
 
 // The drive list: a drop-down of the mounted volumes (see MountTable), each with its type's
-// image. Drive is the selected volume's mount point; Change is raised when it changes.
+// image. Drive is the selected volume's mount point ("/" when the mount table gave none);
+// Change is raised when it changes.
 class DriveListBox : public QComboBox {
     Q_OBJECT
 public:

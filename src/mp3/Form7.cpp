@@ -32,8 +32,7 @@ Form7::Form7(Playlist &playlist, QWidget *parent) : QWidget(parent, Qt::Window),
     ScreenPlacement::centre(this);
     modCloseBtn::EnableCloseButton(this, false);
     m_drive1->setDrive(QDir::currentPath());
-    m_dir1->setPath(m_drive1->Drive());
-    m_file1->setPath(m_dir1->Path());
+    m_dir1->setPath(m_drive1->Drive()); // the file list follows
     m_status->setText(QStringLiteral(" Not Started!"));
 }
 

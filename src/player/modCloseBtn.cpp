@@ -10,7 +10,7 @@ const char *const kGuardName = "modCloseBtnGuard";
 // delivers them as spontaneous close events) and remembers the flags to restore.
 class CloseGuard : public QObject {
 public:
-    CloseGuard(QWidget *window) : QObject(window), m_flags(window->windowFlags())
+    explicit CloseGuard(QWidget *window) : QObject(window), m_flags(window->windowFlags())
     {
         setObjectName(QLatin1String(kGuardName));
         window->installEventFilter(this);
