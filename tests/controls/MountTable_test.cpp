@@ -78,9 +78,10 @@ TEST_F(MountTableTest, ClassifiesByFileSystemDeviceAndPlace)
     EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sda2"), path(QStringLiteral("gone")), QStringLiteral("ext4"))),
               DriveType::NoRootDir);
     // Desktops mount plugged-in media below /media; that alone makes a volume removable.
-    if (QFileInfo(QStringLiteral("/media")).isDir())
+    if (QFileInfo(QStringLiteral("/media")).isDir()) {
         EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sdz1"), QStringLiteral("/media"), QStringLiteral("ext4"))),
                   DriveType::Removable);
+    }
 }
 
 TEST_F(MountTableTest, ListsUserVolumesSortedWithLabelsAndLeavesSystemMountsOut)
