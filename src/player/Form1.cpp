@@ -6,6 +6,7 @@
 #include "TitleLabel.h"
 
 #include "controls/chameleonButton.h"
+#include "mp3/Form7.h"
 #include "platform/media/MediaComponent.h"
 
 #include <QApplication>
@@ -393,6 +394,7 @@ void Form1::openToolWindow(int buttonNumber)
 {
     QWidget *window = nullptr;
     switch (buttonNumber) {
+    case 22: window = new Form7(m_playlist); break;
     default: break; // windows not built yet
     }
     if (window)

@@ -25,6 +25,13 @@ void Playlist::appendAll(const QStringList &paths)
     emit entriesAppended(first);
 }
 
+void Playlist::appendNamed(const QString &path, const QString &name)
+{
+    m_paths.append(path);
+    m_names.append(name);
+    emit entriesAppended(count() - 1);
+}
+
 void Playlist::removeAt(int index)
 {
     if (index < 0 || index >= count())

@@ -29,6 +29,8 @@ public:
     void append(const QString &path);
     // Adds entries at the end, in order.
     void appendAll(const QStringList &paths);
+    // Adds one entry shown under a name of its own (a separator line such as the searcher's).
+    void appendNamed(const QString &path, const QString &name);
     // Removes one entry; afterwards nothing is selected.
     void removeAt(int index);
     void clear();

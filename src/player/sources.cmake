@@ -14,3 +14,4 @@ target_sources(tavro_gui PRIVATE
     player/PathStrip.cpp player/PathStrip.h
     player/TitleLabel.cpp player/TitleLabel.h
 )
+target_sources(tavro_gui PRIVATE player/modCloseBtn.cpp player/modCloseBtn.h)
