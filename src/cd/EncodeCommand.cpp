@@ -15,10 +15,6 @@
 namespace {
 static CliRegistrar<EncodeCommand> registrar;
 
-constexpr int kFailed = 1;
-constexpr int kBadArguments = 2;
-constexpr int kInterrupted = 130;
-
 struct Options {
     QString in;
     QString out;
@@ -70,16 +66,16 @@ int encode(const Options &options, QTextStream &err)
     } catch (const RaisedError &error) {
         bar.finish();
         err << "tavro-cli encode: " << error.text() << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
     bar.finish();
     if (InterruptGuard::raised()) {
         err << "tavro-cli encode: interrupted, " << options.out << " not written\n";
-        return kInterrupted;
+        return CliCommand::kInterrupted;
     }
     if (!part.commit(options.force)) {
         err << "tavro-cli encode: cannot write " << options.out << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
     return 0;
 }
@@ -98,15 +94,15 @@ int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
     const auto options = parse(args, problem);
     if (!options) {
         err << "tavro-cli encode: " << problem << "\nusage: tavro-cli encode " << usage() << '\n';
-        return kBadArguments;
+        return CliCommand::kBadArguments;
     }
     if (!QFileInfo(options->in).isFile()) {
         err << "tavro-cli encode: " << options->in << ": no such file\n";
-        return kFailed;
+        return CliCommand::kFailed;
     }
     if (QFileInfo(options->out).exists() && !options->force) {
         err << "tavro-cli encode: " << options->out << " already exists (--force replaces it)\n";
-        return kFailed;
+        return CliCommand::kFailed;
     }
     const InterruptGuard guard;
     return encode(*options, err);

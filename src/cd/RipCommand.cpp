@@ -14,10 +14,6 @@
 namespace {
 static CliRegistrar<RipCommand> registrar;
 
-constexpr int kFailed = 1;
-constexpr int kBadArguments = 2;
-constexpr int kInterrupted = 130;
-
 struct Options {
     QString drive;
     QString image;
@@ -137,7 +133,7 @@ int rip(const Options &options, cDrive &drive, QTextStream &out, QTextStream &er
     const QList<qint32> tracks = positions(toc, options, problem);
     if (!problem.isEmpty()) {
         err << "tavro-cli rip: " << problem << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
     cLameEncoder encoder;
     options.encoder.applyTo(encoder);
@@ -171,11 +167,11 @@ int rip(const Options &options, cDrive &drive, QTextStream &out, QTextStream &er
     progress.finish();
     if (result.outcome == CdToMp3Job::Outcome::Cancelled) {
         err << "tavro-cli rip: interrupted; the track being ripped was not written\n";
-        return kInterrupted;
+        return CliCommand::kInterrupted;
     }
     if (result.outcome == CdToMp3Job::Outcome::Failed) {
         err << "tavro-cli rip: " << result.error << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
     return 0;
 }
@@ -195,18 +191,18 @@ int RipCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
     const auto options = parse(args, problem);
     if (!options) {
         err << "tavro-cli rip: " << problem << "\nusage: tavro-cli rip " << usage() << '\n';
-        return kBadArguments;
+        return CliCommand::kBadArguments;
     }
     const InterruptGuard guard;
     CliDisc disc;
     if (!disc.open(options->drive, options->image, problem)) {
         err << "tavro-cli rip: " << problem << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
     try {
         return rip(*options, disc.drive(), out, err);
     } catch (const RaisedError &error) {
         err << "tavro-cli rip: " << error.text() << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
 }

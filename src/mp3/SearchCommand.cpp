@@ -9,9 +9,6 @@
 namespace {
 static CliRegistrar<SearchCommand> registrar;
 
-constexpr int kFailed = 1;
-constexpr int kBadArguments = 2;
-
 struct Options {
     QString folder;
     QString playlist;
@@ -59,15 +56,15 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
     QString problem;
     if (!parse(args, options, problem)) {
         err << "tavro-cli search: " << problem << "\nusage: tavro-cli search " << usage() << '\n';
-        return kBadArguments;
+        return CliCommand::kBadArguments;
     }
     if (!QFileInfo(options.folder).isDir()) {
         err << "tavro-cli search: " << options.folder << ": not a folder\n";
-        return kFailed;
+        return CliCommand::kFailed;
     }
     if (!options.playlist.isEmpty() && QFileInfo::exists(options.playlist) && !options.force) {
         err << "tavro-cli search: " << options.playlist << " already exists (--force replaces it)\n";
-        return kFailed;
+        return CliCommand::kFailed;
     }
 
     QStringList paths;
@@ -85,7 +82,7 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
 
     if (!options.playlist.isEmpty() && !M3uFile::SavePlaylist(options.playlist, paths)) {
         err << "tavro-cli search: cannot write " << options.playlist << '\n';
-        return kFailed;
+        return CliCommand::kFailed;
     }
     return 0;
 }

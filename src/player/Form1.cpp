@@ -5,6 +5,7 @@
 #include "SeekBar.h"
 #include "TitleLabel.h"
 
+#include "controls/ScreenPlacement.h"
 #include "controls/chameleonButton.h"
 #include "mp3/Form7.h"
 #include "platform/media/MediaComponent.h"
@@ -14,7 +15,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSlider>
 #include <QWindow>
 
@@ -123,7 +123,7 @@ Form1::Form1(MediaComponent &media, QWidget *parent)
 
     render();
     showClock();
-    centre();
+    ScreenPlacement::centre(this);
 }
 
 chameleonButton *Form1::button(int number) const
@@ -438,11 +438,3 @@ void Form1::exitPlayer()
     QApplication::quit();
 }
 
-void Form1::centre()
-{
-    const QScreen *screen = QApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
-}

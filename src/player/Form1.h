@@ -60,7 +60,6 @@ private:
     void showClock();
     void DragWindow(const QPoint &globalPosition);
     void exitPlayer();
-    void centre();
 
     MediaComponent &m_media;
     Playlist m_playlist;

@@ -8,6 +8,11 @@
 // drives and registers itself with a CliRegistrar, so the front end needs no list of them.
 class CliCommand {
 public:
+    // Exit statuses every command uses.
+    static constexpr int kFailed = 1;
+    static constexpr int kBadArguments = 2;
+    static constexpr int kInterrupted = 130; // as a shell reports SIGINT
+
     virtual ~CliCommand() = default;
 
     virtual QString name() const = 0;
