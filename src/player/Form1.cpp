@@ -114,7 +114,7 @@ Form1::Form1(MediaComponent &media, QWidget *parent)
     m_pathTimer.setInterval(30);
     connect(&m_pathTimer, &QTimer::timeout, this, [this] {
         m_pathStrip->setText(m_playlist.selectedPath());
-        m_pathStrip->scroll();
+        m_pathStrip->step();
     });
     m_pathTimer.start();
     m_clockTimer.setInterval(100);
@@ -215,10 +215,10 @@ void Form1::buildPlaybackControls()
         slider->setObjectName(QLatin1String(name));
         slider->setRange(0, 10);
         slider->setValue(5);
-        slider->setGeometry(x + 34, 270, 80, 14);
+        slider->setGeometry(x + 40, 270, 74, 14);
         slider->setAttribute(Qt::WA_TransparentForMouseEvents);
         slider->setFocusPolicy(Qt::NoFocus);
-        addLabel("", caption, QRect(x, 270, 34, 14));
+        addLabel("", caption, QRect(x, 270, 40, 14));
         return slider;
     };
     m_slider2 = levelSlider("Slider2", QStringLiteral("Volume"), 6);
@@ -229,11 +229,14 @@ void Form1::buildButtons()
 {
     addLabel("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))->setStyleSheet(
         QStringLiteral("font-weight: bold; color: rgb(0,40,110);"));
+    QFont buttonFont = font();
+    buttonFont.setPointSizeF(7.0);
     int slot = 0;
     for (const ButtonSpec &spec : kButtons) {
         auto *button = new chameleonButton(QLatin1String(spec.caption), this);
         button->setObjectName(QStringLiteral("chameleonButton%1").arg(spec.number));
         button->setToolTip(QLatin1String(spec.tooltip));
+        button->setFont(buttonFont);
         button->setGeometry(6 + (slot % 8) * 58, 204 + (slot / 8) * 21, 56, 20);
         m_buttons[spec.number] = button;
         ++slot;
@@ -283,10 +286,13 @@ void Form1::buildFooter()
     connect(time, &TitleLabel::pressed, this, &Form1::DragWindow);
     m_time = time;
 
-    m_credit = addLabel("Label24", kCredit, QRect(kWidth, 284, 0, 12));
-    m_credit->adjustSize();
-    setTextColor(m_credit, QColor(0, 0, 160));
+    m_credit = new ScrollingText(this);
+    m_credit->setObjectName(QStringLiteral("Label24"));
+    m_credit->setGeometry(0, 284, kWidth, 12);
+    m_credit->setText(kCredit);
+    m_credit->setTextColor(QColor(0, 0, 160));
     m_creditTwips = kWidth * kTwipsPerPixel;
+    m_credit->moveTextTo(kWidth);
 }
 
 void Form1::connectPlaylist()
@@ -356,13 +362,10 @@ void Form1::render()
 
 void Form1::showCredit()
 {
-    const int before = m_creditTwips / kTwipsPerPixel;
     m_creditTwips -= kCreditStepTwips;
-    if (m_creditTwips < -m_credit->width() * kTwipsPerPixel)
+    if (m_creditTwips < -m_credit->textWidth() * kTwipsPerPixel)
         m_creditTwips = kWidth * kTwipsPerPixel;
-    const int after = m_creditTwips / kTwipsPerPixel;
-    if (after != before)
-        m_credit->move(after, m_credit->y());
+    m_credit->moveTextTo(m_creditTwips / kTwipsPerPixel);
 }
 
 void Form1::showClock()

@@ -17,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QRadioButton;
 class QSlider;
+class ScrollingText;
 class SeekBar;
 class TitleLabel;
 
@@ -73,7 +74,7 @@ private:
     QSlider *m_slider3 = nullptr;
     SeekBar *m_seekBar = nullptr;
     PathStrip *m_pathStrip = nullptr;
-    QLabel *m_credit = nullptr;
+    ScrollingText *m_credit = nullptr;
     QLabel *m_date = nullptr;
     QLabel *m_time = nullptr;
     std::map<QString, QLabel *> m_values;

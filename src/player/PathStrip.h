@@ -1,24 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include "ScrollingText.h"
 
-// The strip in which the playing file's path scrolls from right to left, 40 twips per step.
-class PathStrip : public QWidget {
+// The strip in which the selected file's path scrolls from right to left, 40 twips a step.
+class PathStrip : public ScrollingText {
     Q_OBJECT
 public:
-    explicit PathStrip(QWidget *parent = nullptr);
+    using ScrollingText::ScrollingText;
 
-    void setText(const QString &text);
-    // One step of the scroll: moves the drawing position and redraws when a pixel changed.
-    void scroll();
+    // One step: the drawing position is kept for the window's lifetime, starting at 0.
+    void step();
     int positionTwips() const { return m_twips; }
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
-    QString m_text;
-    int m_twips = 0;     // kept for the window's lifetime, starting at 0
-    bool m_blue = false; // the colour set after a step applies from the next one
-    int m_drawnPixel = 0;
+    int m_twips = 0;
 };

@@ -11,6 +11,7 @@ target_sources(tavro_core PRIVATE
 target_sources(tavro_gui PRIVATE
     player/Form1.cpp player/Form1.h
     player/SeekBar.cpp player/SeekBar.h
+    player/ScrollingText.cpp player/ScrollingText.h
     player/PathStrip.cpp player/PathStrip.h
     player/TitleLabel.cpp player/TitleLabel.h
 )

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+// A strip in which one line of text slides sideways. Moving it shifts the pixels already drawn
+// and paints only the uncovered column, so a text that moves thirty times a second stays cheap.
+class ScrollingText : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScrollingText(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    void setTextColor(const QColor &color);
+    int textWidth() const;
+    // Puts the text's left edge at x pixels from the strip's left edge.
+    void moveTextTo(int x);
+    int textX() const { return m_x; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_text;
+    int m_x = 0;
+};
