@@ -59,7 +59,6 @@ QWidget *RenamerPage::buildChoices()
     m_arrangements = addChoiceGroup(arrangementBox, RenameChoices::arrangements(), "optArrange_%1");
     auto *separatorBox = new QGroupBox(choices);
     m_separators = addChoiceGroup(separatorBox, RenameChoices::separators(), "optSeparator_%1");
-    m_separators->button(0)->setChecked(true);
     m_attachTime = new QCheckBox(QStringLiteral("Attach Time(00:00)"), separatorBox);
     m_attachTime->setObjectName(QStringLiteral("chkTime"));
     separatorBox->layout()->addWidget(m_attachTime);
@@ -70,6 +69,7 @@ QWidget *RenamerPage::buildChoices()
     m_renameAll->setObjectName(QStringLiteral("cmd_4"));
     connect(m_renameSelected, &chameleonButton::Click, this, &RenamerPage::renameSelected);
     connect(m_renameAll, &chameleonButton::Click, this, &RenamerPage::renameAll);
+    m_separators->button(0)->setChecked(true);
 
     auto *buttons = new QVBoxLayout;
     buttons->addStretch(1);
