@@ -45,7 +45,7 @@ Form1A::Form1A(QWidget *mainWindow) : QWidget(mainWindow, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs, 1);
     layout->addLayout(buttons);
-    resize(720, 540);
+    resize(720, 500);
     modCloseBtn::EnableCloseButton(this, false);
 }
 

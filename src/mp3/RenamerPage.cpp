@@ -24,12 +24,13 @@ RenamerPage::RenamerPage(QWidget *parent) : QWidget(parent)
     m_lv->setAlternatingRowColors(true);
     m_lv->setWordWrap(false);
 
-    auto *right = new QVBoxLayout;
-    right->addWidget(buildChoices());
-    right->addWidget(m_lv, 1);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(buildFolderColumn());
-    layout->addLayout(right, 1);
+    // The log spans the page: its lines hold two full paths.
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildFolderColumn());
+    top->addWidget(buildChoices(), 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 3);
+    layout->addWidget(m_lv, 2);
     setFolder(QDir::currentPath());
     enableRenaming();
 }
@@ -61,7 +62,10 @@ QWidget *RenamerPage::buildChoices()
     m_separators = addChoiceGroup(separatorBox, RenameChoices::separators(), "optSeparator_%1");
     m_attachTime = new QCheckBox(QStringLiteral("Attach Time(00:00)"), separatorBox);
     m_attachTime->setObjectName(QStringLiteral("chkTime"));
-    separatorBox->layout()->addWidget(m_attachTime);
+    auto *separatorLayout = static_cast<QVBoxLayout *>(separatorBox->layout());
+    separatorLayout->addWidget(m_attachTime);
+    separatorLayout->addStretch(1);
+    static_cast<QVBoxLayout *>(arrangementBox->layout())->addStretch(1);
 
     m_renameSelected = new chameleonButton(QStringLiteral("RENAME SELECTED"), choices);
     m_renameSelected->setObjectName(QStringLiteral("cmd_3"));

@@ -88,11 +88,14 @@ QWidget *TagEditorPage::buildTagColumn()
 
     auto *infoCaption = new QLabel(QStringLiteral("MP3 INFO :"), column);
     infoCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    auto *note = new QLabel(QStringLiteral("IMPORTANT : For editing tags , Select non playing      "
-                                           "                 file otherwise update is not possible."),
-                            column);
+    const QString noteText = QStringLiteral("IMPORTANT : For editing tags , Select non playing      "
+                                            "                 file otherwise update is not possible.");
+    auto *note = new QLabel(noteText, column);
     note->setObjectName(QStringLiteral("lblNote"));
     note->setWordWrap(true);
+    // The run of blanks breaks the line after its first part.
+    const QString firstLine = noteText.left(noteText.indexOf(QStringLiteral("  ")));
+    note->setFixedWidth(note->fontMetrics().horizontalAdvance(firstLine) + 24);
     note->setStyleSheet(QStringLiteral("color: rgb(160,0,0);"));
 
     auto *layout = new QVBoxLayout(column);
@@ -102,8 +105,8 @@ QWidget *TagEditorPage::buildTagColumn()
     layout->addSpacing(6);
     layout->addWidget(infoCaption);
     layout->addWidget(buildInfoBox());
-    layout->addStretch(1);
     layout->addWidget(note);
+    layout->addStretch(1);
     return column;
 }
 

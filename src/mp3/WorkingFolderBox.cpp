@@ -18,10 +18,9 @@ WorkingFolderBox::WorkingFolderBox(int index, QWidget *parent) : QWidget(parent)
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(caption, 0, 0, 1, 2);
+    grid->addWidget(caption, 0, 0);
     grid->addWidget(m_path, 1, 0);
-    grid->addWidget(change, 1, 1);
-    grid->setColumnStretch(0, 1);
+    grid->addWidget(change, 2, 0, Qt::AlignRight);
 }
 
 void WorkingFolderBox::setFolder(const QString &folder)
