@@ -76,25 +76,17 @@ private slots:
                 record.setGenre(QStringLiteral("Unknown"))); // stored as genre 255
     }
 
-    void showsCaptionsTextsAndNoCloseBox()
+    // The captions themselves come with the comparison against tavro-cli info below.
+    void showsTitleNoteAndNoCloseBox()
     {
         Playlist playlist;
         select(playlist, path("cbr.mp3"));
         Form2b form(playlist);
         QCOMPARE(form.windowTitle(), QStringLiteral("MP3 File Information"));
         QVERIFY(!form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        const QStringList captions = {
-            "File Name :",      "MPEG Mode :",      "Layer :",          "Protected :",
-            "Bitrate :",        "Frequency :",      "Padded :",         "Private :",
-            "Channel Mode :",   "Ch. Mode Ext :",   "Copyright :",      "Original :",
-            "Emphasis :",       "Title           ", "Artist         ",  "Album       ",
-            "Year           ",  "Comments",         "Genre        ",    "Valid Header   :"};
-        for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(label(form, QStringLiteral("Caption%1").arg(i))->text(), captions.at(i));
         QCOMPARE(label(form, QStringLiteral("Label21"))->text(),
                  QStringLiteral("This is improved feature of TAVRO MP3 Player. You can get the complete "
                                 "MP3 file information as well as ID3 Tags information."));
-        QCOMPARE(form.findChild<chameleonButton *>(QStringLiteral("cmdClose"))->Caption(), QStringLiteral("Close"));
     }
 
     void showsWhatTavroCliInfoShowsAndLeavesTheFileAlone_data()

@@ -48,28 +48,18 @@ TEST(RenameChoicesTest, EveryArrangementWithEverySeparator)
         EXPECT_TRUE(RenameChoices::pattern(arrangement, separator).isEmpty());
 }
 
-TEST_F(TagRenamerTest, RenamesAllWithoutOverwritingAndReportsEachFile)
+// A run with a name clash through the window: RenamerPage_test.
+TEST_F(TagRenamerTest, ReportsWhyAFileWasNotRenamed)
 {
     const QString a = file(QStringLiteral("a.mp3"), Mp3Bytes::tag("Song", "Band", 17));
-    const QString b = file(QStringLiteral("b.mp3"), Mp3Bytes::tag("Song", "Band", 17));
-    const QString c = file(QStringLiteral("c.mp3"), audio.left(0));
-    const QString d = file(QStringLiteral("d.MP3"), Mp3Bytes::tag("Other", "Band", 17));
-    const QByteArray bBytes = TestMedia::readFile(b);
-
-    const QList<TagRenamer::Result> results = TagRenamer::renameAll(
-        m_dir.path(), {"a.mp3", "b.mp3", "c.mp3", "d.MP3", "gone.mp3"}, "%n-%a", false);
-    ASSERT_EQ(results.size(), 5);
-    EXPECT_EQ(results[0].logLine(), a + " renamed to " + m_dir.filePath("Song-Band.mp3"));
-    EXPECT_EQ(results[1].outcome, TagRenamer::Outcome::Taken);
-    EXPECT_EQ(results[1].logLine(),
-              b + " not renamed, " + m_dir.filePath("Song-Band.mp3") + " exists");
-    EXPECT_EQ(results[2].logLine(), c + " not renamed, no ID3v1 tag");
-    EXPECT_EQ(results[3].logLine(), d + " renamed to " + m_dir.filePath("Other-Band.mp3"));
-    EXPECT_EQ(results[4].logLine(), m_dir.filePath("gone.mp3") + " not renamed, no such file");
-    EXPECT_EQ(files(), (QStringList{"Other-Band.mp3", "Song-Band.mp3", "b.mp3", "c.mp3"}));
-    EXPECT_EQ(TestMedia::readFile(b), bBytes);
-    EXPECT_EQ(TestMedia::readFile(m_dir.filePath("Song-Band.mp3")),
-              audio + Mp3Bytes::tag("Song", "Band", 17));
+    const QString b = file(QStringLiteral("b.mp3"), QByteArray());
+    const QList<TagRenamer::Result> results =
+        TagRenamer::renameAll(m_dir.path(), {"a.mp3", "b.mp3", "gone.mp3"}, "%n", false);
+    ASSERT_EQ(results.size(), 3);
+    EXPECT_EQ(results[0].logLine(), a + " renamed to " + m_dir.filePath("Song.mp3"));
+    EXPECT_EQ(results[1].logLine(), b + " not renamed, no ID3v1 tag");
+    EXPECT_EQ(results[2].logLine(), m_dir.filePath("gone.mp3") + " not renamed, no such file");
+    EXPECT_EQ(files(), (QStringList{"Song.mp3", "b.mp3"}));
 }
 
 TEST_F(TagRenamerTest, RefusesWithoutPatternOrName)
