@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -84,6 +85,9 @@ private slots:
         Form2b form(playlist);
         QCOMPARE(form.windowTitle(), QStringLiteral("MP3 File Information"));
         QVERIFY(!form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(form.pos(), QPoint((screen.width() - form.width()) / 2, (screen.height() - form.height()) / 2));
+        QVERIFY(form.width() > 400); // laid out before it was centred
         QCOMPARE(label(form, QStringLiteral("Label21"))->text(),
                  QStringLiteral("This is improved feature of TAVRO MP3 Player. You can get the complete "
                                 "MP3 file information as well as ID3 Tags information."));
