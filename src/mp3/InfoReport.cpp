@@ -1,19 +1,9 @@
 #include "InfoReport.h"
 
-#include <utility>
-
 #include "JsonText.h"
+#include "player/DisplayName.h"
 
 namespace {
-// The play list's display name: the file name without folder and without its last extension
-// (empty when it has no ".").
-QString displayName(const QString &path)
-{
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.left(dot);
-}
-
 QString trueFalse(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 QString yesNo(bool value) { return value ? QStringLiteral("YES") : QStringLiteral("NO"); }
 } // namespace
@@ -28,10 +18,10 @@ InfoReport::InfoReport(const QString &path) : m_path(path)
     m_valid = m_time.refresh();
 }
 
-QString InfoReport::text() const
+QList<InfoReport::Line> InfoReport::lines() const
 {
-    const std::pair<QString, QString> lines[] = {
-        {QStringLiteral("File Name :"), displayName(m_path)},
+    return {
+        {QStringLiteral("File Name :"), DisplayName::of(m_path)},
         {QStringLiteral("MPEG Mode :"), m_record.MPEGVersion()},
         {QStringLiteral("Layer :"), m_record.Layer()},
         {QStringLiteral("Protected :"),
@@ -54,9 +44,13 @@ QString InfoReport::text() const
         {QStringLiteral("Valid Header   :"),
          yesNo(m_record.ValidHeader() == QLatin1String("True"))},
     };
+}
+
+QString InfoReport::text() const
+{
     QString block;
-    for (const auto &[caption, value] : lines)
-        block += caption + QLatin1Char(' ') + value + QLatin1Char('\n');
+    for (const Line &line : lines())
+        block += line.caption + QLatin1Char(' ') + line.value + QLatin1Char('\n');
     return block;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -13,8 +14,15 @@ class InfoReport {
 public:
     explicit InfoReport(const QString &path);
 
+    struct Line {
+        QString caption;
+        QString value;
+    };
+
     bool fileExists() const { return !m_readInfo.isValid(); }
-    // The window's captions and values, one line each.
+    // The window's captions, each with its value, in the window's order ("File Name :" first).
+    QList<Line> lines() const;
+    // The same lines as text: caption, a blank, value, one line each.
     QString text() const;
     // {"file", "clsMP3": every getter, ReadMP3Info, ReadHeader; "clsMP3time": every field, refresh}
     QString json() const;

@@ -1,17 +1,14 @@
 #include "JsonText.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "ShortestText.h"
 
 namespace {
 // Non-finite values have no JSON form.
 template <typename Real> QString shortest(Real value)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("null");
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return QString::fromLatin1(digits, result.ptr - digits);
+    return std::isfinite(value) ? ShortestText::of(value) : QStringLiteral("null");
 }
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "RenameCommand.h"
 
-#include "RenamePattern.h"
-#include "clsMP3.h"
+#include "TagRenamer.h"
 #include "platform/console/CliRegistry.h"
 
 static CliRegistrar<RenameCommand> registrar;
@@ -29,34 +28,16 @@ int RenameCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
         err << "usage: tavro-cli rename " << usage() << '\n';
         return 2;
     }
-    RenamePattern::AttachTime = attachTime ? 1 : 0;
     int status = 0;
-    for (const QString &file : files)
-        status = renameOne(file, pattern, out, err) != 0 ? 1 : status;
+    for (const QString &file : files) {
+        const TagRenamer::Result result = TagRenamer::renameOne(file, pattern, attachTime);
+        if (result.renamed()) {
+            out << result.logLine() << '\n';
+        } else {
+            out.flush();
+            err << "tavro-cli rename: " << file << ": not renamed, " << result.reason() << '\n';
+            status = 1;
+        }
+    }
     return status;
-}
-
-int RenameCommand::renameOne(const QString &file, const QString &pattern, QTextStream &out,
-                             QTextStream &err)
-{
-    clsMP3 record;
-    record.setFullName(file);
-    if (record.ReadMP3Info() == QVariant(-1)) {
-        err << "tavro-cli rename: " << file << ": no such file\n";
-        return 1;
-    }
-    const QString oldName = record.Filename();
-    QString newName = pattern;
-    const QVariant result = record.RenameFile(newName);
-    if (!result.isValid()) {
-        err << "tavro-cli rename: " << file << ": no ID3v1 tag, not renamed\n";
-        return 1;
-    }
-    if (result.toInt() != 1) {
-        err << "tavro-cli rename: " << file << ": not renamed, " << record.Path() + newName
-            << " exists or cannot be made\n";
-        return 1;
-    }
-    out << record.Path() << oldName << " renamed to " << record.Path() << record.Filename() << '\n';
-    return 0;
 }

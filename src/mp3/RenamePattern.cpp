@@ -3,22 +3,15 @@
 #include <cmath>
 #include <utility>
 
-#include <QCoreApplication>
-
+#include "AppMessage.h"
 #include "FixedText.h"
 #include "clsMP3.h"
-#include "platform/dialogs/MessageBox.h"
 
 namespace {
 void replaceAll(QString &text, const std::initializer_list<std::pair<const char *, QString>> &pairs)
 {
     for (const auto &[placeholder, value] : pairs)
         text.replace(QLatin1String(placeholder), value);
-}
-
-void showMessage(const QString &text)
-{
-    MessageBox::instance().show(text, MessageBox::OkOnly, QCoreApplication::applicationName());
 }
 
 // Whole seconds as m:ss, minutes without leading zeros (245 -> "4:05").
@@ -56,9 +49,9 @@ QString RenamePattern::fileName(QString pattern, const clsMP3 &record)
                          {"%c", record.Comment()}});
     pattern = FixedText::trimBlanks(pattern);
     if (!pattern.isEmpty() && QStringLiteral("- _").contains(pattern.back())) {
-        showMessage(pattern);
+        AppMessage::show(pattern);
         pattern.chop(1);
-        showMessage(pattern);
+        AppMessage::show(pattern);
     }
     if (AttachTime == 1)
         pattern += QStringLiteral(" (%m)");

@@ -170,7 +170,9 @@ QVariant clsMP3::RenameFile(QString &pattern)
         return QVariant();
     pattern = RenamePattern::fileName(pattern, *this);
     const QString target = m_path + pattern;
-    if (!RegularFile::exists(m_fullName) || !RegularFile::renameNoReplace(m_fullName, target))
+    // A tag with blank fields gives the bare ".mp3", which would hide the file.
+    if (pattern == QLatin1String(".mp3") || !RegularFile::exists(m_fullName) ||
+        !RegularFile::renameNoReplace(m_fullName, target))
         return -1;
     m_filename = pattern;
     m_fullName = target;

@@ -75,7 +75,8 @@ public:
     // written. TagPresent is left as it was.
     int RemoveTag();
     // Renames the file after the pattern (see RenamePattern); pattern receives the new name.
-    // 1 when renamed, -1 when not (missing file or the name is taken), empty without a tag.
+    // 1 when renamed, -1 when not (missing file, the name is taken, or it would be the bare
+    // ".mp3"), empty without a tag.
     QVariant RenameFile(QString &pattern);
 
 private:

@@ -8,14 +8,19 @@ target_sources(tavro_core PRIVATE
     mp3/Layer3Header.cpp mp3/Layer3Header.h
     mp3/Layer3HeaderSearch.cpp mp3/Layer3HeaderSearch.h
     mp3/Id3v1Tag.cpp mp3/Id3v1Tag.h
+    mp3/AppMessage.cpp mp3/AppMessage.h
     mp3/RenamePattern.cpp mp3/RenamePattern.h
     mp3/clsMP3.cpp mp3/clsMP3.h
     mp3/FrameTables.cpp mp3/FrameTables.h
     mp3/clsMP3time.cpp mp3/clsMP3time.h
 )
 target_sources(tavro_core PRIVATE
+    mp3/ShortestText.cpp mp3/ShortestText.h
     mp3/JsonText.cpp mp3/JsonText.h
     mp3/InfoReport.cpp mp3/InfoReport.h
+    mp3/TagSheet.cpp mp3/TagSheet.h
+    mp3/RenameChoices.cpp mp3/RenameChoices.h
+    mp3/TagRenamer.cpp mp3/TagRenamer.h
 )
 target_sources(tavro_cli_commands PRIVATE
     mp3/InfoCommand.cpp mp3/InfoCommand.h
@@ -31,3 +36,11 @@ target_sources(tavro_core PRIVATE
 target_link_libraries(tavro_core PRIVATE PkgConfig::MPG123)
 target_sources(tavro_gui PRIVATE mp3/Form7.cpp mp3/Form7.h)
 target_sources(tavro_cli_commands PRIVATE mp3/SearchCommand.cpp mp3/SearchCommand.h)
+target_sources(tavro_gui PRIVATE
+    mp3/Form2b.cpp mp3/Form2b.h
+    mp3/Form1A.cpp mp3/Form1A.h
+    mp3/TagEditorPage.cpp mp3/TagEditorPage.h
+    mp3/RenamerPage.cpp mp3/RenamerPage.h
+    mp3/Form2A.cpp mp3/Form2A.h
+    mp3/WorkingFolderBox.cpp mp3/WorkingFolderBox.h
+)

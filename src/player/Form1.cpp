@@ -7,6 +7,8 @@
 
 #include "controls/ScreenPlacement.h"
 #include "controls/chameleonButton.h"
+#include "mp3/Form1A.h"
+#include "mp3/Form2b.h"
 #include "mp3/Form7.h"
 #include "platform/media/MediaComponent.h"
 
@@ -397,6 +399,8 @@ void Form1::openToolWindow(int buttonNumber)
 {
     QWidget *window = nullptr;
     switch (buttonNumber) {
+    case 10: window = new Form2b(m_playlist); break;
+    case 14: Form1A::showFor(this); break; // hidden, not unloaded, on Close
     case 22: window = new Form7(m_playlist); break;
     default: break; // windows not built yet
     }

@@ -1,0 +1,87 @@
+// Shows one tool window in a state worth a screenshot, for bench/window_shot.sh. Once the window
+// is ready it writes its geometry ("WIDTHxHEIGHT+X+Y") to the file named last and stays open until
+// it is killed. Windows:
+//   searcher FOLDER  the searcher after a search of FOLDER
+//   info FILE        the information window for FILE
+//   tags FOLDER      the tags editor's ID3 page with the first MP3 file of FOLDER clicked
+//   renamer FOLDER   the tags editor's RENAMER page after "RENAME ALL" in FOLDER
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "controls/DirListBox.h"
+#include "controls/chameleonButton.h"
+#include "mp3/Form1A.h"
+#include "mp3/Form2b.h"
+#include "mp3/Form7.h"
+#include "mp3/RenamerPage.h"
+#include "mp3/TagEditorPage.h"
+#include "player/Playlist.h"
+
+namespace {
+template <typename T> T *child(const QWidget *window, const char *name)
+{
+    T *widget = window->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no %s", name);
+    return widget;
+}
+
+void click(const QWidget *window, const char *name) { child<QAbstractButton>(window, name)->click(); }
+
+// Made and brought into shape; the searcher's search runs once it shows.
+QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playlist)
+{
+    if (kind == QLatin1String("searcher")) {
+        auto *form = new Form7(playlist);
+        child<DirListBox>(form, "Dir1")->setPath(target);
+        QTimer::singleShot(300, form, [form] { click(form, "chameleonButton1"); });
+        return form;
+    }
+    if (kind == QLatin1String("info")) {
+        playlist.append(target);
+        playlist.setSelectedIndex(0);
+        return new Form2b(playlist);
+    }
+    auto *editor = new Form1A;
+    if (kind == QLatin1String("tags")) {
+        editor->findChild<TagEditorPage *>()->setFolder(target);
+        child<QListWidget>(editor, "FileList_0")->setCurrentRow(0);
+        return editor;
+    }
+    if (kind == QLatin1String("renamer")) {
+        child<QTabWidget>(editor, "SSTab1")->setCurrentIndex(1);
+        editor->findChild<RenamerPage *>()->setFolder(target);
+        click(editor, "optArrange_5");
+        click(editor, "cmd_4");
+        return editor;
+    }
+    return nullptr;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavro"));
+    Playlist playlist;
+    QWidget *window = argc == 4 ? makeWindow(QString::fromLocal8Bit(argv[1]),
+                                             QString::fromLocal8Bit(argv[2]), playlist)
+                                : nullptr;
+    if (!window) {
+        qCritical("usage: window_shot searcher|info|tags|renamer FOLDER-OR-FILE READY-FILE");
+        return 2;
+    }
+    window->show();
+    QTimer::singleShot(900, window, [window, ready = QString::fromLocal8Bit(argv[3])] {
+        const QRect frame = window->frameGeometry();
+        QFile file(ready);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QStringLiteral("%1x%2+%3+%4\n")
+                           .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())
+                           .toLatin1());
+    });
+    return QApplication::exec();
+}

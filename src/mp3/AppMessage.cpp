@@ -1,0 +1,10 @@
+#include "AppMessage.h"
+
+#include <QCoreApplication>
+
+#include "platform/dialogs/MessageBox.h"
+
+void AppMessage::show(const QString &text)
+{
+    MessageBox::instance().show(text, MessageBox::OkOnly, QCoreApplication::applicationName());
+}

@@ -1,0 +1,79 @@
+#include "TagRenamer.h"
+
+#include <QFileInfo>
+
+#include "RenamePattern.h"
+#include "clsMP3.h"
+#include "controls/FolderListing.h"
+
+namespace {
+// The attach-time switch holds only while one rename runs.
+class AttachTimeSwitch {
+public:
+    explicit AttachTimeSwitch(bool on) { RenamePattern::AttachTime = on ? 1 : 0; }
+    ~AttachTimeSwitch() { RenamePattern::AttachTime = 0; }
+    AttachTimeSwitch(const AttachTimeSwitch &) = delete;
+    AttachTimeSwitch &operator=(const AttachTimeSwitch &) = delete;
+};
+} // namespace
+
+QString TagRenamer::Result::reason() const
+{
+    switch (outcome) {
+    case Outcome::Renamed: return QString();
+    case Outcome::NoPattern: return QStringLiteral("no rename pattern");
+    case Outcome::Missing: return QStringLiteral("no such file");
+    case Outcome::NoTag: return QStringLiteral("no ID3v1 tag");
+    case Outcome::NoName: return QStringLiteral("its tag gives no name");
+    case Outcome::Taken: return to + QStringLiteral(" exists");
+    case Outcome::Failed: return to + QStringLiteral(" cannot be made");
+    }
+    return QString();
+}
+
+QString TagRenamer::Result::logLine() const
+{
+    return renamed() ? from + QStringLiteral(" renamed to ") + to
+                     : from + QStringLiteral(" not renamed, ") + reason();
+}
+
+TagRenamer::Result TagRenamer::renameOne(const QString &file, const QString &pattern,
+                                         bool attachTime)
+{
+    Result result;
+    result.from = file;
+    if (pattern.trimmed().isEmpty()) {
+        result.outcome = Outcome::NoPattern;
+        return result;
+    }
+    clsMP3 record;
+    record.setFullName(file);
+    if (record.ReadMP3Info() == QVariant(-1))
+        return result;
+    const AttachTimeSwitch attach(attachTime);
+    QString name = pattern;
+    const QVariant renamed = record.RenameFile(name);
+    if (!renamed.isValid()) {
+        result.outcome = Outcome::NoTag;
+        return result;
+    }
+    result.to = record.Path() + name;
+    if (renamed.toInt() == 1)
+        result.outcome = Outcome::Renamed;
+    else if (name == QLatin1String(".mp3"))
+        result.outcome = Outcome::NoName;
+    else if (QFileInfo::exists(result.to) || QFileInfo(result.to).isSymLink())
+        result.outcome = Outcome::Taken;
+    else
+        result.outcome = Outcome::Failed;
+    return result;
+}
+
+QList<TagRenamer::Result> TagRenamer::renameAll(const QString &folder, const QStringList &names,
+                                                const QString &pattern, bool attachTime)
+{
+    QList<Result> results;
+    for (const QString &name : names)
+        results.append(renameOne(FolderListing::join(folder, name), pattern, attachTime));
+    return results;
+}
