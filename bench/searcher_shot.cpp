@@ -1,5 +1,7 @@
 // Shows the searcher window after a search of the folder given, for a screenshot: once the
 // search is done it writes the file named second, and stays open until it is killed.
+// "searcher_shot encoder ..." shows the encoder window instead (EncoderShot).
+#include "EncoderShot.h"
 #include "controls/DirListBox.h"
 #include "controls/chameleonButton.h"
 #include "mp3/Form7.h"
@@ -12,6 +14,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "encoder") == 0)
+        return EncoderShot::run(QApplication::arguments().mid(2));
     if (argc != 3) {
         qCritical("usage: searcher_shot FOLDER READY-FILE");
         return 2;

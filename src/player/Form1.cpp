@@ -5,6 +5,7 @@
 #include "SeekBar.h"
 #include "TitleLabel.h"
 
+#include "cd/Form2.h"
 #include "controls/chameleonButton.h"
 #include "mp3/Form7.h"
 #include "platform/media/MediaComponent.h"
@@ -394,6 +395,7 @@ void Form1::openToolWindow(int buttonNumber)
 {
     QWidget *window = nullptr;
     switch (buttonNumber) {
+    case 11: window = new Form2; break;
     case 22: window = new Form7(m_playlist); break;
     default: break; // windows not built yet
     }
