@@ -5,11 +5,14 @@
 //   info FILE        the information window for FILE
 //   tags FOLDER      the tags editor's ID3 page with the first MP3 file of FOLDER clicked
 //   renamer FOLDER   the tags editor's RENAMER page after "RENAME ALL" in FOLDER
+//   encoder ROW OUT.mp3   the CD-to-MP3 encoder after encoding one track (EncoderShot)
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTimer>
+
+#include "EncoderShot.h"
 
 #include "controls/DirListBox.h"
 #include "controls/chameleonButton.h"
@@ -66,6 +69,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavro"));
+    if (argc > 1 && qstrcmp(argv[1], "encoder") == 0)
+        return EncoderShot::run(QApplication::arguments().mid(2));
     Playlist playlist;
     QWidget *window = argc == 4 ? makeWindow(QString::fromLocal8Bit(argv[1]),
                                              QString::fromLocal8Bit(argv[2]), playlist)

@@ -105,9 +105,9 @@ bool CdToMp3Job::doTrack(const cTocEntry &entry, const QString &output)
             return false;
     } else {
         // Unique and private to this user, so that no other program's file is ever touched.
-        QTemporaryFile wav(QDir(QDir::tempPath()).filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
+        QTemporaryFile wav(QDir(temporaryFolder()).filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
         if (!wav.open())
-            fail(QStringLiteral("Cannot create a temporary file in ") + QDir::tempPath());
+            fail(QStringLiteral("Cannot create a temporary file in ") + temporaryFolder());
         wav.close();
         if (!rip(entry, wav.fileName()) || !encode(entry.TrackNumber(), wav.fileName(), part.path()))
             return false;
@@ -116,6 +116,11 @@ bool CdToMp3Job::doTrack(const cTocEntry &entry, const QString &output)
         fail(QStringLiteral("Cannot write ") + output);
     emit trackFinished(entry.TrackNumber(), output);
     return true;
+}
+
+QString CdToMp3Job::temporaryFolder() const
+{
+    return m_temporaryFolder.isEmpty() ? QDir::tempPath() : m_temporaryFolder;
 }
 
 bool CdToMp3Job::rip(const cTocEntry &entry, const QString &wavFile)

@@ -11,7 +11,7 @@ class cLameEncoder;
 class cTocEntry;
 
 // Turns tracks of a disc into files, one track after the other: each is ripped into a WAV file
-// under a unique name in the user's temporary folder, encoded by the encoder handed in (with
+// under a unique name in the temporary folder (the user's, unless set), encoded by the encoder handed in (with
 // its preset) into a part file beside the output, moved into place when complete, and the WAV
 // file is deleted, also after a cancel or an error. With Wav output the rip goes straight into
 // the part file. The one job behind the encoder window and `tavro-cli rip`.
@@ -38,6 +38,8 @@ public:
     // Existing outputs are refused unless this is set; then each is replaced when its new file
     // is complete.
     void setReplaceExisting(bool replace) { m_replace = replace; }
+    // Where the temporary WAV files go; empty means the user's temporary folder.
+    void setTemporaryFolder(const QString &folder) { m_temporaryFolder = folder; }
 
     // The file for a track: the chosen name itself for a run of one track; for several, the
     // chosen name with " - Track NN" before its ".mp3" or ".wav" (or at its end). A "%N" in the
@@ -66,6 +68,7 @@ private:
     bool doTrack(const cTocEntry &entry, const QString &output);
     bool rip(const cTocEntry &entry, const QString &wavFile);
     bool encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File);
+    QString temporaryFolder() const;
 
     cToc m_toc;
     cLameEncoder &m_encoder;
@@ -73,5 +76,6 @@ private:
     QString m_chosen;
     Format m_format = Format::Mp3;
     bool m_replace = false;
+    QString m_temporaryFolder;
     bool m_cancelled = false;
 };

@@ -14,6 +14,11 @@ target_sources(tavro_core PRIVATE
     cd/PartFile.cpp cd/PartFile.h
     cd/CdToMp3Job.cpp cd/CdToMp3Job.h
     cd/TrackRowTexts.cpp cd/TrackRowTexts.h
+    cd/EncoderRunTexts.cpp cd/EncoderRunTexts.h
+)
+target_sources(tavro_gui PRIVATE
+    cd/Form2Controls.cpp cd/Form2Controls.h
+    cd/Form2.cpp cd/Form2.h
 )
 target_sources(tavro_cli_commands PRIVATE
     cd/EncodeCommand.cpp cd/EncodeCommand.h

@@ -5,6 +5,7 @@
 #include "SeekBar.h"
 #include "TitleLabel.h"
 
+#include "cd/Form2.h"
 #include "controls/ScreenPlacement.h"
 #include "controls/chameleonButton.h"
 #include "mp3/Form1A.h"
@@ -400,6 +401,7 @@ void Form1::openToolWindow(int buttonNumber)
     QWidget *window = nullptr;
     switch (buttonNumber) {
     case 10: window = new Form2b(m_playlist); break;
+    case 11: window = new Form2; break;
     case 14: Form1A::showFor(this); break; // hidden, not unloaded, on Close
     case 22: window = new Form7(m_playlist); break;
     default: break; // windows not built yet

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -103,6 +104,25 @@ TEST_F(CdToMp3JobTest, SeveralTracksEachGetTheirOwnCompleteFile)
     EXPECT_TRUE(leftInTemp().isEmpty());
     expectTrack(path("out - Track 01.mp3"), 0);
     expectTrack(path("out - Track 03.mp3"), 2);
+}
+
+TEST_F(CdToMp3JobTest, TheTemporaryWavGoesIntoTheFolderSet)
+{
+    QTemporaryDir work;
+    m_job->setTemporaryFolder(work.path());
+    m_job->setTracks({3});
+    QString wavSeen;
+    QObject::connect(&*m_job, &CdToMp3Job::ripStarted, [&](quint8, const QString &wav) { wavSeen = wav; });
+    ASSERT_EQ(m_job->run().outcome, CdToMp3Job::Outcome::Done);
+    EXPECT_EQ(QFileInfo(wavSeen).absolutePath(), work.path());
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
+
+    m_job->setTemporaryFolder(work.filePath(QStringLiteral("missing")));
+    m_job->setOutputFile(path("other.mp3"));
+    const CdToMp3Job::Result result = m_job->run();
+    EXPECT_EQ(result.outcome, CdToMp3Job::Outcome::Failed);
+    EXPECT_TRUE(result.error.startsWith(QStringLiteral("Cannot create a temporary file in "))) << qPrintable(result.error);
+    EXPECT_FALSE(QFile::exists(path("other.mp3")));
 }
 
 TEST_F(CdToMp3JobTest, WavOutputHoldsTheImagesAudioBytesExactly)

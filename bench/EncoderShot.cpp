@@ -1,0 +1,36 @@
+#include "EncoderShot.h"
+
+#include "cd/Form2.h"
+#include "controls/chameleonButton.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+int EncoderShot::run(const QStringList &args)
+{
+    if (args.size() != 3) {
+        qCritical("usage: window_shot encoder TRACK-ROW OUT.mp3 READY-FILE");
+        return 2;
+    }
+    Form2 form;
+    form.show();
+    QTimer::singleShot(500, &form, [&] {
+        auto *tracks = form.findChild<QTreeWidget *>(QStringLiteral("lvwTracks"));
+        tracks->clearSelection();
+        if (QTreeWidgetItem *row = tracks->topLevelItem(args.at(0).toInt()))
+            row->setSelected(true);
+        form.findChild<QLineEdit *>(QStringLiteral("txtOutputMp3File"))->setText(args.at(1));
+        form.findChild<chameleonButton *>(QStringLiteral("cmdRip"))->click();
+        QTimer::singleShot(300, &form, [&] {
+            QFile ready(args.at(2));
+            if (ready.open(QIODevice::WriteOnly))
+                ready.write(QStringLiteral("%1x%2+%3+%4")
+                                .arg(form.width()).arg(form.height()).arg(form.x()).arg(form.y())
+                                .toUtf8());
+        });
+    });
+    return QApplication::exec();
+}
