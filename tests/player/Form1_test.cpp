@@ -2,6 +2,7 @@
 
 #include "controls/chameleonButton.h"
 #include "platform/media/Mp3MediaComponent.h"
+#include "platform/media/NullAudioOutput.h"
 
 #include "support/FakeMediaComponent.h"
 #include "support/ScriptedFileDialog.h"
@@ -134,6 +135,32 @@ private slots:
         QVERIFY(media.calls.endsWith(QStringLiteral("stop")));
         QVERIFY(form.playlist().isEmpty());
         QVERIFY(!form.isVisible());
+    }
+
+    // Broken files on the play list are passed over; the window goes on and the lists stay aligned.
+    void brokenFilesDoNotStopTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString empty = dir.filePath(QStringLiteral("empty.mp3"));
+        const QString words = dir.filePath(QStringLiteral("notes.mp3"));
+        const QString cut = dir.filePath(QStringLiteral("cut.mp3"));
+        const QString good = dir.filePath(QStringLiteral("good.mp3"));
+        TestMedia::writeFile(empty, {});
+        TestMedia::writeFile(words, QByteArray("just some words\n").repeated(300));
+        QVERIFY(TestMedia::makeMp3(good, 1.0, {QStringLiteral("-b"), QStringLiteral("128")}));
+        TestMedia::writeFile(cut, TestMedia::readFile(good).left(3000));
+
+        Mp3MediaComponent media([] { return std::make_unique<NullAudioOutput>(); });
+        Form1 form(media);
+        form.show();
+        form.playlist().appendAll({empty, words, cut, QStringLiteral("/no/such/file.mp3"), good});
+        form.playlist().setSelectedIndex(0);
+        form.engine().StartPlayback();
+        QTRY_VERIFY_WITH_TIMEOUT(form.playlist().selectedIndex() == 4 && media.currentPosition() > 0.1, 10000);
+        QCOMPARE(media.fileName(), good);
+        QCOMPARE(text(form, "Label28"), QStringLiteral(" Playing "));
+        QCOMPARE(form.playlist().names().size(), form.playlist().paths().size());
+        QCOMPARE(form.findChild<QListWidget *>(QStringLiteral("List1"))->count(), 5);
     }
 
     // The whole chain: a one-entry list of a real 3-second file plays out loud and starts again.
