@@ -1,5 +1,8 @@
 #include "TagSheet.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "ShortestText.h"
 #include "clsMP3.h"
 
@@ -37,14 +40,12 @@ QStringList TagSheet::infoLines(const clsMP3 &record)
 
 bool TagSheet::write(clsMP3 &record, const QStringList &fields)
 {
-    using Setter = bool (clsMP3::*)(const QString &);
-    static constexpr Setter setters[kFieldCount] = {&clsMP3::setTitle,   &clsMP3::setArtist,
-                                                    &clsMP3::setAlbum,   &clsMP3::setYear,
-                                                    &clsMP3::setComment, &clsMP3::setGenre};
-    bool written = true;
-    for (int i = 0; i < kFieldCount; ++i)
-        written = (record.*setters[i])(fields.value(i)) && written;
-    return written;
+    // A braced list runs its elements in order, and every field is written even after a failure.
+    const bool written[kFieldCount] = {
+        record.setTitle(fields.value(0)),   record.setArtist(fields.value(1)),
+        record.setAlbum(fields.value(2)),   record.setYear(fields.value(3)),
+        record.setComment(fields.value(4)), record.setGenre(fields.value(5))};
+    return std::all_of(std::begin(written), std::end(written), [](bool ok) { return ok; });
 }
 
 QString TagSheet::choiceText(const QStringList &entries, const QString &value,

@@ -111,7 +111,8 @@ TEST_F(clsMP3Test, AHeaderWithoutAFollowingSyncIsDroppedButItsDecodeStays)
     EXPECT_EQ(m_record.TotalFrames(), 0);
 
     // A false sync in front of real frames is passed over.
-    const QByteArray junk = QByteArray("ID3\x03\x00junk\xFF\xFB\x50\x44 more junk", 25);
+    static const char junkBytes[] = "ID3\x03\x00junk\xFF\xFB\x50\x44 more junk";
+    const QByteArray junk(junkBytes, sizeof junkBytes - 1);
     EXPECT_EQ(read(junk + cbr128), QString());
     EXPECT_EQ(m_record.Bitrate(), QStringLiteral("128"));
 }
