@@ -15,7 +15,7 @@ void ScrollingText::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    update();
+    render();
 }
 
 void ScrollingText::setTextColor(const QColor &color)
@@ -25,10 +25,26 @@ void ScrollingText::setTextColor(const QColor &color)
         return;
     colours.setColor(QPalette::WindowText, color);
     setPalette(colours);
-    update();
 }
 
-int ScrollingText::textWidth() const { return fontMetrics().horizontalAdvance(m_text); }
+void ScrollingText::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        render();
+    QWidget::changeEvent(event);
+}
+
+void ScrollingText::render()
+{
+    const int width = fontMetrics().horizontalAdvance(m_text);
+    m_picture = QPixmap(qMax(width, 1), qMax(height(), fontMetrics().height()));
+    m_picture.fill(palette().color(QPalette::Window));
+    QPainter painter(&m_picture);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QPoint(0, fontMetrics().ascent()), m_text);
+    update();
+}
 
 void ScrollingText::moveTextTo(int x)
 {
@@ -48,6 +64,5 @@ void ScrollingText::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QPoint(m_x, fontMetrics().ascent()), m_text);
+    painter.drawPixmap(m_x, 0, m_picture);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 // A strip in which one line of text slides sideways. Moving it shifts the pixels already drawn
@@ -12,15 +13,20 @@ public:
     QString text() const { return m_text; }
     void setText(const QString &text);
     void setTextColor(const QColor &color);
-    int textWidth() const;
+    int textWidth() const { return m_picture.width(); }
     // Puts the text's left edge at x pixels from the strip's left edge.
     void moveTextTo(int x);
     int textX() const { return m_x; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Laying out text is what costs; it is drawn once into a picture that each step shifts.
+    void render();
+
     QString m_text;
+    QPixmap m_picture;
     int m_x = 0;
 };
