@@ -42,8 +42,8 @@ SOURCES=(
     "untagged-cbr128 190 -t -b 128"
 )
 echo "making ${#SOURCES[@]} source files ..." >&2
-for spec in "${SOURCES[@]}"; do
-    read -r name seconds options <<<"$spec"
+for source in "${SOURCES[@]}"; do
+    read -r name seconds options <<<"$source"
     sox -n -r 44100 -c 2 -b 16 "$WORK/$name.wav" synth "$seconds" pinknoise vol 0.3
     lame --quiet $options "$WORK/$name.wav" "$WORK/$name.mp3"
     rm "$WORK/$name.wav"
@@ -108,8 +108,8 @@ done
 echo
 echo "durations (min:sec as each tool reports them; truth = the WAV's length)"
 printf '%-16s %6s %8s %8s %8s\n' source truth tavro mp3info ffprobe
-for spec in "${SOURCES[@]}"; do
-    read -r name truth _ <<<"$spec"
+for source in "${SOURCES[@]}"; do
+    read -r name truth _ <<<"$source"
     file="$WORK/$name.mp3"
     tavro=$(mkdir -p "$WORK/one-$name" && ln -f "$file" "$WORK/one-$name/x.mp3" && "$CLI" search "$WORK/one-$name" 2>/dev/null | cut -f4)
     info=$(mp3info -p '%S' "$file")

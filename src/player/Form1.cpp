@@ -235,13 +235,13 @@ void Form1::buildButtons()
     QFont buttonFont = font();
     buttonFont.setPointSizeF(7.0);
     int slot = 0;
-    for (const ButtonSpec &spec : kButtons) {
-        auto *button = new chameleonButton(QLatin1String(spec.caption), this);
-        button->setObjectName(QStringLiteral("chameleonButton%1").arg(spec.number));
-        button->setToolTip(QLatin1String(spec.tooltip));
+    for (const ButtonSpec &entry : kButtons) {
+        auto *button = new chameleonButton(QLatin1String(entry.caption), this);
+        button->setObjectName(QStringLiteral("chameleonButton%1").arg(entry.number));
+        button->setToolTip(QLatin1String(entry.tooltip));
         button->setFont(buttonFont);
         button->setGeometry(6 + (slot % 8) * 58, 204 + (slot / 8) * 21, 56, 20);
-        m_buttons[spec.number] = button;
+        m_buttons[entry.number] = button;
         ++slot;
     }
     const auto on = [this](int number, auto handler) {
