@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Form1Controls.h"
 #include "PlaybackEngine.h"
 #include "Playlist.h"
 #include "PlaylistActions.h"
@@ -8,18 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <map>
-
 class chameleonButton;
 class MediaComponent;
-class PathStrip;
-class QLabel;
-class QListWidget;
-class QRadioButton;
-class QSlider;
-class ScrollingText;
-class SeekBar;
-class TitleLabel;
 
 // The main player window: a frameless 7095 x 4455-twip window with its own title line. It owns
 // the play list and the playback engine and only wires its controls to them. Controls carry
@@ -48,14 +39,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void buildTitleLine();
-    void buildPlaylistAndValues();
-    void buildPlaybackControls();
-    void buildButtons();
-    void buildFooter();
+    void connectTitleLine();
+    void connectPlayback();
+    void connectButtons();
     void connectPlaylist();
-    QLabel *addLabel(const char *name, const QString &caption, const QRect &geometry,
-                     const QString &tooltip = QString());
     void render();
     void showCredit();
     void showClock();
@@ -67,17 +54,7 @@ private:
     PlaybackEngine m_engine;
     PlaylistActions m_actions;
 
-    std::map<int, chameleonButton *> m_buttons;
-    QListWidget *m_list = nullptr;
-    QSlider *m_slider1 = nullptr;
-    QSlider *m_slider2 = nullptr;
-    QSlider *m_slider3 = nullptr;
-    SeekBar *m_seekBar = nullptr;
-    PathStrip *m_pathStrip = nullptr;
-    ScrollingText *m_credit = nullptr;
-    QLabel *m_date = nullptr;
-    QLabel *m_time = nullptr;
-    std::map<QString, QLabel *> m_values;
+    Form1Controls m_ui;
     bool m_rendering = false;
     PlayerDisplay m_shown;
     bool m_shownOnce = false;

@@ -10,6 +10,7 @@ target_sources(tavro_core PRIVATE
 )
 target_sources(tavro_gui PRIVATE
     player/Form1.cpp player/Form1.h
+    player/Form1Controls.cpp player/Form1Controls.h
     player/SeekBar.cpp player/SeekBar.h
     player/ScrollingText.cpp player/ScrollingText.h
     player/PathStrip.cpp player/PathStrip.h
