@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
     # build
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config fonts-dejavu-core
     qt6-base-dev qt6-multimedia-dev
     libmpg123-dev libsoundtouch-dev libmp3lame-dev libcdio-dev libcdio-paranoia-dev
     libgtest-dev libgmock-dev
