@@ -1,7 +1,7 @@
 #include "EncoderShot.h"
 
-#include "cd/Form2.h"
-#include "controls/chameleonButton.h"
+#include "CdToMp3Window.h"
+#include "ChameleonButton.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,7 +15,7 @@ int EncoderShot::run(const QStringList &args)
         qCritical("usage: window_shot encoder TRACK-ROW OUT.mp3 READY-FILE");
         return 2;
     }
-    Form2 form;
+    CdToMp3Window form;
     form.show();
     QTimer::singleShot(500, &form, [&] {
         auto *tracks = form.findChild<QTreeWidget *>(QStringLiteral("lvwTracks"));
@@ -23,7 +23,7 @@ int EncoderShot::run(const QStringList &args)
         if (QTreeWidgetItem *row = tracks->topLevelItem(args.at(0).toInt()))
             row->setSelected(true);
         form.findChild<QLineEdit *>(QStringLiteral("txtOutputMp3File"))->setText(args.at(1));
-        form.findChild<chameleonButton *>(QStringLiteral("cmdRip"))->click();
+        form.findChild<ChameleonButton *>(QStringLiteral("cmdRip"))->click();
         QTimer::singleShot(300, &form, [&] {
             QFile ready(args.at(2));
             if (ready.open(QIODevice::WriteOnly))

@@ -14,14 +14,14 @@
 
 #include "EncoderShot.h"
 
-#include "controls/DirListBox.h"
-#include "controls/chameleonButton.h"
-#include "mp3/Form1A.h"
-#include "mp3/Form2b.h"
-#include "mp3/Form7.h"
-#include "mp3/RenamerPage.h"
-#include "mp3/TagEditorPage.h"
-#include "player/Playlist.h"
+#include "DirListBox.h"
+#include "ChameleonButton.h"
+#include "TagEditorWindow.h"
+#include "Mp3InfoWindow.h"
+#include "Mp3SearchWindow.h"
+#include "RenamerPage.h"
+#include "TagEditorPage.h"
+#include "Playlist.h"
 
 namespace {
 template <typename T> T *child(const QWidget *window, const char *name)
@@ -38,7 +38,7 @@ void click(const QWidget *window, const char *name) { child<QAbstractButton>(win
 QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playlist)
 {
     if (kind == QLatin1String("searcher")) {
-        auto *form = new Form7(playlist);
+        auto *form = new Mp3SearchWindow(playlist);
         child<DirListBox>(form, "Dir1")->setPath(target);
         QTimer::singleShot(300, form, [form] { click(form, "chameleonButton1"); });
         return form;
@@ -46,9 +46,9 @@ QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playli
     if (kind == QLatin1String("info")) {
         playlist.append(target);
         playlist.setSelectedIndex(0);
-        return new Form2b(playlist);
+        return new Mp3InfoWindow(playlist);
     }
-    auto *editor = new Form1A;
+    auto *editor = new TagEditorWindow;
     if (kind == QLatin1String("tags")) {
         editor->findChild<TagEditorPage *>()->setFolder(target);
         child<QListWidget>(editor, "FileList_0")->setCurrentRow(0);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tavro builds, runs and tests with; quick when all are present.
+# Installs the Debian packages Tavro builds, runs and tests with, plus any named as arguments;
+# quick when all are present.
 set -euo pipefail
 
 PACKAGES=(
@@ -12,6 +13,7 @@ PACKAGES=(
     pulseaudio pulseaudio-utils
     # test tools: make and measure audio at test time
     sox lame mpg123 espeak-ng
+    "$@"
 )
 
 missing=()
@@ -25,4 +27,4 @@ echo "Installing: ${missing[*]}"
 SUDO=""
 [[ $(id -u) -eq 0 ]] || SUDO="sudo"
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

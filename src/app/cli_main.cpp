@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "platform/console/CliRegistry.h"
+#include "CliRegistry.h"
 
 namespace {
 void printHelp(QTextStream &out)

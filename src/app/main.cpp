@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "platform/dialogs/WidgetFileDialog.h"
-#include "platform/dialogs/WidgetMessageBox.h"
-#include "platform/media/Mp3MediaComponent.h"
-#include "player/Form1.h"
+#include "WidgetFileDialog.h"
+#include "WidgetMessageBox.h"
+#include "Mp3MediaComponent.h"
+#include "PlayerWindow.h"
 
 int main(int argc, char *argv[])
 {
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     FileDialog::setInstance(&fileDialog);
 
     Mp3MediaComponent media;
-    Form1 form(media);
+    PlayerWindow form(media);
     form.show();
     form.startUp(QApplication::arguments().mid(1));
     const int status = QApplication::exec();

@@ -2,9 +2,9 @@
 
 #include "PartFile.h"
 #include "RaisedError.h"
-#include "cCDTrackRipper.h"
-#include "cLameEncoder.h"
-#include "cWAVWriter.h"
+#include "TrackRipper.h"
+#include "WavToMp3Encoder.h"
+#include "WavWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +24,7 @@ struct JobError : std::runtime_error {
 QString twoDigits(quint8 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 } // namespace
 
-CdToMp3Job::CdToMp3Job(const cToc &toc, cLameEncoder &encoder, QObject *parent)
+CdToMp3Job::CdToMp3Job(const DiscToc &toc, WavToMp3Encoder &encoder, QObject *parent)
     : QObject(parent)
     , m_toc(toc)
     , m_encoder(encoder)
@@ -97,7 +97,7 @@ CdToMp3Job::Result CdToMp3Job::run()
     return result;
 }
 
-bool CdToMp3Job::doTrack(const cTocEntry &entry, const QString &output)
+bool CdToMp3Job::doTrack(const DiscTocEntry &entry, const QString &output)
 {
     PartFile part(output);
     if (m_format == Format::Wav) {
@@ -123,13 +123,13 @@ QString CdToMp3Job::temporaryFolder() const
     return m_temporaryFolder.isEmpty() ? QDir::tempPath() : m_temporaryFolder;
 }
 
-bool CdToMp3Job::rip(const cTocEntry &entry, const QString &wavFile)
+bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile)
 {
     const quint8 track = entry.TrackNumber();
     emit ripStarted(track, wavFile);
-    cWAVWriter writer;
+    WavWriter writer;
     writer.OpenFile(wavFile);
-    cCDTrackRipper ripper(m_toc.library());
+    TrackRipper ripper(m_toc.library());
     ripper.CreateForTrack(entry);
     qint64 written = 0;
     if (ripper.OpenRipper()) {
@@ -157,7 +157,7 @@ bool CdToMp3Job::encode(quint8 trackNumber, const QString &wavFile, const QStrin
     if (m_encoder.WavFile() != wavFile || m_encoder.Mp3File() != mp3File)
         fail(QStringLiteral("Cannot write ") + mp3File);
     const QMetaObject::Connection progress = connect(
-        &m_encoder, &cLameEncoder::Progress, this, [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
+        &m_encoder, &WavToMp3Encoder::Progress, this, [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
             emit encodeProgress(trackNumber, done, total);
             cancel = m_cancelled;
         });

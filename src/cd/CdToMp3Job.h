@@ -1,14 +1,14 @@
 #pragma once
 
-#include "cToc.h"
+#include "DiscToc.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class cLameEncoder;
-class cTocEntry;
+class WavToMp3Encoder;
+class DiscTocEntry;
 
 // Turns tracks of a disc into files, one track after the other: each is ripped into a WAV file
 // under a unique name in the temporary folder (the user's, unless set), encoded by the encoder handed in (with
@@ -28,7 +28,7 @@ public:
         QString error;     // why a run failed
     };
 
-    CdToMp3Job(const cToc &toc, cLameEncoder &encoder, QObject *parent = nullptr);
+    CdToMp3Job(const DiscToc &toc, WavToMp3Encoder &encoder, QObject *parent = nullptr);
 
     // Positions in the table of contents (1..Count), done in this order.
     void setTracks(const QList<qint32> &positions) { m_tracks = positions; }
@@ -65,13 +65,13 @@ signals:
 private:
     QString checkOutputs() const;
     // False when cancelled.
-    bool doTrack(const cTocEntry &entry, const QString &output);
-    bool rip(const cTocEntry &entry, const QString &wavFile);
+    bool doTrack(const DiscTocEntry &entry, const QString &output);
+    bool rip(const DiscTocEntry &entry, const QString &wavFile);
     bool encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File);
     QString temporaryFolder() const;
 
-    cToc m_toc;
-    cLameEncoder &m_encoder;
+    DiscToc m_toc;
+    WavToMp3Encoder &m_encoder;
     QList<qint32> m_tracks;
     QString m_chosen;
     Format m_format = Format::Mp3;

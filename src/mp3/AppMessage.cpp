@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "platform/dialogs/MessageBox.h"
+#include "MessageBox.h"
 
 void AppMessage::show(const QString &text)
 {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-// The tables of the play-time analyser (clsMP3time), built from their texts when the first
+// The tables of the play-time analyser (Mp3PlayTime), built from their texts when the first
 // analyser is created and shared by all (they never change). Codes are those of the header: version
 // 3 = MPEG 1, 2 = MPEG 2, 0 = MPEG 2.5, 1 reserved; layer 3 = I, 2 = II, 1 = III.
 class FrameTables {

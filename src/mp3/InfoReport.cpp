@@ -1,7 +1,7 @@
 #include "InfoReport.h"
 
 #include "JsonText.h"
-#include "player/DisplayName.h"
+#include "DisplayName.h"
 
 namespace {
 QString trueFalse(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }

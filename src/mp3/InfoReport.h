@@ -4,8 +4,8 @@
 #include <QString>
 #include <QVariant>
 
-#include "clsMP3.h"
-#include "clsMP3time.h"
+#include "Mp3FileRecord.h"
+#include "Mp3PlayTime.h"
 
 // Everything the MP3 information window shows about one file, read the way the window reads
 // it: a fresh file record (FullName, ReadMP3Info) and a fresh play-time analyser (Filename,
@@ -29,9 +29,9 @@ public:
 
 private:
     QString m_path;
-    clsMP3 m_record;
+    Mp3FileRecord m_record;
     QVariant m_readInfo;
     QString m_readHeader;
-    clsMP3time m_time;
+    Mp3PlayTime m_time;
     bool m_valid = false;
 };

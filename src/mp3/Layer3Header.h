@@ -4,7 +4,7 @@
 
 #include "FixedText.h"
 
-// The frame header fields of the MP3 file record (clsMP3). This reader knows MPEG-1 Layer III
+// The frame header fields of the MP3 file record (Mp3FileRecord). This reader knows MPEG-1 Layer III
 // only: its search lets no other header through, so version and layer are constants.
 // Fields start empty, zero or false and are only ever overwritten by decode().
 struct Layer3Header {

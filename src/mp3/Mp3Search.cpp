@@ -1,8 +1,8 @@
 #include "Mp3Search.h"
 
-#include "controls/FolderListing.h"
-#include "controls/MountTable.h"
-#include "player/PlaybackTables.h"
+#include "FolderListing.h"
+#include "MountTable.h"
+#include "PlaybackTables.h"
 
 #include <QDir>
 #include <QFile>

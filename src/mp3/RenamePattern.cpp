@@ -5,7 +5,7 @@
 
 #include "AppMessage.h"
 #include "FixedText.h"
-#include "clsMP3.h"
+#include "Mp3FileRecord.h"
 
 namespace {
 void replaceAll(QString &text, const std::initializer_list<std::pair<const char *, QString>> &pairs)
@@ -38,7 +38,7 @@ QString cleaned(QString name)
 }
 } // namespace
 
-QString RenamePattern::fileName(QString pattern, const clsMP3 &record)
+QString RenamePattern::fileName(QString pattern, const Mp3FileRecord &record)
 {
     replaceAll(pattern, {{"%a", record.artist()},
                          {"%t", record.album()},

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class clsMP3;
+class Mp3FileRecord;
 
 // Turns a rename pattern into a file name from a record's tag and header:
 //   %a artist, %t album, %n title, %i artist, %y year, %g genre, %c comment (tag, first);
@@ -15,5 +15,5 @@ public:
     // 1 appends " (%m)" to every name (the tags editor's "Attach Time" choice); anything else not.
     static inline int AttachTime = 0;
 
-    static QString fileName(QString pattern, const clsMP3 &record);
+    static QString fileName(QString pattern, const Mp3FileRecord &record);
 };

@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 #include "RenamePattern.h"
-#include "clsMP3.h"
-#include "controls/FolderListing.h"
+#include "Mp3FileRecord.h"
+#include "FolderListing.h"
 
 namespace {
 // The attach-time switch holds only while one rename runs.
@@ -46,7 +46,7 @@ TagRenamer::Result TagRenamer::renameOne(const QString &file, const QString &pat
         result.outcome = Outcome::NoPattern;
         return result;
     }
-    clsMP3 record;
+    Mp3FileRecord record;
     record.setFullName(file);
     if (record.ReadMP3Info() == QVariant(-1))
         return result;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// Renames MP3 files after their tags (clsMP3::RenameFile), each through a fresh record, and says
+// Renames MP3 files after their tags (Mp3FileRecord::RenameFile), each through a fresh record, and says
 // what became of each: the renamer's log and tavro-cli rename report from here. Nothing is ever
 // overwritten; without a pattern nothing is renamed. Message boxes of RenamePattern may show.
 class TagRenamer {

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "ShortestText.h"
-#include "clsMP3.h"
+#include "Mp3FileRecord.h"
 
 namespace {
 QString yesNo(bool value) { return value ? QStringLiteral("YES") : QStringLiteral("NO"); }
@@ -17,13 +17,13 @@ QString playTimeText(const QVariant &playTime)
 }
 } // namespace
 
-QStringList TagSheet::fields(const clsMP3 &record)
+QStringList TagSheet::fields(const Mp3FileRecord &record)
 {
     return {record.title(),   record.artist(),  record.album(),
             record.Year(),    record.Comment(), record.Genre()};
 }
 
-QStringList TagSheet::infoLines(const clsMP3 &record)
+QStringList TagSheet::infoLines(const Mp3FileRecord &record)
 {
     return {
         QStringLiteral("Version: ") + record.MPEGVersion(),
@@ -38,7 +38,7 @@ QStringList TagSheet::infoLines(const clsMP3 &record)
     };
 }
 
-bool TagSheet::write(clsMP3 &record, const QStringList &fields)
+bool TagSheet::write(Mp3FileRecord &record, const QStringList &fields)
 {
     // A braced list runs its elements in order, and every field is written even after a failure.
     const bool written[kFieldCount] = {

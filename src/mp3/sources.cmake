@@ -1,46 +1,24 @@
-# MP3 analysis: frame headers, ID3v1 tags, play-time analysis, and their tavro-cli commands.
-target_sources(tavro_core PRIVATE
-    mp3/RegularFile.cpp mp3/RegularFile.h
-    mp3/Windows1252.cpp mp3/Windows1252.h
-    mp3/FixedText.cpp mp3/FixedText.h
-    mp3/TagLists.cpp mp3/TagLists.h
-    mp3/FileAttributeText.cpp mp3/FileAttributeText.h
-    mp3/Layer3Header.cpp mp3/Layer3Header.h
-    mp3/Layer3HeaderSearch.cpp mp3/Layer3HeaderSearch.h
-    mp3/Id3v1Tag.cpp mp3/Id3v1Tag.h
-    mp3/AppMessage.cpp mp3/AppMessage.h
-    mp3/RenamePattern.cpp mp3/RenamePattern.h
-    mp3/clsMP3.cpp mp3/clsMP3.h
-    mp3/FrameTables.cpp mp3/FrameTables.h
-    mp3/clsMP3time.cpp mp3/clsMP3time.h
-)
-target_sources(tavro_core PRIVATE
-    mp3/ShortestText.cpp mp3/ShortestText.h
-    mp3/JsonText.cpp mp3/JsonText.h
-    mp3/InfoReport.cpp mp3/InfoReport.h
-    mp3/TagSheet.cpp mp3/TagSheet.h
-    mp3/RenameChoices.cpp mp3/RenameChoices.h
-    mp3/TagRenamer.cpp mp3/TagRenamer.h
-)
-target_sources(tavro_cli_commands PRIVATE
-    mp3/InfoCommand.cpp mp3/InfoCommand.h
-    mp3/TagCommand.cpp mp3/TagCommand.h
-    mp3/RmtagCommand.cpp mp3/RmtagCommand.h
-    mp3/RenameCommand.cpp mp3/RenameCommand.h
-)
-target_sources(tavro_core PRIVATE
-    mp3/Mp3FileInput.cpp mp3/Mp3FileInput.h
-    mp3/Mp3Duration.cpp mp3/Mp3Duration.h
-    mp3/Mp3Search.cpp mp3/Mp3Search.h
-)
-target_link_libraries(tavro_core PRIVATE PkgConfig::MPG123)
-target_sources(tavro_gui PRIVATE mp3/Form7.cpp mp3/Form7.h)
-target_sources(tavro_cli_commands PRIVATE mp3/SearchCommand.cpp mp3/SearchCommand.h)
-target_sources(tavro_gui PRIVATE
-    mp3/Form2b.cpp mp3/Form2b.h
-    mp3/Form1A.cpp mp3/Form1A.h
-    mp3/TagEditorPage.cpp mp3/TagEditorPage.h
-    mp3/RenamerPage.cpp mp3/RenamerPage.h
-    mp3/Form2A.cpp mp3/Form2A.h
-    mp3/WorkingFolderBox.cpp mp3/WorkingFolderBox.h
+tavro_folder(tavro_core mp3
+    AppMessage.cpp AppMessage.h
+    FileAttributeText.cpp FileAttributeText.h
+    FixedText.cpp FixedText.h
+    FrameTables.cpp FrameTables.h
+    Id3v1Tag.cpp Id3v1Tag.h
+    InfoReport.cpp InfoReport.h
+    JsonText.cpp JsonText.h
+    Layer3Header.cpp Layer3Header.h
+    Layer3HeaderSearch.cpp Layer3HeaderSearch.h
+    Mp3Duration.cpp Mp3Duration.h
+    Mp3FileInput.cpp Mp3FileInput.h
+    Mp3FileRecord.cpp Mp3FileRecord.h
+    Mp3PlayTime.cpp Mp3PlayTime.h
+    Mp3Search.cpp Mp3Search.h
+    RegularFile.cpp RegularFile.h
+    RenameChoices.cpp RenameChoices.h
+    RenamePattern.cpp RenamePattern.h
+    ShortestText.cpp ShortestText.h
+    TagLists.cpp TagLists.h
+    TagRenamer.cpp TagRenamer.h
+    TagSheet.cpp TagSheet.h
+    Windows1252.cpp Windows1252.h
 )

@@ -3,9 +3,9 @@
 #include "PlaybackTables.h"
 #include "Playlist.h"
 
-#include "platform/dialogs/MessageBox.h"
-#include "platform/errors/ResumeNext.h"
-#include "platform/media/MediaComponent.h"
+#include "MessageBox.h"
+#include "StepRunner.h"
+#include "MediaComponent.h"
 
 #include <QFileInfo>
 
@@ -39,7 +39,7 @@ void PlaybackEngine::StartPlayback(bool checkSelection)
         return;
     }
     auto &d = m_display;
-    ResumeNext::run(
+    StepRunner::run(
         [&] {
             m_media.setFileName(m_playlist.selectedPath());
             m_media.play();

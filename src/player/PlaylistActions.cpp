@@ -4,8 +4,8 @@
 #include "PlaybackEngine.h"
 #include "Playlist.h"
 
-#include "platform/dialogs/FileDialog.h"
-#include "platform/dialogs/MessageBox.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
 
 namespace {
 const QString kSelectionError = QStringLiteral(" File Selection Error ");

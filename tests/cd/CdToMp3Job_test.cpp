@@ -1,10 +1,10 @@
-#include "cd/CdToMp3Job.h"
-#include "cd/cCDRip.h"
-#include "cd/cLameEncoder.h"
+#include "CdToMp3Job.h"
+#include "CdDrives.h"
+#include "WavToMp3Encoder.h"
 
 #include "DecodedMp3.h"
-#include "support/TestDisc.h"
-#include "support/TestMedia.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,9 +45,9 @@ protected:
 
     QTemporaryDir m_dir;
     QTemporaryDir m_temp;
-    cCDRip m_rip;
-    std::optional<cToc> m_toc;
-    cLameEncoder m_encoder;
+    CdDrives m_rip;
+    std::optional<DiscToc> m_toc;
+    WavToMp3Encoder m_encoder;
     std::optional<CdToMp3Job> m_job;
 };
 } // namespace

@@ -1,4 +1,4 @@
-#include "cd/EncoderRunTexts.h"
+#include "EncoderRunTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/DirListBox.h"
+#include "DirListBox.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

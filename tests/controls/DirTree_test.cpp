@@ -1,6 +1,6 @@
-#include "controls/DirTree.h"
+#include "DirTree.h"
 
-#include "support/TestMedia.h"
+#include "TestMedia.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "controls/FileListBox.h"
+#include "FileListBox.h"
 
-#include "support/TestMedia.h"
+#include "TestMedia.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "controls/ProgressBar.h"
-#include "controls/PropertyBag.h"
+#include "ProgressBar.h"
+#include "PropertyBag.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "mp3/Mp3Duration.h"
+#include "Mp3Duration.h"
 
-#include "platform/media/Mp3Decoder.h"
-#include "support/TestMedia.h"
+#include "Mp3Decoder.h"
+#include "TestMedia.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

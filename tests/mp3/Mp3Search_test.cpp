@@ -1,6 +1,6 @@
-#include "mp3/Mp3Search.h"
+#include "Mp3Search.h"
 
-#include "support/TestMedia.h"
+#include "TestMedia.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "mp3/Mp3Bytes.h"
-#include "mp3/RenamePattern.h"
-#include "mp3/clsMP3.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TestMedia.h"
+#include "Mp3Bytes.h"
+#include "RenamePattern.h"
+#include "Mp3FileRecord.h"
+#include "ScriptedMessageBox.h"
+#include "TestMedia.h"
 
-// clsMP3::RenameFile with its patterns, cleaning and refusals.
+// Mp3FileRecord::RenameFile with its patterns, cleaning and refusals.
 namespace {
 // Ten 128 kbit/s frames and a tag: 4298 bytes, PlayTime 0.31 s.
 const QByteArray audio = Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 10);
@@ -19,9 +19,9 @@ protected:
     void SetUp() override { RenamePattern::AttachTime = 0; }
     void TearDown() override { RenamePattern::AttachTime = 0; }
 
-    clsMP3 &open(const QByteArray &tag, const QString &name = QStringLiteral("old.mp3"))
+    Mp3FileRecord &open(const QByteArray &tag, const QString &name = QStringLiteral("old.mp3"))
     {
-        m_record = clsMP3();
+        m_record = Mp3FileRecord();
         m_record.setFullName(Mp3Bytes::write(m_dir.filePath(name), audio + tag));
         m_record.ReadMP3Info();
         return m_record;
@@ -38,7 +38,7 @@ protected:
     QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir m_dir;
-    clsMP3 m_record;
+    Mp3FileRecord m_record;
     ScriptedMessageBox m_box;
 };
 } // namespace

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "mp3/Mp3Bytes.h"
-#include "mp3/RenameChoices.h"
-#include "mp3/RenamePattern.h"
-#include "mp3/TagRenamer.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TestMedia.h"
+#include "Mp3Bytes.h"
+#include "RenameChoices.h"
+#include "RenamePattern.h"
+#include "TagRenamer.h"
+#include "ScriptedMessageBox.h"
+#include "TestMedia.h"
 
 // Renaming after tags: the patterns the renamer's choices make, runs over several files with
 // clashes, refusals, and what each attempt reports.

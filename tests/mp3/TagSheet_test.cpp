@@ -2,32 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include "mp3/Mp3Bytes.h"
-#include "mp3/TagLists.h"
-#include "mp3/TagSheet.h"
-#include "mp3/clsMP3.h"
-#include "support/TestMedia.h"
+#include "Mp3Bytes.h"
+#include "TagLists.h"
+#include "TagSheet.h"
+#include "Mp3FileRecord.h"
+#include "TestMedia.h"
 
 // The tags editor's view of a record: header lines, tag texts, choice texts, the six-field write.
 namespace {
 // 300 frames of 128 kbit/s, 44100 Hz, joint stereo, original: 125100 bytes.
 const QByteArray audio = Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 300);
 
-clsMP3 readRecord(const QString &path)
+Mp3FileRecord readRecord(const QString &path)
 {
-    clsMP3 record;
+    Mp3FileRecord record;
     record.setFullName(path);
     record.ReadMP3Info();
     return record;
 }
 } // namespace
 
-// A valid file's lines and the six-field write of real files: Form1A_test.
+// A valid file's lines and the six-field write of real files: TagEditorWindow_test.
 TEST(TagSheetTest, InvalidHeaderHasNoPlayTime)
 {
     QTemporaryDir dir;
     // Bit-rate index 0 never makes a valid header.
-    const clsMP3 invalid = readRecord(
+    const Mp3FileRecord invalid = readRecord(
         Mp3Bytes::write(dir.filePath(QStringLiteral("b.mp3")), Mp3Bytes::frames(0xFB, 0x00, 0x64, 417, 30)));
     const QStringList lines = TagSheet::infoLines(invalid);
     EXPECT_EQ(lines.at(7), QStringLiteral("Play Time: -1"));
@@ -38,7 +38,7 @@ TEST(TagSheetTest, WriteCutsLongTextsAndFailsForAMissingFile)
 {
     QTemporaryDir dir;
     const QString path = Mp3Bytes::write(dir.filePath(QStringLiteral("a.mp3")), audio);
-    clsMP3 record = readRecord(path);
+    Mp3FileRecord record = readRecord(path);
     // Too long for their fields: cut; a genre the table does not know: 255, read as "Unknown".
     EXPECT_TRUE(TagSheet::write(record, {QString(35, 'x'), "", "", "19999", "", "Polka Dub"}));
     EXPECT_EQ(TagSheet::fields(readRecord(path)),

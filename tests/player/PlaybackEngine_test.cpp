@@ -1,9 +1,9 @@
-#include "player/PlaybackEngine.h"
-#include "player/Playlist.h"
+#include "PlaybackEngine.h"
+#include "Playlist.h"
 
-#include "support/FakeMediaComponent.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TestMedia.h"
+#include "FakeMediaComponent.h"
+#include "ScriptedMessageBox.h"
+#include "TestMedia.h"
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,5 @@
-#include "player/ClockTexts.h"
-#include "player/PlaybackTables.h"
+#include "ClockTexts.h"
+#include "PlaybackTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "player/PlaybackEngine.h"
-#include "player/Playlist.h"
-#include "player/PlaylistActions.h"
+#include "PlaybackEngine.h"
+#include "Playlist.h"
+#include "PlaylistActions.h"
 
-#include "support/FakeMediaComponent.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TestMedia.h"
+#include "FakeMediaComponent.h"
+#include "ScriptedFileDialog.h"
+#include "ScriptedMessageBox.h"
+#include "TestMedia.h"
 
 #include <QTemporaryDir>
 

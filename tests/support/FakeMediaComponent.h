@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/media/MediaComponent.h"
+#include "MediaComponent.h"
 
 #include <QStringList>
 

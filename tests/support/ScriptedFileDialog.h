@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogs/FileDialog.h"
+#include "FileDialog.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogs/MessageBox.h"
+#include "MessageBox.h"
 
 #include <QList>
 

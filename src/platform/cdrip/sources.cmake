@@ -1,7 +1,7 @@
-target_sources(tavro_platform PRIVATE
-    platform/cdrip/CdRipLibrary.h
-    platform/cdrip/CdRipSettings.cpp platform/cdrip/CdRipSettings.h
-    platform/cdrip/CdRipDrive.cpp platform/cdrip/CdRipDrive.h
-    platform/cdrip/ParanoiaRun.cpp platform/cdrip/ParanoiaRun.h
-    platform/cdrip/CdioRipLibrary.cpp platform/cdrip/CdioRipLibrary.h
+tavro_folder(tavro_platform platform/cdrip
+    CdRipDrive.cpp CdRipDrive.h
+    CdRipLibrary.h
+    CdRipSettings.cpp CdRipSettings.h
+    CdioRipLibrary.cpp CdioRipLibrary.h
+    ParanoiaRun.cpp ParanoiaRun.h
 )

@@ -1,6 +1,6 @@
-#include "platform/cdrip/CdRipSettings.h"
+#include "CdRipSettings.h"
 
-#include "support/TestMedia.h"
+#include "TestMedia.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/cdrip/CdioRipLibrary.h"
+#include "CdioRipLibrary.h"
 
-#include "support/TestMedia.h"
+#include "TestMedia.h"
 
 #include <QFile>
 #include <QTemporaryDir>

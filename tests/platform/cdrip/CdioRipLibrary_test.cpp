@@ -1,7 +1,7 @@
-#include "platform/cdrip/CdioRipLibrary.h"
+#include "CdioRipLibrary.h"
 
-#include "support/TestDisc.h"
-#include "support/TestMedia.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
 
 #include <QFile>
 #include <QTemporaryDir>

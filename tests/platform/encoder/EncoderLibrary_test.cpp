@@ -1,4 +1,4 @@
-#include "platform/encoder/EncoderLibrary.h"
+#include "EncoderLibrary.h"
 
 #include <QByteArray>
 #include <QFile>

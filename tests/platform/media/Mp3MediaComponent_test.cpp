@@ -1,7 +1,7 @@
-#include "platform/media/Mp3MediaComponent.h"
-#include "platform/media/NullAudioOutput.h"
+#include "Mp3MediaComponent.h"
+#include "NullAudioOutput.h"
 
-#include "support/TestMedia.h"
+#include "TestMedia.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

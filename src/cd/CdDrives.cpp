@@ -1,0 +1,43 @@
+#include "CdDrives.h"
+
+#include "CdRipErrors.h"
+#include "CdioRipLibrary.h"
+
+#include <QFile>
+
+CdDrives::CdDrives()
+    : CdDrives(std::make_shared<CdioRipLibrary>())
+{
+}
+
+CdDrives::CdDrives(std::shared_ptr<CdRipLibrary> library)
+    : m_library(std::move(library))
+{
+}
+
+void CdDrives::Create(const QString &sIniFile)
+{
+    if (m_initialised)
+        return;
+    const CDEX_ERR result = m_library->CR_Init(QFile::encodeName(sIniFile).constData());
+    m_initialised = result == CR_OK;
+    CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveRip_Create"), result, true);
+}
+
+qint32 CdDrives::CDDriveCount() const
+{
+    if (!m_initialised)
+        CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveRip.CDDriveCount"), 1, false);
+    return m_library->CR_GetNumCDROM();
+}
+
+qint32 CdDrives::Version() const { return m_library->CR_GetCDRipVersion(); }
+
+CdDrive CdDrives::CDDrive(qint32 nIndex) const
+{
+    CdDrive drive(m_library);
+    drive.fInit(nIndex - 1);
+    return drive;
+}
+
+qint32 CdDrives::ActiveCDDriveIndex() const { return m_library->CR_GetActiveCDROM() + 1; }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CdDrives.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+
+// The disc a tavro-cli command reads: a drive of the ripping library (its number from 1, or
+// its name or device path as listed), or a disc image file, which gets settings of its own
+// (the user's ripping settings with only that image as drive).
+class CliDisc {
+public:
+    // drive empty and image empty: the first drive. False with the reason in problem when no
+    // such drive exists or it holds no disc.
+    bool open(const QString &drive, const QString &image, QString &problem);
+
+    CdDrive &drive() { return *m_drive; }
+
+private:
+    bool openImage(const QString &image, QString &problem);
+    std::optional<qint32> find(const QString &drive);
+
+    CdDrives m_rip;
+    QTemporaryDir m_settingsDir;
+    std::optional<CdDrive> m_drive;
+};

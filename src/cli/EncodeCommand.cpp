@@ -1,0 +1,109 @@
+#include "EncodeCommand.h"
+
+#include "EncoderCliOptions.h"
+#include "PartFile.h"
+#include "RaisedError.h"
+#include "WavToMp3Encoder.h"
+#include "CliRegistry.h"
+#include "ConsoleProgressBar.h"
+#include "InterruptGuard.h"
+
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+static CliRegistrar<EncodeCommand> registrar;
+
+struct Options {
+    QString in;
+    QString out;
+    EncoderCliOptions encoder;
+    bool force = false;
+};
+
+std::optional<Options> parse(QStringList args, QString &problem)
+{
+    Options options;
+    QStringList files;
+    while (!args.isEmpty() && problem.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (options.encoder.take(arg, args, problem))
+            continue;
+        if (arg == QLatin1String("--force"))
+            options.force = true;
+        else if (arg.startsWith(QLatin1String("--")))
+            problem = QStringLiteral("unknown option ") + arg;
+        else
+            files << arg;
+    }
+    if (problem.isEmpty() && files.size() != 2)
+        problem = QStringLiteral("needs an input WAV file and an output MP3 file");
+    if (!problem.isEmpty())
+        return std::nullopt;
+    options.in = files.at(0);
+    options.out = files.at(1);
+    return options;
+}
+
+int encode(const Options &options, QTextStream &err)
+{
+    PartFile part(options.out);
+    WavToMp3Encoder encoder;
+    options.encoder.applyTo(encoder);
+    encoder.setWavFile(options.in);
+    encoder.setMp3File(part.path());
+
+    const bool showBar = ConsoleProgressBar::stderrIsTerminal();
+    ConsoleProgressBar bar(err, QStringLiteral("Encoding"));
+    QObject::connect(&encoder, &WavToMp3Encoder::Progress, [&](qint64 done, qint64 total, bool &cancel) {
+        if (showBar)
+            bar.update(done, total);
+        cancel = InterruptGuard::raised();
+    });
+    try {
+        encoder.Encode();
+    } catch (const RaisedError &error) {
+        bar.finish();
+        err << "tavro-cli encode: " << error.text() << '\n';
+        return CliCommand::kFailed;
+    }
+    bar.finish();
+    if (InterruptGuard::raised()) {
+        err << "tavro-cli encode: interrupted, " << options.out << " not written\n";
+        return CliCommand::kInterrupted;
+    }
+    if (!part.commit(options.force)) {
+        err << "tavro-cli encode: cannot write " << options.out << '\n';
+        return CliCommand::kFailed;
+    }
+    return 0;
+}
+} // namespace
+
+QString EncodeCommand::usage() const
+{
+    return QStringLiteral("IN.wav OUT.mp3 %1 [--force]  encode a 16-bit stereo WAV file to MP3 (preset standard "
+                          "unless given)")
+        .arg(EncoderCliOptions::usage());
+}
+
+int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
+{
+    QString problem;
+    const auto options = parse(args, problem);
+    if (!options) {
+        err << "tavro-cli encode: " << problem << "\nusage: tavro-cli encode " << usage() << '\n';
+        return CliCommand::kBadArguments;
+    }
+    if (!QFileInfo(options->in).isFile()) {
+        err << "tavro-cli encode: " << options->in << ": no such file\n";
+        return CliCommand::kFailed;
+    }
+    if (QFileInfo(options->out).exists() && !options->force) {
+        err << "tavro-cli encode: " << options->out << " already exists (--force replaces it)\n";
+        return CliCommand::kFailed;
+    }
+    const InterruptGuard guard;
+    return encode(*options, err);
+}

@@ -1,0 +1,208 @@
+#include "RipCommand.h"
+
+#include "CdToMp3Job.h"
+#include "CliDisc.h"
+#include "EncoderCliOptions.h"
+#include "RaisedError.h"
+#include "WavToMp3Encoder.h"
+#include "CliRegistry.h"
+#include "ConsoleProgressBar.h"
+#include "InterruptGuard.h"
+
+#include <optional>
+
+namespace {
+static CliRegistrar<RipCommand> registrar;
+
+struct Options {
+    QString drive;
+    QString image;
+    QList<int> tracks; // track numbers as the table shows them
+    bool all = false;
+    EncoderCliOptions encoder;
+    bool force = false;
+    QString out;
+};
+
+bool takeValue(const QString &arg, QStringList &args, QString &value, QString &problem)
+{
+    if (args.isEmpty())
+        problem = arg + QStringLiteral(" needs a value");
+    else
+        value = args.takeFirst();
+    return problem.isEmpty();
+}
+
+void takeOption(const QString &arg, QStringList &args, Options &options, QString &problem)
+{
+    QString value;
+    if (arg == QLatin1String("--drive")) {
+        takeValue(arg, args, options.drive, problem);
+    } else if (arg == QLatin1String("--image")) {
+        takeValue(arg, args, options.image, problem);
+    } else if (arg == QLatin1String("--track")) {
+        bool ok = false;
+        const int track = takeValue(arg, args, value, problem) ? value.toInt(&ok) : 0;
+        if (ok && track >= 1 && track <= 99)
+            options.tracks << track;
+        else if (problem.isEmpty())
+            problem = QStringLiteral("--track takes a track number from 1 to 99");
+    } else if (arg == QLatin1String("--all")) {
+        options.all = true;
+    } else if (arg == QLatin1String("--force")) {
+        options.force = true;
+    } else if (!options.encoder.take(arg, args, problem)) {
+        problem = QStringLiteral("unknown option ") + arg;
+    }
+}
+
+std::optional<Options> parse(QStringList args, QString &problem)
+{
+    Options options;
+    QStringList files;
+    while (!args.isEmpty() && problem.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg.startsWith(QLatin1String("--")))
+            takeOption(arg, args, options, problem);
+        else
+            files << arg;
+    }
+    if (problem.isEmpty() && files.size() != 1)
+        problem = QStringLiteral("needs one output file");
+    if (problem.isEmpty() && options.tracks.isEmpty() == !options.all)
+        problem = QStringLiteral("needs --track N or --all");
+    if (problem.isEmpty() && !options.drive.isEmpty() && !options.image.isEmpty())
+        problem = QStringLiteral("takes --drive or --image, not both");
+    if (!problem.isEmpty())
+        return std::nullopt;
+    options.out = files.first();
+    return options;
+}
+
+// Positions in the table of the tracks asked for; empty with the reason in problem.
+QList<qint32> positions(const DiscToc &toc, const Options &options, QString &problem)
+{
+    QList<qint32> found;
+    for (qint32 i = 1; i <= toc.Count(); ++i) {
+        if (options.all || options.tracks.contains(toc.Entry(i).TrackNumber()))
+            found << i;
+    }
+    if (found.size() < (options.all ? 1 : options.tracks.size()))
+        problem = QStringLiteral("no such track on the disc");
+    return found;
+}
+
+// One progress bar per step of each track, when standard error is a terminal.
+class Progress {
+public:
+    explicit Progress(QTextStream &err)
+        : m_err(err)
+        , m_show(ConsoleProgressBar::stderrIsTerminal())
+    {
+    }
+    void update(const QString &label, qint64 done, qint64 total)
+    {
+        if (!m_show)
+            return;
+        if (label != m_label) {
+            finish();
+            m_bar.emplace(m_err, label);
+            m_label = label;
+        }
+        m_bar->update(done, total);
+    }
+    void finish()
+    {
+        if (m_bar)
+            m_bar->finish();
+        m_bar.reset();
+        m_label.clear();
+    }
+
+private:
+    QTextStream &m_err;
+    bool m_show;
+    QString m_label;
+    std::optional<ConsoleProgressBar> m_bar;
+};
+
+int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &err)
+{
+    QString problem;
+    const DiscToc toc = drive.TOC();
+    const QList<qint32> tracks = positions(toc, options, problem);
+    if (!problem.isEmpty()) {
+        err << "tavro-cli rip: " << problem << '\n';
+        return CliCommand::kFailed;
+    }
+    WavToMp3Encoder encoder;
+    options.encoder.applyTo(encoder);
+    CdToMp3Job job(toc, encoder);
+    job.setTracks(tracks);
+    job.setOutputFile(options.out);
+    job.setReplaceExisting(options.force);
+    if (options.out.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+        job.setFormat(CdToMp3Job::Format::Wav);
+
+    Progress progress(err);
+    const auto label = [](const char *step, quint8 track) {
+        return QStringLiteral("%1 track %2").arg(QLatin1String(step)).arg(track, 2, 10, QLatin1Char('0'));
+    };
+    QObject::connect(&job, &CdToMp3Job::ripProgress, [&](quint8 track, qint32 percent) {
+        progress.update(label("Ripping ", track), percent, 100);
+        if (InterruptGuard::raised())
+            job.cancel();
+    });
+    QObject::connect(&job, &CdToMp3Job::encodeProgress, [&](quint8 track, qint64 done, qint64 total) {
+        progress.update(label("Encoding", track), done, total);
+        if (InterruptGuard::raised())
+            job.cancel();
+    });
+    QObject::connect(&job, &CdToMp3Job::trackFinished, [&](quint8, const QString &file) {
+        progress.finish();
+        out << file << '\n';
+        out.flush();
+    });
+    const CdToMp3Job::Result result = job.run();
+    progress.finish();
+    if (result.outcome == CdToMp3Job::Outcome::Cancelled) {
+        err << "tavro-cli rip: interrupted; the track being ripped was not written\n";
+        return CliCommand::kInterrupted;
+    }
+    if (result.outcome == CdToMp3Job::Outcome::Failed) {
+        err << "tavro-cli rip: " << result.error << '\n';
+        return CliCommand::kFailed;
+    }
+    return 0;
+}
+} // namespace
+
+QString RipCommand::usage() const
+{
+    return QStringLiteral("[--drive D | --image IMAGE.cue] (--track N ... | --all) %1 [--force] OUT.mp3|OUT.wav  rip "
+                          "CD tracks to MP3 (or WAV); several tracks go to \"OUT - Track NN.mp3\", or to OUT with %N "
+                          "replaced by NN")
+        .arg(EncoderCliOptions::usage());
+}
+
+int RipCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QString problem;
+    const auto options = parse(args, problem);
+    if (!options) {
+        err << "tavro-cli rip: " << problem << "\nusage: tavro-cli rip " << usage() << '\n';
+        return CliCommand::kBadArguments;
+    }
+    const InterruptGuard guard;
+    CliDisc disc;
+    if (!disc.open(options->drive, options->image, problem)) {
+        err << "tavro-cli rip: " << problem << '\n';
+        return CliCommand::kFailed;
+    }
+    try {
+        return rip(*options, disc.drive(), out, err);
+    } catch (const RaisedError &error) {
+        err << "tavro-cli rip: " << error.text() << '\n';
+        return CliCommand::kFailed;
+    }
+}

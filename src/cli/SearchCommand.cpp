@@ -1,0 +1,88 @@
+#include "SearchCommand.h"
+
+#include "Mp3Search.h"
+#include "CliRegistry.h"
+#include "M3uFile.h"
+
+#include <QFileInfo>
+
+namespace {
+static CliRegistrar<SearchCommand> registrar;
+
+struct Options {
+    QString folder;
+    QString playlist;
+    bool force = false;
+};
+
+bool parse(QStringList args, Options &options, QString &problem)
+{
+    QStringList folders;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == QLatin1String("--m3u")) {
+            if (args.isEmpty()) {
+                problem = QStringLiteral("--m3u needs a file name");
+                return false;
+            }
+            options.playlist = args.takeFirst();
+        } else if (arg == QLatin1String("--force")) {
+            options.force = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            problem = QStringLiteral("unknown option ") + arg;
+            return false;
+        } else {
+            folders << arg;
+        }
+    }
+    if (folders.size() != 1) {
+        problem = QStringLiteral("needs one folder to search");
+        return false;
+    }
+    options.folder = folders.first();
+    return true;
+}
+} // namespace
+
+QString SearchCommand::usage() const
+{
+    return QStringLiteral("DIR [--m3u OUT.m3u] [--force]  list the MP3 files below DIR, breadth first: name, "
+                          "folder, size, duration (tab-separated); optionally save them as a play list");
+}
+
+int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    Options options;
+    QString problem;
+    if (!parse(args, options, problem)) {
+        err << "tavro-cli search: " << problem << "\nusage: tavro-cli search " << usage() << '\n';
+        return CliCommand::kBadArguments;
+    }
+    if (!QFileInfo(options.folder).isDir()) {
+        err << "tavro-cli search: " << options.folder << ": not a folder\n";
+        return CliCommand::kFailed;
+    }
+    if (!options.playlist.isEmpty() && QFileInfo::exists(options.playlist) && !options.force) {
+        err << "tavro-cli search: " << options.playlist << " already exists (--force replaces it)\n";
+        return CliCommand::kFailed;
+    }
+
+    QStringList paths;
+    Mp3Search search;
+    QObject::connect(&search, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) {
+        out << row.name << '\t' << row.folder << '\t' << row.sizeText << '\t' << row.durationText << '\n';
+        paths << row.path;
+    });
+    search.run(options.folder);
+    out.flush();
+    err << search.files() << " MP3 files in " << search.directories() << " folders";
+    if (search.unreadable() > 0)
+        err << " (" << search.unreadable() << " could not be read)";
+    err << '\n';
+
+    if (!options.playlist.isEmpty() && !M3uFile::SavePlaylist(options.playlist, paths)) {
+        err << "tavro-cli search: cannot write " << options.playlist << '\n';
+        return CliCommand::kFailed;
+    }
+    return 0;
+}

@@ -1,0 +1,16 @@
+tavro_folder(tavro_cli_commands cli
+    CliCommand.h
+    CliDisc.cpp CliDisc.h
+    CliRegistry.cpp CliRegistry.h
+    ConsoleProgressBar.cpp ConsoleProgressBar.h
+    EncodeCommand.cpp EncodeCommand.h
+    EncoderCliOptions.cpp EncoderCliOptions.h
+    InfoCommand.cpp InfoCommand.h
+    InterruptGuard.cpp InterruptGuard.h
+    RenameCommand.cpp RenameCommand.h
+    RipCommand.cpp RipCommand.h
+    RmtagCommand.cpp RmtagCommand.h
+    SearchCommand.cpp SearchCommand.h
+    TagCommand.cpp TagCommand.h
+    TocCommand.cpp TocCommand.h
+)

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <vector>
+
+// Reads the sample data of a 16-bit stereo RIFF/WAVE file one buffer at a time, for the MP3
+// encoder. Positions and sizes count stereo frames of 4 bytes unless they say bytes. Failures
+// show only in results: an open that fails returns false, a read on a closed reader returns
+// false, a seek out of range does nothing.
+class WavReader {
+public:
+    WavReader() = default;
+    WavReader(const WavReader &) = delete;
+    WavReader &operator=(const WavReader &) = delete;
+
+    QString Filename() const { return m_filename; }
+    // Opens name; the name is kept only when it opens.
+    void setFilename(const QString &name);
+    bool OpenFile(const QString &name);
+    void CloseFile();
+
+    // Fills the buffer with the next data. True only for a full buffer that leaves data behind;
+    // the read that reaches the end takes the rest and returns false.
+    bool Read();
+    const qint16 *ReadBufferPtr() const { return m_buffer.data(); }
+    // Frames placed in the buffer by the last read.
+    qint64 ReadSize() const { return m_readBytes / kFrameBytes; }
+    qint64 ReadBufferSize() const { return m_bufferBytes / kFrameBytes; }
+    // Refused while a file is open, and for sizes under one frame or over the buffer limit.
+    void setReadBufferSize(qint64 frames);
+    // Frames in the data chunk (as far as the file really holds them).
+    qint64 AudioLength() const { return m_dataLength / kFrameBytes; }
+    // Bytes from the start of the data to the next read.
+    qint64 BufferStartPosition() const;
+    void SeekAbsolute(qint64 lSample);
+    void SeekRelative(qint64 lSampleOffset);
+
+    // Samples per second of the open file, from its format chunk; 0 while closed.
+    quint32 SampleRate() const { return m_sampleRate; }
+
+private:
+    static constexpr qint64 kFrameBytes = 4;
+
+    bool readFormat(qint64 fileEnd);
+    void seekData(qint64 bytes);
+
+    QFile m_file;
+    QString m_filename;
+    quint32 m_sampleRate = 0;
+    qint64 m_dataStart = 0;
+    qint64 m_dataLength = 0;
+    qint64 m_bufferBytes = 131072;
+    qint64 m_readBytes = 0;
+    std::vector<qint16> m_buffer;
+};

@@ -1,1 +1,0 @@
-# Files of this folder go into the layer targets; paths relative to src/.

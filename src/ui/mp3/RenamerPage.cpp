@@ -1,0 +1,158 @@
+#include "RenamerPage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "AppMessage.h"
+#include "RenameChoices.h"
+#include "TagRenamer.h"
+#include "WorkingFolderBox.h"
+#include "FileListBox.h"
+#include "FolderListing.h"
+#include "ChameleonButton.h"
+
+RenamerPage::RenamerPage(QWidget *parent) : QWidget(parent)
+{
+    m_lv = new QListWidget(this);
+    m_lv->setObjectName(QStringLiteral("lv"));
+    m_lv->setAlternatingRowColors(true);
+    m_lv->setWordWrap(false);
+
+    // The log spans the page: its lines hold two full paths.
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildFolderColumn());
+    top->addWidget(buildChoices(), 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 3);
+    layout->addWidget(m_lv, 2);
+    setFolder(QDir::currentPath());
+    enableRenaming();
+}
+
+QWidget *RenamerPage::buildFolderColumn()
+{
+    auto *column = new QWidget(this);
+    column->setFixedWidth(240);
+    m_folder = new WorkingFolderBox(2, column);
+    connect(m_folder, &WorkingFolderBox::changeRequested, this,
+            &RenamerPage::changeDirectoryRequested);
+    // Only MP3 files: every new name ends in ".mp3".
+    m_fileList = new FileListBox(column);
+    m_fileList->setObjectName(QStringLiteral("FileList_1"));
+    m_fileList->setPattern(QStringLiteral("*.mp3"));
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_folder);
+    layout->addWidget(m_fileList, 1);
+    return column;
+}
+
+QWidget *RenamerPage::buildChoices()
+{
+    auto *choices = new QWidget(this);
+    auto *arrangementBox = new QGroupBox(choices);
+    m_arrangements = addChoiceGroup(arrangementBox, RenameChoices::arrangements(), "optArrange_%1");
+    auto *separatorBox = new QGroupBox(choices);
+    m_separators = addChoiceGroup(separatorBox, RenameChoices::separators(), "optSeparator_%1");
+    m_attachTime = new QCheckBox(QStringLiteral("Attach Time(00:00)"), separatorBox);
+    m_attachTime->setObjectName(QStringLiteral("chkTime"));
+    auto *separatorLayout = static_cast<QVBoxLayout *>(separatorBox->layout());
+    separatorLayout->addWidget(m_attachTime);
+    separatorLayout->addStretch(1);
+    static_cast<QVBoxLayout *>(arrangementBox->layout())->addStretch(1);
+
+    m_renameSelected = new ChameleonButton(QStringLiteral("RENAME SELECTED"), choices);
+    m_renameSelected->setObjectName(QStringLiteral("cmd_3"));
+    m_renameAll = new ChameleonButton(QStringLiteral("RENAME ALL"), choices);
+    m_renameAll->setObjectName(QStringLiteral("cmd_4"));
+    connect(m_renameSelected, &ChameleonButton::Click, this, &RenamerPage::renameSelected);
+    connect(m_renameAll, &ChameleonButton::Click, this, &RenamerPage::renameAll);
+    m_separators->button(0)->setChecked(true);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_renameSelected);
+    buttons->addWidget(m_renameAll);
+    auto *layout = new QHBoxLayout(choices);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(arrangementBox);
+    layout->addWidget(separatorBox);
+    layout->addLayout(buttons);
+    return choices;
+}
+
+QButtonGroup *RenamerPage::addChoiceGroup(QWidget *box, const QStringList &captions,
+                                          const char *name)
+{
+    auto *group = new QButtonGroup(box);
+    auto *layout = new QVBoxLayout(box);
+    for (int id = 0; id < captions.size(); ++id) {
+        auto *option = new QRadioButton(captions.at(id), box);
+        option->setObjectName(QString::fromLatin1(name).arg(id));
+        group->addButton(option, id);
+        layout->addWidget(option);
+    }
+    connect(group, &QButtonGroup::idToggled, this, &RenamerPage::enableRenaming);
+    return group;
+}
+
+QString RenamerPage::pattern() const
+{
+    return RenameChoices::pattern(m_arrangements->checkedId(), m_separators->checkedId());
+}
+
+void RenamerPage::enableRenaming()
+{
+    const bool ready = !pattern().isEmpty();
+    m_renameSelected->setEnabled(ready);
+    m_renameAll->setEnabled(ready);
+}
+
+void RenamerPage::setFolder(const QString &folder)
+{
+    m_fileList->setPath(folder);
+    m_folder->setFolder(folder);
+}
+
+void RenamerPage::renameSelected()
+{
+    const QListWidgetItem *item = m_fileList->currentItem();
+    if (!item || !item->isSelected()) {
+        AppMessage::show(QStringLiteral("Sorry, no file selected!"));
+    } else {
+        const TagRenamer::Result result = TagRenamer::renameOne(
+            FolderListing::join(m_fileList->Path(), item->text()), pattern(), m_attachTime->isChecked());
+        log(result.logLine(), result.renamed());
+    }
+    m_fileList->setPath(m_fileList->Path());
+}
+
+void RenamerPage::renameAll()
+{
+    if (m_fileList->count() == 0) {
+        AppMessage::show(QStringLiteral("Sorry, no files listed!"));
+        return;
+    }
+    QStringList names;
+    for (int row = 0; row < m_fileList->count(); ++row)
+        names << m_fileList->item(row)->text();
+    for (const TagRenamer::Result &result : TagRenamer::renameAll(
+             m_fileList->Path(), names, pattern(), m_attachTime->isChecked()))
+        log(result.logLine(), result.renamed());
+    m_fileList->setPath(m_fileList->Path());
+}
+
+void RenamerPage::log(const QString &line, bool renamed)
+{
+    auto *entry = new QListWidgetItem(line, m_lv);
+    entry->setToolTip(line);
+    if (!renamed)
+        entry->setForeground(QColor(160, 0, 0));
+    m_lv->scrollToItem(entry);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "PlayerWindowControls.h"
+#include "PlaybackEngine.h"
+#include "Playlist.h"
+#include "PlaylistActions.h"
+
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+
+class ChameleonButton;
+class MediaComponent;
+
+// The main player window: a frameless 7095 x 4455-twip window with its own title line. It owns
+// the play list and the playback engine and only wires its controls to them. Controls carry
+// their designer names as object names (chameleonButton1, Label14, List1, ...).
+class PlayerWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlayerWindow(MediaComponent &media, QWidget *parent = nullptr);
+
+    // A command line ending in "mp3" is one path: it is added to the play list and played.
+    void startUp(const QStringList &arguments);
+
+    Playlist &playlist() { return m_playlist; }
+    PlaybackEngine &engine() { return m_engine; }
+    ChameleonButton *button(int number) const;
+
+    // Shows a tool window in place of this one; this window comes back when that one is closed.
+    void showToolWindow(QWidget *window);
+    // Opens the tool window of a main-window button (ChameleonButton<number>).
+    void openToolWindow(int buttonNumber);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void connectTitleLine();
+    void connectPlayback();
+    void connectButtons();
+    void connectPlaylist();
+    void render();
+    void showCredit();
+    void showClock();
+    void DragWindow(const QPoint &globalPosition);
+    void exitPlayer();
+
+    MediaComponent &m_media;
+    Playlist m_playlist;
+    PlaybackEngine m_engine;
+    PlaylistActions m_actions;
+
+    PlayerWindowControls m_ui;
+    bool m_rendering = false;
+    PlayerDisplay m_shown;
+    bool m_shownOnce = false;
+    int m_creditTwips = 0;
+
+    QTimer m_creditTimer; // Timer2
+    QTimer m_pathTimer;   // Timer3
+    QTimer m_clockTimer;  // Timer4
+
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};

@@ -1,0 +1,230 @@
+#include "PlayerWindowControls.h"
+
+#include "PathStrip.h"
+#include "SeekBar.h"
+#include "TitleLabel.h"
+
+#include "ChameleonButton.h"
+
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+constexpr int kWidth = PlayerWindowControls::kWidth;
+
+struct ButtonSpec {
+    int number;
+    const char *caption;
+    const char *tooltip;
+};
+
+// In the order they are laid out: three rows of eight.
+constexpr ButtonSpec kButtons[] = {
+    {1, "Open", "Select Files or Playlist"},
+    {2, "Play", "Play Selected File"},
+    {3, "Stop", "Stop Playing File"},
+    {4, "Pause", "Pause or Resume the File"},
+    {5, "Next", "Play Next File"},
+    {6, "Previous", "Play Previous File"},
+    {7, "Clear", "Clear the Playlist"},
+    {12, "Delete", "Delete Selected File From The Playlist Only !"},
+    {9, "Save List", "Save Displayed Playlist"},
+    {8, "Mute Off", "Mute On or Off"},
+    {16, "Vol+", ""},
+    {17, "Vol-", ""},
+    {18, "Speed +", ""},
+    {19, "Speed -", ""},
+    {10, "Mp3 Info", "Mp3 File Information"},
+    {14, "Edit Tags", "Edit ID3 Tags"},
+    {11, "Rip MP3", "Convert Audio CD to MP3"},
+    {20, "Audio CD", "Play An Audio CD"},
+    {13, "Record", "Record Your Voice As An MP3 File"},
+    {15, "Cut/Merge", "Cut or Merge MP3 Files"},
+    {22, "Search MP3 ", "Search MP3 Files From Hard Disk or CD Rom"},
+    {21, "About", "About The Player / Author"},
+};
+
+struct ValueRow {
+    const char *captionName;
+    const char *caption;
+    const char *valueName;
+    const char *tooltip;
+};
+
+constexpr ValueRow kValueRows[] = {
+    {"Label15", "Current File :", "Label16", "Shows Playing File Number"},
+    {"Label13", "Total Files :", "Label14", "Shows Playlist Files"},
+    {"Label11", "File Size:", "Label12", "Shows in Megabytes"},
+    {"Label7", "Current Position:", "Label4", "Shows in min:sec"},
+    {"Label10", "Time Remaining:", "Label5", "Shows in min:sec"},
+    {"Label8", "File Length:", "Label9", "Shows in min:sec"},
+    {"Label23", " File Status:", "Label28", ""},
+};
+
+const QString kCredit = QStringLiteral(
+    "Tavro MP3 Player 1.6 beta  -  play lists, MP3 information and tags, CD ripping, audio CDs, "
+    "voice recording, cutting and merging  -  free to use and to pass on");
+
+} // namespace
+
+PlayerWindowControls::PlayerWindowControls(QWidget &form) : m_form(form)
+{
+    form.setFixedSize(kWidth, kHeight);
+    form.setAutoFillBackground(true);
+    QPalette background = form.palette();
+    background.setColor(QPalette::Window, QColor(214, 222, 238));
+    form.setPalette(background);
+    QFont small = form.font();
+    small.setPointSizeF(7.5);
+    form.setFont(small);
+
+    buildTitleLine();
+    buildPlaylistAndValues();
+    buildPlaybackControls();
+    buildButtons();
+    buildFooter();
+}
+
+ChameleonButton *PlayerWindowControls::button(int number) const
+{
+    const auto it = buttons.find(number);
+    return it == buttons.end() ? nullptr : it->second;
+}
+
+void PlayerWindowControls::setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+QLabel *PlayerWindowControls::addLabel(const char *name, const QString &caption, const QRect &geometry,
+                        const QString &tooltip)
+{
+    auto *label = new QLabel(caption, &m_form);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setToolTip(tooltip);
+    return label;
+}
+
+void PlayerWindowControls::buildTitleLine()
+{
+    title = new TitleLabel(QStringLiteral("   TAVRO MP3 PLAYER    v  1.6"), &m_form);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(0, 0, kWidth - 50, 18);
+    minimise = new TitleLabel(QStringLiteral("----"), &m_form);
+    minimise->setObjectName(QStringLiteral("Label2"));
+    minimise->setToolTip(QStringLiteral("Minimize"));
+    minimise->setGeometry(kWidth - 50, 0, 25, 18);
+    exit = new TitleLabel(QStringLiteral("X"), &m_form);
+    exit->setObjectName(QStringLiteral("Label3"));
+    exit->setToolTip(QStringLiteral("Exit The Player"));
+    exit->setGeometry(kWidth - 25, 0, 25, 18);
+    for (QLabel *label : {static_cast<QLabel *>(title), static_cast<QLabel *>(minimise),
+                          static_cast<QLabel *>(exit)}) {
+        label->setAutoFillBackground(true);
+        label->setStyleSheet(QStringLiteral("background: rgb(0,40,110); color: white; font-weight: bold;"));
+        label->setAlignment(label == title ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    }
+}
+
+void PlayerWindowControls::buildPlaylistAndValues()
+{
+    list = new QListWidget(&m_form);
+    list->setObjectName(QStringLiteral("List1"));
+    list->setToolTip(QStringLiteral("Play List"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setGeometry(6, 21, 200, 98);
+    list->setUniformItemSizes(true);
+
+    int y = 21;
+    for (const ValueRow &row : kValueRows) {
+        addLabel(row.captionName, QLatin1String(row.caption), QRect(214, y, 92, 14),
+                 QLatin1String(row.tooltip));
+        QLabel *value = addLabel(row.valueName, QString(), QRect(306, y, 161, 14), QLatin1String(row.tooltip));
+        setTextColor(value, QColor(0, 0, 128));
+        values[QLatin1String(row.valueName)] = value;
+        y += 14;
+    }
+    for (const char *name : {"Label17", "Label6"})
+        values[QLatin1String(name)] = addLabel(name, QString(), QRect());
+    values[QStringLiteral("Label17")]->setGeometry(6, 121, 461, 13);
+    values[QStringLiteral("Label6")]->setGeometry(6, 149, 200, 13);
+}
+
+void PlayerWindowControls::buildPlaybackControls()
+{
+    pathStrip = new PathStrip(&m_form);
+    pathStrip->setObjectName(QStringLiteral("Picture1"));
+    pathStrip->setGeometry(6, 135, 461, 13);
+
+    seekBar = new SeekBar(&m_form);
+    seekBar->setObjectName(QStringLiteral("P1"));
+    seekBar->setGeometry(6, 163, 461, 9);
+
+    slider1 = new QSlider(Qt::Horizontal, &m_form);
+    slider1->setObjectName(QStringLiteral("Slider1"));
+    slider1->setGeometry(6, 173, 461, 16);
+
+    // The level sliders only show the levels; the buttons change them.
+    const auto levelSlider = [this](const char *name, const QString &caption, int x) {
+        auto *slider = new QSlider(Qt::Horizontal, &m_form);
+        slider->setObjectName(QLatin1String(name));
+        slider->setRange(0, 10);
+        slider->setValue(5);
+        slider->setGeometry(x + 40, 270, 74, 14);
+        slider->setAttribute(Qt::WA_TransparentForMouseEvents);
+        slider->setFocusPolicy(Qt::NoFocus);
+        addLabel("", caption, QRect(x, 270, 40, 14));
+        return slider;
+    };
+    slider2 = levelSlider("Slider2", QStringLiteral("Volume"), 6);
+    slider3 = levelSlider("Slider3", QStringLiteral("Speed"), 126);
+}
+
+void PlayerWindowControls::buildButtons()
+{
+    addLabel("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))->setStyleSheet(
+        QStringLiteral("font-weight: bold; color: rgb(0,40,110);"));
+    QFont buttonFont = m_form.font();
+    buttonFont.setPointSizeF(7.0);
+    int slot = 0;
+    for (const ButtonSpec &entry : kButtons) {
+        auto *button = new ChameleonButton(QLatin1String(entry.caption), &m_form);
+        button->setObjectName(QStringLiteral("chameleonButton%1").arg(entry.number));
+        button->setToolTip(QLatin1String(entry.tooltip));
+        button->setFont(buttonFont);
+        button->setGeometry(6 + (slot % 8) * 58, 204 + (slot / 8) * 21, 56, 20);
+        buttons[entry.number] = button;
+        ++slot;
+    }
+}
+
+void PlayerWindowControls::buildFooter()
+{
+    auto *make = new QRadioButton(QStringLiteral("Make Association"), &m_form);
+    make->setObjectName(QStringLiteral("Option1"));
+    make->setGeometry(80, 189, 120, 14);
+    auto *remove = new QRadioButton(QStringLiteral("Remove Association"), &m_form);
+    remove->setObjectName(QStringLiteral("Option2"));
+    remove->setGeometry(200, 189, 130, 14);
+    for (QRadioButton *option : {make, remove})
+        option->setToolTip(QStringLiteral("For Applying Changes, you must RESTART your computer !"));
+
+    date = addLabel("Label30", QString(), QRect(250, 270, 217, 14));
+    date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *time = new TitleLabel(QString(), &m_form);
+    time->setObjectName(QStringLiteral("Label27"));
+    time->setGeometry(330, 189, 137, 14);
+    time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    this->time = time;
+
+    credit = new ScrollingText(&m_form);
+    credit->setObjectName(QStringLiteral("Label24"));
+    credit->setGeometry(0, 284, kWidth, 12);
+    credit->setText(kCredit);
+    credit->setTextColor(QColor(0, 0, 160));
+    credit->moveTextTo(kWidth);
+}
