@@ -1,13 +1,13 @@
 #include "EncoderShot.h"
 
-#include "CdToMp3Window.h"
-#include "ChameleonButton.h"
-
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include "CdToMp3Window.h"
+#include "ChameleonButton.h"
 
 int EncoderShot::run(const QStringList &args)
 {
@@ -28,7 +28,10 @@ int EncoderShot::run(const QStringList &args)
             QFile ready(args.at(2));
             if (ready.open(QIODevice::WriteOnly))
                 ready.write(QStringLiteral("%1x%2+%3+%4")
-                                .arg(form.width()).arg(form.height()).arg(form.x()).arg(form.y())
+                                .arg(form.width())
+                                .arg(form.height())
+                                .arg(form.x())
+                                .arg(form.y())
                                 .toUtf8());
         });
     });

@@ -12,16 +12,15 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "EncoderShot.h"
-
-#include "DirListBox.h"
 #include "ChameleonButton.h"
-#include "TagEditorWindow.h"
+#include "DirListBox.h"
+#include "EncoderShot.h"
 #include "Mp3InfoWindow.h"
 #include "Mp3SearchWindow.h"
+#include "Playlist.h"
 #include "RenamerPage.h"
 #include "TagEditorPage.h"
-#include "Playlist.h"
+#include "TagEditorWindow.h"
 
 namespace {
 template <typename T> T *child(const QWidget *window, const char *name)
@@ -32,7 +31,10 @@ template <typename T> T *child(const QWidget *window, const char *name)
     return widget;
 }
 
-void click(const QWidget *window, const char *name) { child<QAbstractButton>(window, name)->click(); }
+void click(const QWidget *window, const char *name)
+{
+    child<QAbstractButton>(window, name)->click();
+}
 
 // Made and brought into shape; the searcher's search runs once it shows.
 QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playlist)
@@ -85,7 +87,10 @@ int main(int argc, char *argv[])
         QFile file(ready);
         if (file.open(QIODevice::WriteOnly))
             file.write(QStringLiteral("%1x%2+%3+%4\n")
-                           .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())
+                           .arg(frame.width())
+                           .arg(frame.height())
+                           .arg(frame.x())
+                           .arg(frame.y())
                            .toLatin1());
     });
     return QApplication::exec();

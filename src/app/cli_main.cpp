@@ -1,7 +1,7 @@
+#include <cstdio>
+
 #include <QCoreApplication>
 #include <QTextStream>
-
-#include <cstdio>
 
 #include "CliRegistry.h"
 
@@ -24,7 +24,8 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
 
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
         printHelp(out);
         return args.isEmpty() ? 2 : 0;
     }

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "WidgetFileDialog.h"
-#include "WidgetMessageBox.h"
 #include "Mp3MediaComponent.h"
 #include "PlayerWindow.h"
+#include "WidgetFileDialog.h"
+#include "WidgetMessageBox.h"
 
 int main(int argc, char *argv[])
 {

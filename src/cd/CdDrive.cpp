@@ -1,24 +1,22 @@
 #include "CdDrive.h"
 
-#include "CdRipErrors.h"
-
-#include <QtEndian>
-
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
 
-CdDrive::CdDrive(std::shared_ptr<CdRipLibrary> library)
-    : m_library(std::move(library))
-{
-}
+#include <QtEndian>
+
+#include "CdRipErrors.h"
+
+CdDrive::CdDrive(std::shared_ptr<CdRipLibrary> library) : m_library(std::move(library)) {}
 
 void CdDrive::fInit(qint32 index)
 {
     m_changed = false;
     m_index = index;
     select();
-    CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveInfo.fInit"), m_library->CR_GetCDROMParameters(&m_params), true);
+    CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveInfo.fInit"),
+                               m_library->CR_GetCDROMParameters(&m_params), true);
 }
 
 void CdDrive::select() { m_library->CR_SetActiveCDROM(m_index); }
@@ -30,7 +28,10 @@ QString CdDrive::Name() const
     return QString::fromLocal8Bit(begin, end - begin);
 }
 
-qint32 CdDrive::field(int offset) const { return qFromLittleEndian<qint32>(m_params.data() + offset); }
+qint32 CdDrive::field(int offset) const
+{
+    return qFromLittleEndian<qint32>(m_params.data() + offset);
+}
 
 void CdDrive::setField(int offset, qint32 value)
 {
@@ -40,7 +41,10 @@ void CdDrive::setField(int offset, qint32 value)
     m_changed = true;
 }
 
-qint16 CdDrive::Retries() const { return qFromLittleEndian<qint16>(m_params.data() + CdRomParams::Retries); }
+qint16 CdDrive::Retries() const
+{
+    return qFromLittleEndian<qint16>(m_params.data() + CdRomParams::Retries);
+}
 
 void CdDrive::setRetries(qint64 value)
 {
@@ -56,7 +60,8 @@ void CdDrive::Apply()
 {
     if (!m_changed)
         return;
-    CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveInfo.Apply"), m_library->CR_SetCDROMParameters(&m_params), true);
+    CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveInfo.Apply"),
+                               m_library->CR_SetCDROMParameters(&m_params), true);
     m_changed = false;
 }
 
@@ -96,11 +101,22 @@ void CdDrive::CloseCD()
 
 void CdDrive::PlayCDTrack(qint32 n)
 {
-    CdRipErrors::RaiseRipError(QStringLiteral("cDrive.PlayCDTrack"), m_library->CR_PlayTrack(n - 1), true);
+    CdRipErrors::RaiseRipError(QStringLiteral("cDrive.PlayCDTrack"), m_library->CR_PlayTrack(n - 1),
+                               true);
 }
 
-void CdDrive::UnpauseCD() { CdRipErrors::RaiseRipError(QStringLiteral("cDrive.UnPauseCD"), m_library->CR_PauseCD(0), true); }
+void CdDrive::UnpauseCD()
+{
+    CdRipErrors::RaiseRipError(QStringLiteral("cDrive.UnPauseCD"), m_library->CR_PauseCD(0), true);
+}
 
-void CdDrive::PauseCD() { CdRipErrors::RaiseRipError(QStringLiteral("cDrive.PauseCD"), m_library->CR_PauseCD(1), true); }
+void CdDrive::PauseCD()
+{
+    CdRipErrors::RaiseRipError(QStringLiteral("cDrive.PauseCD"), m_library->CR_PauseCD(1), true);
+}
 
-void CdDrive::StopCD() { CdRipErrors::RaiseRipError(QStringLiteral("cDrive.StopCD"), m_library->CR_StopPlayTrack(), true); }
+void CdDrive::StopCD()
+{
+    CdRipErrors::RaiseRipError(QStringLiteral("cDrive.StopCD"), m_library->CR_StopPlayTrack(),
+                               true);
+}

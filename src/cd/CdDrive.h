@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DiscToc.h"
-#include "CdRipLibrary.h"
+#include <memory>
 
 #include <QString>
 
-#include <memory>
+#include "CdRipLibrary.h"
+#include "DiscToc.h"
 
 // One drive of the ripping library with its parameter record. Setters change the record held
 // here; Apply hands it to the library. Made by CdDrives::CDDrive.

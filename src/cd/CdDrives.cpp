@@ -1,19 +1,13 @@
 #include "CdDrives.h"
 
+#include <QFile>
+
 #include "CdRipErrors.h"
 #include "CdioRipLibrary.h"
 
-#include <QFile>
+CdDrives::CdDrives() : CdDrives(std::make_shared<CdioRipLibrary>()) {}
 
-CdDrives::CdDrives()
-    : CdDrives(std::make_shared<CdioRipLibrary>())
-{
-}
-
-CdDrives::CdDrives(std::shared_ptr<CdRipLibrary> library)
-    : m_library(std::move(library))
-{
-}
+CdDrives::CdDrives(std::shared_ptr<CdRipLibrary> library) : m_library(std::move(library)) {}
 
 void CdDrives::Create(const QString &sIniFile)
 {

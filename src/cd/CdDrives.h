@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CdDrive.h"
+#include <memory>
 
 #include <QString>
 
-#include <memory>
+#include "CdDrive.h"
 
 class CdRipLibrary;
 

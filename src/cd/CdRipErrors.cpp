@@ -1,7 +1,7 @@
 #include "CdRipErrors.h"
 
-#include "RaisedError.h"
 #include "CdRipLibrary.h"
+#include "RaisedError.h"
 
 namespace {
 constexpr int kErrorBase = 29500;

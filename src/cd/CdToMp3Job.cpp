@@ -1,17 +1,17 @@
 #include "CdToMp3Job.h"
 
-#include "PartFile.h"
-#include "RaisedError.h"
-#include "TrackRipper.h"
-#include "WavToMp3Encoder.h"
-#include "WavWriter.h"
+#include <stdexcept>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
-#include <stdexcept>
+#include "PartFile.h"
+#include "RaisedError.h"
+#include "TrackRipper.h"
+#include "WavToMp3Encoder.h"
+#include "WavWriter.h"
 
 namespace {
 // A failure of the job itself, reported like the classes' errors.
@@ -25,9 +25,7 @@ QString twoDigits(quint8 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1C
 } // namespace
 
 CdToMp3Job::CdToMp3Job(const DiscToc &toc, WavToMp3Encoder &encoder, QObject *parent)
-    : QObject(parent)
-    , m_toc(toc)
-    , m_encoder(encoder)
+    : QObject(parent), m_toc(toc), m_encoder(encoder)
 {
 }
 
@@ -59,7 +57,8 @@ QString CdToMp3Job::checkOutputs() const
 {
     QStringList files = outputFiles();
     if (files.isEmpty())
-        return m_tracks.isEmpty() ? QStringLiteral("No track selected") : QStringLiteral("No such track");
+        return m_tracks.isEmpty() ? QStringLiteral("No track selected")
+                                  : QStringLiteral("No such track");
     if (m_chosen.trimmed().isEmpty())
         return QStringLiteral("No output file chosen");
     if (files.removeDuplicates() > 0)
@@ -105,11 +104,13 @@ bool CdToMp3Job::doTrack(const DiscTocEntry &entry, const QString &output)
             return false;
     } else {
         // Unique and private to this user, so that no other program's file is ever touched.
-        QTemporaryFile wav(QDir(temporaryFolder()).filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
+        QTemporaryFile wav(
+            QDir(temporaryFolder()).filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
         if (!wav.open())
             fail(QStringLiteral("Cannot create a temporary file in ") + temporaryFolder());
         wav.close();
-        if (!rip(entry, wav.fileName()) || !encode(entry.TrackNumber(), wav.fileName(), part.path()))
+        if (!rip(entry, wav.fileName()) ||
+            !encode(entry.TrackNumber(), wav.fileName(), part.path()))
             return false;
     }
     if (!part.commit(m_replace))
@@ -145,7 +146,9 @@ bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile)
     // A run the library ended early (a jitter code) would otherwise pass for the whole track.
     if (written != entry.SizeBytes())
         fail(QStringLiteral("Track %1 could not be read completely (%2 of %3 bytes)")
-                 .arg(twoDigits(track)).arg(written).arg(entry.SizeBytes()));
+                 .arg(twoDigits(track))
+                 .arg(written)
+                 .arg(entry.SizeBytes()));
     emit ripFinished(track);
     return true;
 }
@@ -156,11 +159,12 @@ bool CdToMp3Job::encode(quint8 trackNumber, const QString &wavFile, const QStrin
     m_encoder.setMp3File(mp3File);
     if (m_encoder.WavFile() != wavFile || m_encoder.Mp3File() != mp3File)
         fail(QStringLiteral("Cannot write ") + mp3File);
-    const QMetaObject::Connection progress = connect(
-        &m_encoder, &WavToMp3Encoder::Progress, this, [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
-            emit encodeProgress(trackNumber, done, total);
-            cancel = m_cancelled;
-        });
+    const QMetaObject::Connection progress =
+        connect(&m_encoder, &WavToMp3Encoder::Progress, this,
+                [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
+                    emit encodeProgress(trackNumber, done, total);
+                    cancel = m_cancelled;
+                });
     try {
         m_encoder.Encode();
     } catch (...) {

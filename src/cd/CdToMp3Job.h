@@ -1,22 +1,22 @@
 #pragma once
 
-#include "DiscToc.h"
-
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include "DiscToc.h"
+
 class WavToMp3Encoder;
 class DiscTocEntry;
 
 // Turns tracks of a disc into files, one track after the other: each is ripped into a WAV file
-// under a unique name in the temporary folder (the user's, unless set), encoded by the encoder handed in (with
-// its preset) into a part file beside the output, moved into place when complete, and the WAV
-// file is deleted, also after a cancel or an error. With Wav output the rip goes straight into
-// the part file. The one job behind the encoder window and `tavro-cli rip`.
-// Runs on the calling thread; the signals come after each chunk, so that a window can process
-// its events there and a Cancel button can reach cancel().
+// under a unique name in the temporary folder (the user's, unless set), encoded by the encoder
+// handed in (with its preset) into a part file beside the output, moved into place when complete,
+// and the WAV file is deleted, also after a cancel or an error. With Wav output the rip goes
+// straight into the part file. The one job behind the encoder window and `tavro-cli rip`. Runs on
+// the calling thread; the signals come after each chunk, so that a window can process its events
+// there and a Cancel button can reach cancel().
 class CdToMp3Job : public QObject {
     Q_OBJECT
 public:

@@ -1,11 +1,11 @@
 #include "DiscToc.h"
 
-#include "CdRipErrors.h"
-#include "CdRipLibrary.h"
+#include <stdexcept>
 
 #include <QtEndian>
 
-#include <stdexcept>
+#include "CdRipErrors.h"
+#include "CdRipLibrary.h"
 
 namespace {
 qint64 digitSum(qint64 n)
@@ -24,13 +24,13 @@ quint32 shiftLeft(qint64 value, int k)
     return k >= 32 ? 0 : quint32(quint64(value) << k);
 }
 
-qint64 startSeconds(const DiscTocEntry &entry) { return entry.StartTimeMinutes() * 60 + entry.StartTimeSeconds(); }
+qint64 startSeconds(const DiscTocEntry &entry)
+{
+    return entry.StartTimeMinutes() * 60 + entry.StartTimeSeconds();
+}
 } // namespace
 
-DiscToc::DiscToc(std::shared_ptr<CdRipLibrary> library)
-    : m_library(std::move(library))
-{
-}
+DiscToc::DiscToc(std::shared_ptr<CdRipLibrary> library) : m_library(std::move(library)) {}
 
 void DiscToc::fInit(qint32 index)
 {
@@ -46,12 +46,14 @@ void DiscToc::fInit(qint32 index)
     for (qint64 i = 0; i <= m_count; ++i)
         records.push_back(m_library->CR_GetTocEntry(qint32(i)));
     const auto start = [&records](qint64 i) {
-        return qFromLittleEndian<qint32>(records[std::size_t(i)].data() + TocEntryRecord::StartSector);
+        return qFromLittleEndian<qint32>(records[std::size_t(i)].data() +
+                                         TocEntryRecord::StartSector);
     };
     for (qint64 i = 0; i < m_count; ++i) {
         const TOCENTRY &record = records[std::size_t(i)];
-        m_entries.push_back(DiscTocEntry(index, start(i), start(i + 1), record[TocEntryRecord::TrackNumber],
-                                      record[TocEntryRecord::Flag]));
+        m_entries.push_back(DiscTocEntry(index, start(i), start(i + 1),
+                                         record[TocEntryRecord::TrackNumber],
+                                         record[TocEntryRecord::Flag]));
     }
     m_totalLengthSectors = qint64(start(m_count)) + DiscTocEntry::kLeadInSectors;
     m_cddbId = computeCDDBId();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DiscTocEntry.h"
+#include <memory>
+#include <vector>
 
 #include <QString>
 
-#include <memory>
-#include <vector>
+#include "DiscTocEntry.h"
 
 class CdRipLibrary;
 

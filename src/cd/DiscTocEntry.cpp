@@ -18,7 +18,8 @@ qint64 frames(qint64 frames) { return floorMod(frames, kFramesPerSecond); }
 // "##0" minutes, "00" seconds, then the frames as sixtieths of a second, "00".
 QString timeText(qint64 frameCount)
 {
-    const auto sixtieths = qint64(std::lround(double(frames(frameCount)) * 60.0 / double(kFramesPerSecond)));
+    const auto sixtieths =
+        qint64(std::lround(double(frames(frameCount)) * 60.0 / double(kFramesPerSecond)));
     return QStringLiteral("%1:%2.%3")
         .arg(minutes(frameCount))
         .arg(seconds(frameCount), 2, 10, QLatin1Char('0'))
@@ -26,12 +27,10 @@ QString timeText(qint64 frameCount)
 }
 } // namespace
 
-DiscTocEntry::DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector, quint8 trackNumber, qint32 entryType)
-    : m_driveIndex(driveIndex)
-    , m_startSector(startSector)
-    , m_endSector(endSector)
-    , m_trackNumber(trackNumber)
-    , m_entryType(entryType)
+DiscTocEntry::DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector,
+                           quint8 trackNumber, qint32 entryType)
+    : m_driveIndex(driveIndex), m_startSector(startSector), m_endSector(endSector),
+      m_trackNumber(trackNumber), m_entryType(entryType)
 {
 }
 

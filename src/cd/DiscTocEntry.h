@@ -34,7 +34,8 @@ public:
 
 private:
     friend class DiscToc;
-    DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector, quint8 trackNumber, qint32 entryType);
+    DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector, quint8 trackNumber,
+                 qint32 entryType);
 
     qint64 length() const { return qint64(m_endSector) - m_startSector; }
 

@@ -5,7 +5,8 @@ QString twoDigits(qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1C
 
 QString spacedClock(qint64 hours, qint64 minutes, qint64 seconds)
 {
-    return QStringLiteral(" %1 : %2 : %3 ").arg(twoDigits(hours), twoDigits(minutes), twoDigits(seconds));
+    return QStringLiteral(" %1 : %2 : %3 ")
+        .arg(twoDigits(hours), twoDigits(minutes), twoDigits(seconds));
 }
 } // namespace
 
@@ -24,7 +25,10 @@ QString EncoderRunTexts::StartTime(const QTime &time)
     return spacedClock(time.hour(), time.minute(), time.second());
 }
 
-QString EncoderRunTexts::EndTime(const QTime &time) { return time.toString(QStringLiteral("hh:mm:ss")); }
+QString EncoderRunTexts::EndTime(const QTime &time)
+{
+    return time.toString(QStringLiteral("hh:mm:ss"));
+}
 
 QString EncoderRunTexts::Elapsed(qint64 seconds)
 {
@@ -34,13 +38,14 @@ QString EncoderRunTexts::Elapsed(qint64 seconds)
 
 QString EncoderRunTexts::NewSize(qint64 bytes)
 {
-    return QStringLiteral("New mp3 File Size  :  ") + QString::number(double(bytes) / 1024.0 / 1024.0, 'f', 2)
-           + QStringLiteral("MB");
+    return QStringLiteral("New mp3 File Size  :  ") +
+           QString::number(double(bytes) / 1024.0 / 1024.0, 'f', 2) + QStringLiteral("MB");
 }
 
 QString EncoderRunTexts::EncodingProgress(qint64 samplesDone, qint64 totalSamples)
 {
-    const double percent = totalSamples > 0 ? double(samplesDone) / double(totalSamples) * 100.0 : 100.0;
-    return QStringLiteral(" Encoding process is ") + QString::number(percent, 'f', 1)
-           + QStringLiteral(" %  completed ");
+    const double percent =
+        totalSamples > 0 ? double(samplesDone) / double(totalSamples) * 100.0 : 100.0;
+    return QStringLiteral(" Encoding process is ") + QString::number(percent, 'f', 1) +
+           QStringLiteral(" %  completed ");
 }

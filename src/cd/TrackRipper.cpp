@@ -1,23 +1,20 @@
 #include "TrackRipper.h"
 
-#include "RaisedError.h"
-#include "CdDrive.h"
-#include "DiscTocEntry.h"
-#include "CdRipErrors.h"
-#include "CdRipLibrary.h"
-
 #include <algorithm>
 #include <new>
+
+#include "CdDrive.h"
+#include "CdRipErrors.h"
+#include "CdRipLibrary.h"
+#include "DiscTocEntry.h"
+#include "RaisedError.h"
 
 namespace {
 // A chunk is some sectors of 2352 bytes; a library asking for more is broken.
 constexpr qint32 kMaxBufferBytes = 64 * 1024 * 1024;
 } // namespace
 
-TrackRipper::TrackRipper(std::shared_ptr<CdRipLibrary> library)
-    : m_library(std::move(library))
-{
-}
+TrackRipper::TrackRipper(std::shared_ptr<CdRipLibrary> library) : m_library(std::move(library)) {}
 
 TrackRipper::~TrackRipper()
 {

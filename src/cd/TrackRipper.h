@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
-
 #include <memory>
+
+#include <QtGlobal>
 
 class CdRipLibrary;
 class CdDrive;

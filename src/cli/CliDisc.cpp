@@ -1,9 +1,9 @@
 #include "CliDisc.h"
 
-#include "RaisedError.h"
-#include "CdRipSettings.h"
-
 #include <QFileInfo>
+
+#include "CdRipSettings.h"
+#include "RaisedError.h"
 
 bool CliDisc::open(const QString &drive, const QString &image, QString &problem)
 {
@@ -13,7 +13,8 @@ bool CliDisc::open(const QString &drive, const QString &image, QString &problem)
         if (image.isEmpty())
             m_rip.Create(CdRipSettings::defaultPath());
         if (m_rip.CDDriveCount() == 0) {
-            problem = QStringLiteral("No CD Selected: no CD drive, and no disc image in ") + CdRipSettings::defaultPath();
+            problem = QStringLiteral("No CD Selected: no CD drive, and no disc image in ") +
+                      CdRipSettings::defaultPath();
             return false;
         }
         const std::optional<qint32> number = image.isEmpty() ? find(drive) : 1;

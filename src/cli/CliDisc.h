@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CdDrives.h"
+#include <optional>
 
 #include <QString>
 #include <QTemporaryDir>
 
-#include <optional>
+#include "CdDrives.h"
 
 // The disc a tavro-cli command reads: a drive of the ripping library (its number from 1, or
 // its name or device path as listed), or a disc image file, which gets settings of its own

@@ -6,7 +6,10 @@ CliRegistry &CliRegistry::instance()
     return registry;
 }
 
-void CliRegistry::add(const QString &name, Factory factory) { m_factories[name] = std::move(factory); }
+void CliRegistry::add(const QString &name, Factory factory)
+{
+    m_factories[name] = std::move(factory);
+}
 
 std::unique_ptr<CliCommand> CliRegistry::create(const QString &name) const
 {

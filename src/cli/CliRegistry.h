@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CliCommand.h"
-
 #include <functional>
 #include <map>
 #include <memory>
 #include <vector>
+
+#include "CliCommand.h"
 
 // The command words of tavro-cli, filled before main() by the CliRegistrar objects.
 class CliRegistry {

@@ -1,16 +1,16 @@
 #include "EncodeCommand.h"
 
-#include "EncoderCliOptions.h"
-#include "PartFile.h"
-#include "RaisedError.h"
-#include "WavToMp3Encoder.h"
-#include "CliRegistry.h"
-#include "ConsoleProgressBar.h"
-#include "InterruptGuard.h"
+#include <optional>
 
 #include <QFileInfo>
 
-#include <optional>
+#include "CliRegistry.h"
+#include "ConsoleProgressBar.h"
+#include "EncoderCliOptions.h"
+#include "InterruptGuard.h"
+#include "PartFile.h"
+#include "RaisedError.h"
+#include "WavToMp3Encoder.h"
 
 namespace {
 static CliRegistrar<EncodeCommand> registrar;
@@ -56,11 +56,12 @@ int encode(const Options &options, QTextStream &err)
 
     const bool showBar = ConsoleProgressBar::stderrIsTerminal();
     ConsoleProgressBar bar(err, QStringLiteral("Encoding"));
-    QObject::connect(&encoder, &WavToMp3Encoder::Progress, [&](qint64 done, qint64 total, bool &cancel) {
-        if (showBar)
-            bar.update(done, total);
-        cancel = InterruptGuard::raised();
-    });
+    QObject::connect(&encoder, &WavToMp3Encoder::Progress,
+                     [&](qint64 done, qint64 total, bool &cancel) {
+                         if (showBar)
+                             bar.update(done, total);
+                         cancel = InterruptGuard::raised();
+                     });
     try {
         encoder.Encode();
     } catch (const RaisedError &error) {
@@ -83,7 +84,8 @@ int encode(const Options &options, QTextStream &err)
 
 QString EncodeCommand::usage() const
 {
-    return QStringLiteral("IN.wav OUT.mp3 %1 [--force]  encode a 16-bit stereo WAV file to MP3 (preset standard "
+    return QStringLiteral("IN.wav OUT.mp3 %1 [--force]  encode a 16-bit stereo WAV file to MP3 "
+                          "(preset standard "
                           "unless given)")
         .arg(EncoderCliOptions::usage());
 }

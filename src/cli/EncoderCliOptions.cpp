@@ -31,7 +31,8 @@ bool EncoderCliOptions::take(const QString &arg, QStringList &rest, QString &pro
         if (code)
             m_preset = *code;
         else
-            problem = QStringLiteral("unknown preset '%1' (one of: %2, or its code)").arg(value, presetNames());
+            problem = QStringLiteral("unknown preset '%1' (one of: %2, or its code)")
+                          .arg(value, presetNames());
         return true;
     }
     bool ok = false;
@@ -39,7 +40,9 @@ bool EncoderCliOptions::take(const QString &arg, QStringList &rest, QString &pro
     if (ok && kbps >= kMinBitrate && kbps <= kMaxBitrate)
         m_bitrate = kbps;
     else
-        problem = QStringLiteral("--bitrate takes kbit/s from %1 to %2").arg(kMinBitrate).arg(kMaxBitrate);
+        problem = QStringLiteral("--bitrate takes kbit/s from %1 to %2")
+                      .arg(kMinBitrate)
+                      .arg(kMaxBitrate);
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 class WavToMp3Encoder;
 

@@ -1,7 +1,7 @@
 #include "InfoCommand.h"
 
-#include "InfoReport.h"
 #include "CliRegistry.h"
+#include "InfoReport.h"
 
 static CliRegistrar<InfoCommand> registrar;
 

@@ -1,7 +1,7 @@
 #include "RenameCommand.h"
 
-#include "TagRenamer.h"
 #include "CliRegistry.h"
+#include "TagRenamer.h"
 
 static CliRegistrar<RenameCommand> registrar;
 

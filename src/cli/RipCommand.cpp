@@ -1,15 +1,15 @@
 #include "RipCommand.h"
 
+#include <optional>
+
 #include "CdToMp3Job.h"
 #include "CliDisc.h"
-#include "EncoderCliOptions.h"
-#include "RaisedError.h"
-#include "WavToMp3Encoder.h"
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
+#include "EncoderCliOptions.h"
 #include "InterruptGuard.h"
-
-#include <optional>
+#include "RaisedError.h"
+#include "WavToMp3Encoder.h"
 
 namespace {
 static CliRegistrar<RipCommand> registrar;
@@ -95,9 +95,7 @@ QList<qint32> positions(const DiscToc &toc, const Options &options, QString &pro
 // One progress bar per step of each track, when standard error is a terminal.
 class Progress {
 public:
-    explicit Progress(QTextStream &err)
-        : m_err(err)
-        , m_show(ConsoleProgressBar::stderrIsTerminal())
+    explicit Progress(QTextStream &err) : m_err(err), m_show(ConsoleProgressBar::stderrIsTerminal())
     {
     }
     void update(const QString &label, qint64 done, qint64 total)
@@ -146,18 +144,21 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
 
     Progress progress(err);
     const auto label = [](const char *step, quint8 track) {
-        return QStringLiteral("%1 track %2").arg(QLatin1String(step)).arg(track, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1 track %2")
+            .arg(QLatin1String(step))
+            .arg(track, 2, 10, QLatin1Char('0'));
     };
     QObject::connect(&job, &CdToMp3Job::ripProgress, [&](quint8 track, qint32 percent) {
         progress.update(label("Ripping ", track), percent, 100);
         if (InterruptGuard::raised())
             job.cancel();
     });
-    QObject::connect(&job, &CdToMp3Job::encodeProgress, [&](quint8 track, qint64 done, qint64 total) {
-        progress.update(label("Encoding", track), done, total);
-        if (InterruptGuard::raised())
-            job.cancel();
-    });
+    QObject::connect(&job, &CdToMp3Job::encodeProgress,
+                     [&](quint8 track, qint64 done, qint64 total) {
+                         progress.update(label("Encoding", track), done, total);
+                         if (InterruptGuard::raised())
+                             job.cancel();
+                     });
     QObject::connect(&job, &CdToMp3Job::trackFinished, [&](quint8, const QString &file) {
         progress.finish();
         out << file << '\n';
@@ -179,8 +180,10 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
 
 QString RipCommand::usage() const
 {
-    return QStringLiteral("[--drive D | --image IMAGE.cue] (--track N ... | --all) %1 [--force] OUT.mp3|OUT.wav  rip "
-                          "CD tracks to MP3 (or WAV); several tracks go to \"OUT - Track NN.mp3\", or to OUT with %N "
+    return QStringLiteral("[--drive D | --image IMAGE.cue] (--track N ... | --all) %1 [--force] "
+                          "OUT.mp3|OUT.wav  rip "
+                          "CD tracks to MP3 (or WAV); several tracks go to \"OUT - Track NN.mp3\", "
+                          "or to OUT with %N "
                           "replaced by NN")
         .arg(EncoderCliOptions::usage());
 }

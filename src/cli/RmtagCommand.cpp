@@ -1,8 +1,8 @@
 #include "RmtagCommand.h"
 
-#include "RegularFile.h"
-#include "Mp3FileRecord.h"
 #include "CliRegistry.h"
+#include "Mp3FileRecord.h"
+#include "RegularFile.h"
 
 static CliRegistrar<RmtagCommand> registrar;
 

@@ -1,10 +1,10 @@
 #include "SearchCommand.h"
 
-#include "Mp3Search.h"
+#include <QFileInfo>
+
 #include "CliRegistry.h"
 #include "M3uFile.h"
-
-#include <QFileInfo>
+#include "Mp3Search.h"
 
 namespace {
 static CliRegistrar<SearchCommand> registrar;
@@ -46,8 +46,9 @@ bool parse(QStringList args, Options &options, QString &problem)
 
 QString SearchCommand::usage() const
 {
-    return QStringLiteral("DIR [--m3u OUT.m3u] [--force]  list the MP3 files below DIR, breadth first: name, "
-                          "folder, size, duration (tab-separated); optionally save them as a play list");
+    return QStringLiteral(
+        "DIR [--m3u OUT.m3u] [--force]  list the MP3 files below DIR, breadth first: name, "
+        "folder, size, duration (tab-separated); optionally save them as a play list");
 }
 
 int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -63,14 +64,16 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
         return CliCommand::kFailed;
     }
     if (!options.playlist.isEmpty() && QFileInfo::exists(options.playlist) && !options.force) {
-        err << "tavro-cli search: " << options.playlist << " already exists (--force replaces it)\n";
+        err << "tavro-cli search: " << options.playlist
+            << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }
 
     QStringList paths;
     Mp3Search search;
     QObject::connect(&search, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) {
-        out << row.name << '\t' << row.folder << '\t' << row.sizeText << '\t' << row.durationText << '\n';
+        out << row.name << '\t' << row.folder << '\t' << row.sizeText << '\t' << row.durationText
+            << '\n';
         paths << row.path;
     });
     search.run(options.folder);

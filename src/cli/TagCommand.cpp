@@ -3,8 +3,8 @@
 #include <functional>
 #include <map>
 
-#include "Mp3FileRecord.h"
 #include "CliRegistry.h"
+#include "Mp3FileRecord.h"
 
 static CliRegistrar<TagCommand> registrar;
 

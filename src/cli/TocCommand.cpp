@@ -1,11 +1,11 @@
 #include "TocCommand.h"
 
+#include <QFileInfo>
+
 #include "CliDisc.h"
+#include "CliRegistry.h"
 #include "RaisedError.h"
 #include "TrackRowTexts.h"
-#include "CliRegistry.h"
-
-#include <QFileInfo>
 
 namespace {
 static CliRegistrar<TocCommand> registrar;
@@ -34,14 +34,16 @@ void print(const DiscToc &toc, const QString &driveName, QTextStream &out)
 
 QString TocCommand::usage() const
 {
-    return QStringLiteral("[DRIVE|IMAGE.cue]  list the tracks of a CD (drive number or name; the first drive unless "
-                          "given) or of a disc image, and the CDDB query text");
+    return QStringLiteral(
+        "[DRIVE|IMAGE.cue]  list the tracks of a CD (drive number or name; the first drive unless "
+        "given) or of a disc image, and the CDDB query text");
 }
 
 int TocCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1String("--")))) {
-        err << "tavro-cli toc: takes one drive or disc image\nusage: tavro-cli toc " << usage() << '\n';
+        err << "tavro-cli toc: takes one drive or disc image\nusage: tavro-cli toc " << usage()
+            << '\n';
         return 2;
     }
     const QString which = args.value(0);

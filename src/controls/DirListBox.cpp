@@ -1,10 +1,10 @@
 #include "DirListBox.h"
 
-#include "DriveIcons.h"
-#include "FolderListing.h"
-
 #include <QDir>
 #include <QFileInfo>
+
+#include "DriveIcons.h"
+#include "FolderListing.h"
 
 namespace {
 constexpr int kPathRole = Qt::UserRole;

@@ -1,11 +1,11 @@
 #include "DirTree.h"
 
-#include "DriveIcons.h"
-#include "FolderListing.h"
-
 #include <QKeyEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "DriveIcons.h"
+#include "FolderListing.h"
 
 namespace {
 constexpr int kPathRole = Qt::UserRole;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MountTable.h"
-
 #include <QWidget>
+
+#include "MountTable.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;

@@ -29,7 +29,8 @@ void DriveListBox::setDrive(const QString &path)
     int best = -1;
     for (int i = 0; i < count(); ++i) {
         const QString mountPoint = itemData(i).toString();
-        if (holds(mountPoint, path) && (best < 0 || mountPoint.size() > itemData(best).toString().size()))
+        if (holds(mountPoint, path) &&
+            (best < 0 || mountPoint.size() > itemData(best).toString().size()))
             best = i;
     }
     if (best >= 0)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MountTable.h"
-
 #include <QComboBox>
+
+#include "MountTable.h"
 
 // The drive list: a drop-down of the mounted volumes (see MountTable), each with its type's
 // image. Drive is the selected volume's mount point ("/" when the mount table gave none);

@@ -19,9 +19,9 @@ void FileListBox::setPattern(const QString &pattern)
     m_pattern = pattern;
     m_wildcards.clear();
     for (const QString &part : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        m_wildcards.append(QRegularExpression(
-            QRegularExpression::wildcardToRegularExpression(part.trimmed()),
-            QRegularExpression::CaseInsensitiveOption));
+        m_wildcards.append(
+            QRegularExpression(QRegularExpression::wildcardToRegularExpression(part.trimmed()),
+                               QRegularExpression::CaseInsensitiveOption));
     refresh();
 }
 

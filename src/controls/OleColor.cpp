@@ -5,10 +5,10 @@
 namespace {
 // System colour numbers and the palette roles that play their part on Linux desktops.
 constexpr std::pair<quint32, QPalette::ColorRole> kSystemRoles[] = {
-    {4, QPalette::Window},       {5, QPalette::Base},        {7, QPalette::WindowText},
-    {8, QPalette::Text},         {13, QPalette::Highlight},  {14, QPalette::HighlightedText},
-    {15, QPalette::Button},      {16, QPalette::Dark},       {18, QPalette::ButtonText},
-    {20, QPalette::Light},       {21, QPalette::Shadow},     {22, QPalette::Midlight},
+    {4, QPalette::Window},       {5, QPalette::Base},         {7, QPalette::WindowText},
+    {8, QPalette::Text},         {13, QPalette::Highlight},   {14, QPalette::HighlightedText},
+    {15, QPalette::Button},      {16, QPalette::Dark},        {18, QPalette::ButtonText},
+    {20, QPalette::Light},       {21, QPalette::Shadow},      {22, QPalette::Midlight},
     {23, QPalette::ToolTipText}, {24, QPalette::ToolTipBase},
 };
 } // namespace

@@ -1,9 +1,9 @@
 #include "ProgressBar.h"
 
+#include <QPainter>
+
 #include "OleColor.h"
 #include "PropertyBag.h"
-
-#include <QPainter>
 
 ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent)
 {
@@ -67,7 +67,8 @@ void ProgressBar::ReadProperties(const PropertyBag &bag)
 {
     setForeColor(bag.ReadProperty(QStringLiteral("ForeColor"), kDefaultForeColor).toUInt());
     setBackColor(bag.ReadProperty(QStringLiteral("BackColor"), kDefaultBackColor).toUInt());
-    setBorderStyle(short(bag.ReadProperty(QStringLiteral("BorderStyle"), kDefaultBorderStyle).toInt()));
+    setBorderStyle(
+        short(bag.ReadProperty(QStringLiteral("BorderStyle"), kDefaultBorderStyle).toInt()));
     setMin(bag.ReadProperty(QStringLiteral("Min"), 0.0f).toFloat());
     setMax(bag.ReadProperty(QStringLiteral("Max"), 1.0f).toFloat());
     setValue(bag.ReadProperty(QStringLiteral("Value"), 0.0f).toFloat());

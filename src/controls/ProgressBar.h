@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ProgressScale.h"
+#include <functional>
 
 #include <QWidget>
 
-#include <functional>
+#include "ProgressScale.h"
 
 class PropertyBag;
 

@@ -1,6 +1,7 @@
 #include "PropertyBag.h"
 
-void PropertyBag::WriteProperty(const QString &name, const QVariant &value, const QVariant &defaultValue)
+void PropertyBag::WriteProperty(const QString &name, const QVariant &value,
+                                const QVariant &defaultValue)
 {
     if (value == defaultValue) {
         m_values.erase(name);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <map>
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
-#include <map>
 
 // The stored properties of a control, as a designer keeps them: a value equal to its default is
 // not stored, and reading a key that is not stored gives the default back.

@@ -1,10 +1,10 @@
 #include "WidgetMessageBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
 #include <utility>
 #include <vector>
+
+#include <QApplication>
+#include <QMessageBox>
 
 namespace {
 using Pair = std::pair<QMessageBox::StandardButton, MessageBox::Answer>;
@@ -12,14 +12,18 @@ using Pair = std::pair<QMessageBox::StandardButton, MessageBox::Answer>;
 std::vector<Pair> buttonsFor(MessageBox::Buttons buttons)
 {
     switch (buttons) {
-    case MessageBox::OkCancel: return {{QMessageBox::Ok, MessageBox::Ok}, {QMessageBox::Cancel, MessageBox::Cancel}};
+    case MessageBox::OkCancel:
+        return {{QMessageBox::Ok, MessageBox::Ok}, {QMessageBox::Cancel, MessageBox::Cancel}};
     case MessageBox::AbortRetryIgnore:
-        return {{QMessageBox::Abort, MessageBox::Abort}, {QMessageBox::Retry, MessageBox::Retry},
+        return {{QMessageBox::Abort, MessageBox::Abort},
+                {QMessageBox::Retry, MessageBox::Retry},
                 {QMessageBox::Ignore, MessageBox::Ignore}};
     case MessageBox::YesNoCancel:
-        return {{QMessageBox::Yes, MessageBox::Yes}, {QMessageBox::No, MessageBox::No},
+        return {{QMessageBox::Yes, MessageBox::Yes},
+                {QMessageBox::No, MessageBox::No},
                 {QMessageBox::Cancel, MessageBox::Cancel}};
-    case MessageBox::YesNo: return {{QMessageBox::Yes, MessageBox::Yes}, {QMessageBox::No, MessageBox::No}};
+    case MessageBox::YesNo:
+        return {{QMessageBox::Yes, MessageBox::Yes}, {QMessageBox::No, MessageBox::No}};
     case MessageBox::RetryCancel:
         return {{QMessageBox::Retry, MessageBox::Retry}, {QMessageBox::Cancel, MessageBox::Cancel}};
     case MessageBox::OkOnly: break;
@@ -28,7 +32,8 @@ std::vector<Pair> buttonsFor(MessageBox::Buttons buttons)
 }
 } // namespace
 
-MessageBox::Answer WidgetMessageBox::show(const QString &prompt, Buttons buttons, const QString &title)
+MessageBox::Answer WidgetMessageBox::show(const QString &prompt, Buttons buttons,
+                                          const QString &title)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 // The 16 encoding presets the windows and tavro-cli offer, with the encoder library's codes.
 class EncodingPresets {

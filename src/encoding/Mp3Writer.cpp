@@ -1,8 +1,8 @@
 #include "Mp3Writer.h"
 
-#include "RaisedError.h"
-
 #include <new>
+
+#include "RaisedError.h"
 
 namespace {
 constexpr int kErrorBase = 29870;
@@ -46,7 +46,8 @@ qint64 Mp3Writer::WriteBufferToFile(qint64 n)
         raise(3, operation);
     if (!m_file.isOpen() || !m_buffer)
         raise(4, operation);
-    const qint64 written = n < 0 ? -1 : m_file.write(reinterpret_cast<const char *>(m_buffer.get()), n);
+    const qint64 written =
+        n < 0 ? -1 : m_file.write(reinterpret_cast<const char *>(m_buffer.get()), n);
     if (written != n)
         raise(5, operation);
     return written;
@@ -58,7 +59,8 @@ void Mp3Writer::OpenFile(const QString &name)
 {
     m_file.setFileName(name);
     // Unbuffered, so that a full disk shows in WriteBufferToFile instead of being lost at close.
-    if (name.isEmpty() || !m_file.open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (name.isEmpty() ||
+        !m_file.open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
         raise(2, QStringLiteral("OpenFile"));
 }
 

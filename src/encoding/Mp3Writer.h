@@ -1,9 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include <QFile>
 #include <QString>
-
-#include <memory>
 
 // The MP3 encoder's output: one buffer the encoder fills, written to a new file on request.
 // Failures raise RaisedError 29870 + code.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <stdexcept>
+
 #include <QByteArray>
 #include <QString>
-
-#include <stdexcept>
 
 // The error the CD, WAV and encoder classes raise: number = the class's base + a small code,
 // source = the program's name, "." and the operation, and a description callers may show.

@@ -1,10 +1,10 @@
 #include "WavReader.h"
 
-#include <QtEndian>
-
 #include <array>
 #include <cstring>
 #include <new>
+
+#include <QtEndian>
 
 namespace {
 // Bigger formats (extensible, compressed) are read only as far as the PCM fields go.
@@ -66,7 +66,8 @@ bool WavReader::OpenFile(const QString &name)
     const qint64 fileEnd = m_file.size();
     qint64 body = 0;
     quint32 size = 0;
-    bool ok = descendIntoWave(m_file, fileEnd) && readFormat(fileEnd) && descend(m_file, "data", fileEnd, body, size);
+    bool ok = descendIntoWave(m_file, fileEnd) && readFormat(fileEnd) &&
+              descend(m_file, "data", fileEnd, body, size);
     if (ok) {
         m_dataStart = body;
         // A truncated file, or one whose size field was never filled in, holds less than it says.
@@ -131,7 +132,10 @@ void WavReader::setReadBufferSize(qint64 frames)
         m_bufferBytes = frames * kFrameBytes;
 }
 
-qint64 WavReader::BufferStartPosition() const { return m_file.isOpen() ? m_file.pos() - m_dataStart : 0; }
+qint64 WavReader::BufferStartPosition() const
+{
+    return m_file.isOpen() ? m_file.pos() - m_dataStart : 0;
+}
 
 void WavReader::SeekAbsolute(qint64 lSample)
 {

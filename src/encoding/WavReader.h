@@ -1,9 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include <QFile>
 #include <QString>
-
-#include <vector>
 
 // Reads the sample data of a 16-bit stereo RIFF/WAVE file one buffer at a time, for the MP3
 // encoder. Positions and sizes count stereo frames of 4 bytes unless they say bytes. Failures

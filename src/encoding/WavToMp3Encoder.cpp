@@ -1,12 +1,12 @@
 #include "WavToMp3Encoder.h"
 
-#include "RaisedError.h"
-#include "Mp3Writer.h"
-#include "WavReader.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+
+#include "Mp3Writer.h"
+#include "RaisedError.h"
+#include "WavReader.h"
 
 namespace {
 constexpr int kErrorBase = 29770;
@@ -27,15 +27,15 @@ QString description(BE_ERR code)
 void checkLame(BE_ERR result, const QString &operation)
 {
     if (result != BE_ERR_SUCCESSFUL)
-        throw RaisedError(kErrorBase + int(result), RaisedError::sourceFor(operation), description(result));
+        throw RaisedError(kErrorBase + int(result), RaisedError::sourceFor(operation),
+                          description(result));
 }
 
 // As a directory listing sees it: a file, not a folder.
 bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 } // namespace
 
-WavToMp3Encoder::WavToMp3Encoder(QObject *parent)
-    : QObject(parent)
+WavToMp3Encoder::WavToMp3Encoder(QObject *parent) : QObject(parent)
 {
     namespace C = BeConfig;
     setField(C::Kind, C::KindLame);
@@ -71,16 +71,23 @@ void WavToMp3Encoder::setMp3File(const QString &path)
         m_mp3File = path;
 }
 
-int WavToMp3Encoder::field(int offset) const { return qFromLittleEndian<qint32>(m_config.data() + offset); }
+int WavToMp3Encoder::field(int offset) const
+{
+    return qFromLittleEndian<qint32>(m_config.data() + offset);
+}
 
-void WavToMp3Encoder::setField(int offset, int value) { qToLittleEndian<qint32>(value, m_config.data() + offset); }
+void WavToMp3Encoder::setField(int offset, int value)
+{
+    qToLittleEndian<qint32>(value, m_config.data() + offset);
+}
 
 void WavToMp3Encoder::Encode()
 {
     adoptWavSampleRate();
     lameInit();
     if (!m_stream)
-        throw RaisedError(kErrorBase + kNotInitialised, RaisedError::sourceFor(QStringLiteral("lameConvert")),
+        throw RaisedError(kErrorBase + kNotInitialised,
+                          RaisedError::sourceFor(QStringLiteral("lameConvert")),
                           QStringLiteral("Lame engine not initialised"));
     try {
         convert();
@@ -89,7 +96,8 @@ void WavToMp3Encoder::Encode()
             lameClose();
         } catch (const RaisedError &) {
         }
-        throw RaisedError(error.number(), RaisedError::sourceFor(QStringLiteral("lameConvert")), error.description());
+        throw RaisedError(error.number(), RaisedError::sourceFor(QStringLiteral("lameConvert")),
+                          error.description());
     }
     lameClose();
 }
@@ -142,7 +150,9 @@ void WavToMp3Encoder::convert()
         if (samples == 0)
             break;
         std::uint32_t bytes = 0;
-        checkLame(beEncodeChunk(m_stream, samples, reader.ReadBufferPtr(), writer.BufferPointer(), &bytes), operation);
+        checkLame(beEncodeChunk(m_stream, samples, reader.ReadBufferPtr(), writer.BufferPointer(),
+                                &bytes),
+                  operation);
         writer.WriteBufferToFile(bytes);
         done += samples;
         emit Progress(done, total, cancel);
@@ -157,6 +167,7 @@ void WavToMp3Encoder::convert()
     writer.WriteBufferToFile(bytes);
     writer.CloseFile();
     // Players take the duration and the gapless trim from this frame.
-    checkLame(beWriteInfoTag(m_stream, QFile::encodeName(writer.Filename()).constData()), operation);
+    checkLame(beWriteInfoTag(m_stream, QFile::encodeName(writer.Filename()).constData()),
+              operation);
     emit Progress(total, total, cancel);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EncoderLibrary.h"
+#include <array>
 
 #include <QObject>
 #include <QString>
 
-#include <array>
+#include "EncoderLibrary.h"
 
 // Turns a 16-bit stereo WAV file into an MP3 file through the encoder library, reporting
 // progress with a cancellable event. Failures raise RaisedError 29770 + code (the encoder

@@ -1,8 +1,8 @@
 #include "WavWriter.h"
 
-#include "RaisedError.h"
-
 #include <QDataStream>
+
+#include "RaisedError.h"
 
 namespace {
 constexpr int kErrorBase = 29600;
@@ -23,8 +23,8 @@ QByteArray waveHeader()
     out.writeRawData("RIFF", 4);
     out << quint32(0);
     out.writeRawData("WAVEfmt ", 8);
-    out << kFormatChunkBytes << quint16(1) /* PCM */ << quint16(2) << quint32(44100) << quint32(176400)
-        << quint16(4) << quint16(16) << quint16(0) /* extra format bytes */;
+    out << kFormatChunkBytes << quint16(1) /* PCM */ << quint16(2) << quint32(44100)
+        << quint32(176400) << quint16(4) << quint16(16) << quint16(0) /* extra format bytes */;
     out.writeRawData("data", 4);
     out << kDataSizePlaceholder;
     return header;
@@ -48,8 +48,8 @@ QString description(int code)
     case 4: return QStringLiteral("Unable to write the WAV file header.");
     case 5: return QStringLiteral("WAV file not open.");
     case 6:
-        return QStringLiteral(
-            "Error writing data: bytes written does not match request, WAV file may not be usable.");
+        return QStringLiteral("Error writing data: bytes written does not match request, WAV file "
+                              "may not be usable.");
     default: return {};
     }
 }
@@ -89,7 +89,8 @@ qint64 WavWriter::WriteWavData(const void *lPtrBuff, qint64 lWriteSize)
         raise(5, QStringLiteral("WriteWavData"));
     // A file past the 32-bit sizes could not be finished; what fits is kept.
     const qint64 fits = qBound<qint64>(0, lWriteSize, kMaxDataBytes - m_dataBytes);
-    const qint64 written = lPtrBuff && fits > 0 ? m_file.write(static_cast<const char *>(lPtrBuff), fits) : 0;
+    const qint64 written =
+        lPtrBuff && fits > 0 ? m_file.write(static_cast<const char *>(lPtrBuff), fits) : 0;
     m_dataBytes += qMax<qint64>(written, 0);
     if (written != lWriteSize)
         raise(6, QStringLiteral("WriteWavData"));
@@ -103,10 +104,12 @@ void WavWriter::CloseFile()
     int pending = 0;
     // RIFF chunks are word-aligned: odd data gets a pad byte that the data size leaves out.
     const qint64 pad = m_dataBytes % 2;
-    const bool padded = pad == 0 || (m_file.seek(kHeaderBytes + m_dataBytes) && m_file.write("", 1) == 1);
+    const bool padded =
+        pad == 0 || (m_file.seek(kHeaderBytes + m_dataBytes) && m_file.write("", 1) == 1);
     if (!padded || !writeSize(m_file, kDataSizeOffset, m_dataBytes))
         pending = 1;
-    if (!writeSize(m_file, kRiffSizeOffset, kHeaderBytes - 8 + m_dataBytes + pad) || !m_file.flush())
+    if (!writeSize(m_file, kRiffSizeOffset, kHeaderBytes - 8 + m_dataBytes + pad) ||
+        !m_file.flush())
         pending = 2;
     m_file.close();
     m_dataBytes = 0;

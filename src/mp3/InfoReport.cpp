@@ -1,7 +1,7 @@
 #include "InfoReport.h"
 
-#include "JsonText.h"
 #include "DisplayName.h"
+#include "JsonText.h"
 
 namespace {
 QString trueFalse(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }

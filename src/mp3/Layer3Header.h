@@ -4,9 +4,9 @@
 
 #include "FixedText.h"
 
-// The frame header fields of the MP3 file record (Mp3FileRecord). This reader knows MPEG-1 Layer III
-// only: its search lets no other header through, so version and layer are constants.
-// Fields start empty, zero or false and are only ever overwritten by decode().
+// The frame header fields of the MP3 file record (Mp3FileRecord). This reader knows MPEG-1 Layer
+// III only: its search lets no other header through, so version and layer are constants. Fields
+// start empty, zero or false and are only ever overwritten by decode().
 struct Layer3Header {
     // b2 is 0xFA or 0xFB (the search guarantees it); the sync byte before it is not examined.
     // A reserved sample rate or a free/forbidden bit rate stops decoding with ValidHeader false,

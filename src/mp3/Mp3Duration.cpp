@@ -1,13 +1,13 @@
 #include "Mp3Duration.h"
 
-#include "Mp3FileInput.h"
+#include <cstring>
+#include <mutex>
 
 #include <mpg123.h>
 
 #include <QFile>
 
-#include <cstring>
-#include <mutex>
+#include "Mp3FileInput.h"
 
 namespace {
 // As the player's decoder: how far into junk the first frame is looked for.
@@ -81,10 +81,7 @@ bool openFirstFrame(mpg123_handle *handle, Mp3FileInput &input, long *rate)
 }
 } // namespace
 
-Mp3Duration::Mp3Duration()
-    : m_probe(newHandle(MPG123_IGNORE_INFOFRAME)), m_reader(newHandle(0))
-{
-}
+Mp3Duration::Mp3Duration() : m_probe(newHandle(MPG123_IGNORE_INFOFRAME)), m_reader(newHandle(0)) {}
 
 Mp3Duration::~Mp3Duration()
 {
@@ -106,7 +103,8 @@ bool Mp3Duration::infoFrameCovers(Mp3FileInput &input)
         size_t size = 0;
         if (mpg123_framedata(m_probe, &header, &body, &size) == MPG123_OK && body) {
             const qint64 counted = countedBytes(header, body, size);
-            covers = counted > 0 && onlyTagsFollow(input, qint64(mpg123_framepos(m_probe)) + counted);
+            covers =
+                counted > 0 && onlyTagsFollow(input, qint64(mpg123_framepos(m_probe)) + counted);
         }
     }
     mpg123_close(m_probe);

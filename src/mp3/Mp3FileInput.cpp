@@ -1,11 +1,10 @@
 #include "Mp3FileInput.h"
 
-#include <mpg123.h>
-
 #include <algorithm>
 #include <cstring>
 
 #include <fcntl.h>
+#include <mpg123.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,7 +55,8 @@ ssize_t Mp3FileInput::readAt(char *out, size_t bytes)
 {
     size_t done = 0;
     while (done < bytes) {
-        const bool inBuffer = m_position >= m_bufferStart && m_position < m_bufferStart + m_buffered;
+        const bool inBuffer =
+            m_position >= m_bufferStart && m_position < m_bufferStart + m_buffered;
         if (!inBuffer && !fill())
             break;
         const qint64 offset = m_position - m_bufferStart;

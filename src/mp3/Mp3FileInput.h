@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include <vector>
 
 #include <sys/types.h>
-#include <vector>
+
+#include <QByteArray>
 
 struct mpg123_handle_struct;
 

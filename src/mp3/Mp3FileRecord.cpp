@@ -150,7 +150,10 @@ QVariant Mp3FileRecord::GenreLookup(const QVariant &value) const
 
 QString Mp3FileRecord::FileAttributes() const { return FileAttributeText::read(m_fullName); }
 
-void Mp3FileRecord::setFileAttributes(const QString &text) { FileAttributeText::write(m_fullName, text); }
+void Mp3FileRecord::setFileAttributes(const QString &text)
+{
+    FileAttributeText::write(m_fullName, text);
+}
 
 int Mp3FileRecord::RemoveTag()
 {

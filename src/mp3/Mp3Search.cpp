@@ -1,14 +1,14 @@
 #include "Mp3Search.h"
 
-#include "FolderListing.h"
-#include "MountTable.h"
-#include "PlaybackTables.h"
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
+#include "FolderListing.h"
+#include "MountTable.h"
+#include "PlaybackTables.h"
 
 namespace {
 bool identify(const QString &path, quint64 *device, quint64 *inode)
@@ -85,7 +85,8 @@ void Mp3Search::visit(const QString &folder, QStringList &queue)
             continue;
         ++m_files;
         const QString path = FolderListing::join(folder, file.name);
-        emit fileFound({file.name, folder, path, sizeText(file.size), durationText(m_duration.seconds(path))});
+        emit fileFound(
+            {file.name, folder, path, sizeText(file.size), durationText(m_duration.seconds(path))});
     }
     for (const FolderListing::Entry &sub : listing.folders()) {
         countEntry();

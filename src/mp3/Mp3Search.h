@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Mp3Duration.h"
+#include <utility>
 
 #include <QObject>
 #include <QSet>
 #include <QString>
 
-#include <utility>
+#include "Mp3Duration.h"
 
 // The MP3 searcher's walk: a folder and every folder below it, breadth first (all files of the
 // start folder, then those of its subfolders in name order, then the next level). A file counts

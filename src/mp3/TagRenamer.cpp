@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 
-#include "RenamePattern.h"
-#include "Mp3FileRecord.h"
 #include "FolderListing.h"
+#include "Mp3FileRecord.h"
+#include "RenamePattern.h"
 
 namespace {
 // The attach-time switch holds only while one rename runs.

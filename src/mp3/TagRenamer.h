@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// Renames MP3 files after their tags (Mp3FileRecord::RenameFile), each through a fresh record, and says
-// what became of each: the renamer's log and tavro-cli rename report from here. Nothing is ever
-// overwritten; without a pattern nothing is renamed. Message boxes of RenamePattern may show.
+// Renames MP3 files after their tags (Mp3FileRecord::RenameFile), each through a fresh record, and
+// says what became of each: the renamer's log and tavro-cli rename report from here. Nothing is
+// ever overwritten; without a pattern nothing is renamed. Message boxes of RenamePattern may show.
 class TagRenamer {
 public:
     enum class Outcome { Renamed, NoPattern, Missing, NoTag, NoName, Taken, Failed };

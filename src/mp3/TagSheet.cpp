@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "ShortestText.h"
 #include "Mp3FileRecord.h"
+#include "ShortestText.h"
 
 namespace {
 QString yesNo(bool value) { return value ? QStringLiteral("YES") : QStringLiteral("NO"); }
@@ -19,8 +19,8 @@ QString playTimeText(const QVariant &playTime)
 
 QStringList TagSheet::fields(const Mp3FileRecord &record)
 {
-    return {record.title(),   record.artist(),  record.album(),
-            record.Year(),    record.Comment(), record.Genre()};
+    return {record.title(), record.artist(),  record.album(),
+            record.Year(),  record.Comment(), record.Genre()};
 }
 
 QStringList TagSheet::infoLines(const Mp3FileRecord &record)

@@ -1,15 +1,14 @@
 #include "PlaybackEngine.h"
 
-#include "PlaybackTables.h"
-#include "Playlist.h"
-
-#include "MessageBox.h"
-#include "StepRunner.h"
-#include "MediaComponent.h"
+#include <cmath>
 
 #include <QFileInfo>
 
-#include <cmath>
+#include "MediaComponent.h"
+#include "MessageBox.h"
+#include "PlaybackTables.h"
+#include "Playlist.h"
+#include "StepRunner.h"
 
 namespace {
 const QString kPlaying = QStringLiteral(" Playing ");
@@ -87,7 +86,8 @@ void PlaybackEngine::StopPlayback()
     d.length.clear();
     d.size.clear();
     showCounts();
-    d.progress = QStringLiteral("Current File ") + QStringLiteral(" 0 %") + QStringLiteral("  Completed");
+    d.progress =
+        QStringLiteral("Current File ") + QStringLiteral(" 0 %") + QStringLiteral("  Completed");
     d.pauseEnabled = false;
     if (m_playlist.isEmpty())
         setStatus(kNoFile, PlayerDisplay::kBlue);
@@ -102,10 +102,11 @@ void PlaybackEngine::PlaybackTick()
     auto &d = m_display;
     d.marker = m_media.currentPosition();
     if (d.seekScale != 0.0)
-        d.progress = m_progressText.of(int(std::floor(d.marker / d.seekScale * 100.0)), [](int percent) {
-            return QStringLiteral("Current File  ") + QString::number(percent) + QStringLiteral(" %") +
-                   QStringLiteral("  Completed");
-        });
+        d.progress =
+            m_progressText.of(int(std::floor(d.marker / d.seekScale * 100.0)), [](int percent) {
+                return QStringLiteral("Current File  ") + QString::number(percent) +
+                       QStringLiteral(" %") + QStringLiteral("  Completed");
+            });
     if (d.pauseEnabled) {
         // The slider rounds, so it reaches its end up to half a second early: wait for the
         // component to reach the end as well, or every track would lose its last moments.
@@ -116,7 +117,8 @@ void PlaybackEngine::PlaybackTick()
         const int rounded = PlaybackTables::roundHalfEven(position);
         if (position >= 0 && rounded <= d.sliderMax)
             d.sliderValue = rounded;
-        d.remaining = m_remainingText.of(PlaybackTables::roundHalfEven(duration - position), PlaybackTables::FormatMinSec);
+        d.remaining = m_remainingText.of(PlaybackTables::roundHalfEven(duration - position),
+                                         PlaybackTables::FormatMinSec);
         d.position = m_positionText.of(rounded, PlaybackTables::FormatMinSec);
         d.sliderMax = PlaybackTables::roundHalfEven(duration);
         d.length = m_lengthText.of(d.sliderMax, PlaybackTables::FormatMinSec);
@@ -225,8 +227,8 @@ void PlaybackEngine::disablePause()
 void PlaybackEngine::clearValues()
 {
     auto &d = m_display;
-    for (QString *label : {&d.position, &d.remaining, &d.progress, &d.length, &d.size, &d.totalFiles,
-                           &d.currentFile, &d.path})
+    for (QString *label : {&d.position, &d.remaining, &d.progress, &d.length, &d.size,
+                           &d.totalFiles, &d.currentFile, &d.path})
         label->clear();
     d.pauseEnabled = false;
     setStatus(kNoFile, PlayerDisplay::kBlue);

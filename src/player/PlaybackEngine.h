@@ -1,11 +1,11 @@
 #pragma once
 
-#include "PlayerDisplay.h"
-
 #include <climits>
 
 #include <QObject>
 #include <QTimer>
+
+#include "PlayerDisplay.h"
 
 class MediaComponent;
 class Playlist;

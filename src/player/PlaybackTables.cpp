@@ -4,8 +4,8 @@
 #include <cmath>
 
 namespace {
-constexpr std::array<int, PlaybackTables::kLevels> kVolumes = {-6000, -3150, -2800, -2450, -2100, -1750,
-                                                               -1400, -1050, -700,  -350,  0};
+constexpr std::array<int, PlaybackTables::kLevels> kVolumes = {
+    -6000, -3150, -2800, -2450, -2100, -1750, -1400, -1050, -700, -350, 0};
 }
 
 int PlaybackTables::clampLevel(int level) { return std::clamp(level, 0, kLevels - 1); }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
+
+#include <QString>
 
 // The fixed numbers and text rules of the player window.
 class PlaybackTables {
 public:
-    static constexpr int kLevels = 11;     // levels 0..10
+    static constexpr int kLevels = 11; // levels 0..10
     static constexpr int kMiddleLevel = 5;
 
     // Attenuation in 1/100 dB for a volume level, and its tooltip ("Volume: 50%").

@@ -28,10 +28,10 @@ struct PlayerDisplay {
     QString volumeTip = QStringLiteral("Volume: 50%");
     QString speedTip = QStringLiteral("Speed: 100%");
 
-    int sliderValue = 0;      // Slider1, whole seconds
-    int sliderMax = 0;        // may be -1 after a stop
-    double seekScale = 0.0;   // P1's width in seconds (the duration)
-    double marker = 0.0;      // L1's left edge, seconds
+    int sliderValue = 0;           // Slider1, whole seconds
+    int sliderMax = 0;             // may be -1 after a stop
+    double seekScale = 0.0;        // P1's width in seconds (the duration)
+    double marker = 0.0;           // L1's left edge, seconds
     bool pathStripVisible = false; // Picture1
 
     bool operator==(const PlayerDisplay &) const = default;

@@ -1,11 +1,10 @@
 #include "PlaylistActions.h"
 
+#include "FileDialog.h"
 #include "M3uFile.h"
+#include "MessageBox.h"
 #include "PlaybackEngine.h"
 #include "Playlist.h"
-
-#include "FileDialog.h"
-#include "MessageBox.h"
 
 namespace {
 const QString kSelectionError = QStringLiteral(" File Selection Error ");
@@ -47,7 +46,8 @@ void PlaylistActions::save()
             MessageBox::OkOnly, QStringLiteral(" Save Playlist Error "));
         return;
     }
-    const QString name = FileDialog::instance().showSave(QStringLiteral("M3U Playlist (*.m3u)|*.m3u"), QString());
+    const QString name =
+        FileDialog::instance().showSave(QStringLiteral("M3U Playlist (*.m3u)|*.m3u"), QString());
     if (!isNoChoice(name))
         M3uFile::SavePlaylist(name, m_playlist.paths());
 }

@@ -12,8 +12,8 @@ public:
 
     int count() const { return int(m_paths.size()); }
     bool isEmpty() const { return m_paths.isEmpty(); }
-    const QStringList &paths() const { return m_paths; }  // List2
-    const QStringList &names() const { return m_names; }  // List1
+    const QStringList &paths() const { return m_paths; } // List2
+    const QStringList &names() const { return m_names; } // List1
     QString path(int index) const { return m_paths.value(index); }
     QString name(int index) const { return m_names.value(index); }
 

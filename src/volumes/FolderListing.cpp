@@ -1,12 +1,12 @@
 #include "FolderListing.h"
 
-#include <QFile>
-
 #include <algorithm>
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#include <QFile>
 
 namespace {
 void sortByName(QList<FolderListing::Entry> &list)

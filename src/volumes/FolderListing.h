@@ -11,8 +11,8 @@ class FolderListing {
 public:
     struct Entry {
         QString name;
-        qint64 size = 0;     // bytes; files only
-        quint64 device = 0;  // with inode, tells the same folder reached twice (links, bind mounts)
+        qint64 size = 0;    // bytes; files only
+        quint64 device = 0; // with inode, tells the same folder reached twice (links, bind mounts)
         quint64 inode = 0;
     };
 

@@ -10,29 +10,31 @@
 namespace {
 // The kernel's own file systems: they describe the system, not the user's files.
 const QSet<QString> kPseudo = {
-    QStringLiteral("proc"),      QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
-    QStringLiteral("devpts"),    QStringLiteral("cgroup"),     QStringLiteral("cgroup2"),
-    QStringLiteral("securityfs"), QStringLiteral("pstore"),    QStringLiteral("bpf"),
-    QStringLiteral("debugfs"),   QStringLiteral("tracefs"),    QStringLiteral("mqueue"),
-    QStringLiteral("hugetlbfs"), QStringLiteral("configfs"),   QStringLiteral("fusectl"),
+    QStringLiteral("proc"),        QStringLiteral("sysfs"),    QStringLiteral("devtmpfs"),
+    QStringLiteral("devpts"),      QStringLiteral("cgroup"),   QStringLiteral("cgroup2"),
+    QStringLiteral("securityfs"),  QStringLiteral("pstore"),   QStringLiteral("bpf"),
+    QStringLiteral("debugfs"),     QStringLiteral("tracefs"),  QStringLiteral("mqueue"),
+    QStringLiteral("hugetlbfs"),   QStringLiteral("configfs"), QStringLiteral("fusectl"),
     QStringLiteral("binfmt_misc"), QStringLiteral("autofs"),   QStringLiteral("efivarfs"),
-    QStringLiteral("rpc_pipefs"), QStringLiteral("nsfs"),      QStringLiteral("selinuxfs"),
+    QStringLiteral("rpc_pipefs"),  QStringLiteral("nsfs"),     QStringLiteral("selinuxfs"),
 };
 const QSet<QString> kRam = {QStringLiteral("tmpfs"), QStringLiteral("ramfs")};
 const QSet<QString> kRemote = {
-    QStringLiteral("nfs"),   QStringLiteral("nfs4"),       QStringLiteral("cifs"),
-    QStringLiteral("smb3"),  QStringLiteral("smbfs"),      QStringLiteral("ncpfs"),
-    QStringLiteral("afs"),   QStringLiteral("ceph"),       QStringLiteral("glusterfs"),
-    QStringLiteral("9p"),    QStringLiteral("davfs"),      QStringLiteral("fuse.sshfs"),
+    QStringLiteral("nfs"),         QStringLiteral("nfs4"),      QStringLiteral("cifs"),
+    QStringLiteral("smb3"),        QStringLiteral("smbfs"),     QStringLiteral("ncpfs"),
+    QStringLiteral("afs"),         QStringLiteral("ceph"),      QStringLiteral("glusterfs"),
+    QStringLiteral("9p"),          QStringLiteral("davfs"),     QStringLiteral("fuse.sshfs"),
     QStringLiteral("fuse.rclone"), QStringLiteral("fuse.s3fs"), QStringLiteral("fuse.davfs2"),
 };
 const QSet<QString> kOptical = {QStringLiteral("iso9660"), QStringLiteral("udf")};
 const QSet<QString> kDisk = {
-    QStringLiteral("ext2"),   QStringLiteral("ext3"),  QStringLiteral("ext4"),   QStringLiteral("xfs"),
-    QStringLiteral("btrfs"),  QStringLiteral("f2fs"),  QStringLiteral("jfs"),    QStringLiteral("reiserfs"),
-    QStringLiteral("zfs"),    QStringLiteral("nilfs2"), QStringLiteral("bcachefs"), QStringLiteral("overlay"),
-    QStringLiteral("vfat"),   QStringLiteral("msdos"), QStringLiteral("exfat"),  QStringLiteral("ntfs"),
-    QStringLiteral("ntfs3"),  QStringLiteral("fuseblk"), QStringLiteral("hfs"),  QStringLiteral("hfsplus"),
+    QStringLiteral("ext2"),   QStringLiteral("ext3"),     QStringLiteral("ext4"),
+    QStringLiteral("xfs"),    QStringLiteral("btrfs"),    QStringLiteral("f2fs"),
+    QStringLiteral("jfs"),    QStringLiteral("reiserfs"), QStringLiteral("zfs"),
+    QStringLiteral("nilfs2"), QStringLiteral("bcachefs"), QStringLiteral("overlay"),
+    QStringLiteral("vfat"),   QStringLiteral("msdos"),    QStringLiteral("exfat"),
+    QStringLiteral("ntfs"),   QStringLiteral("ntfs3"),    QStringLiteral("fuseblk"),
+    QStringLiteral("hfs"),    QStringLiteral("hfsplus"),
 };
 
 bool under(const QString &path, const QString &folder)
@@ -53,7 +55,8 @@ bool inSystemArea(const QString &mountPoint)
 
 bool mountedForUser(const QString &mountPoint)
 {
-    return under(mountPoint, QStringLiteral("/media")) || under(mountPoint, QStringLiteral("/run/media"));
+    return under(mountPoint, QStringLiteral("/media")) ||
+           under(mountPoint, QStringLiteral("/run/media"));
 }
 
 // The mount table writes blanks, tabs, newlines and backslashes as \ and three octal digits.
@@ -163,7 +166,8 @@ QStringList MountTable::pseudoMountPoints() const
 
 DriveType MountTable::classify(const MountedVolume &volume) const
 {
-    static const QRegularExpression opticalDevice(QStringLiteral("^/dev/(sr|scd)[0-9]+$|^/dev/cdrom$"));
+    static const QRegularExpression opticalDevice(
+        QStringLiteral("^/dev/(sr|scd)[0-9]+$|^/dev/cdrom$"));
     if (!QFileInfo(volume.mountPoint).isDir())
         return DriveType::NoRootDir;
     if (kRam.contains(volume.fsType))

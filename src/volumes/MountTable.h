@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MountedVolume.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "MountedVolume.h"
 
 // The drives of a Linux system: the mounted volumes a user keeps files on (root file system,
 // /home when separate, removable media, network mounts, RAM disks, optical media), read from

@@ -4,7 +4,15 @@
 
 // What kind of drive a mounted volume is, numbered as the drive-type codes the folder tree and
 // the drive list know: each type has its own image.
-enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CDRom = 5, RamDisk = 6 };
+enum class DriveType {
+    Unknown = 0,
+    NoRootDir = 1,
+    Removable = 2,
+    Fixed = 3,
+    Remote = 4,
+    CDRom = 5,
+    RamDisk = 6
+};
 
 // One mounted volume as the drive list and the folder tree show it.
 struct MountedVolume {

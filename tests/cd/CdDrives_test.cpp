@@ -1,14 +1,13 @@
-#include "CdDrives.h"
-#include "CdRipErrors.h"
-
-#include "ExpectRaised.h"
-#include "FakeRipLibrary.h"
-
-#include <QtEndian>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <QtEndian>
+
+#include "CdDrives.h"
+#include "CdRipErrors.h"
+#include "ExpectRaised.h"
+#include "FakeRipLibrary.h"
 
 TEST(RaiseRipError, NumbersSourcesAndDescriptions)
 {
@@ -21,11 +20,15 @@ TEST(RaiseRipError, NumbersSourcesAndDescriptions)
     expectRaised([&] { RaiseRipError(op, 2, true); }, 29502, "tavro.x.Op", "CDRip File Open Error");
     expectRaised([&] { RaiseRipError(op, -1, true); }, 29499, "tavro.x.Op", "CDRip Jitter Error");
     expectRaised([&] { RaiseRipError(op, 3, true); }, 29503, "tavro.x.Op", "");
-    expectRaised([&] { RaiseRipError(op, 1, false); }, 29501, "tavro.x.Op", "CDRip Not Initialised.");
-    expectRaised([&] { RaiseRipError(op, 2, false); }, 29502, "tavro.x.Op", "CD Buffer not open for reading.");
-    expectRaised([&] { RaiseRipError(op, 3, false); }, 29503, "tavro.x.Op", "Invalid sector specified");
+    expectRaised([&] { RaiseRipError(op, 1, false); }, 29501, "tavro.x.Op",
+                 "CDRip Not Initialised.");
+    expectRaised([&] { RaiseRipError(op, 2, false); }, 29502, "tavro.x.Op",
+                 "CD Buffer not open for reading.");
+    expectRaised([&] { RaiseRipError(op, 3, false); }, 29503, "tavro.x.Op",
+                 "Invalid sector specified");
     expectRaised([&] { RaiseRipError(op, 4, false); }, 29504, "tavro.x.Op", "");
-    expectRaised([&] { RaiseRipError(op, 7, false); }, 29507, "tavro.x.Op", "Failed to create memory buffer to read CD to.");
+    expectRaised([&] { RaiseRipError(op, 7, false); }, 29507, "tavro.x.Op",
+                 "Failed to create memory buffer to read CD to.");
 }
 
 TEST(CdDrives, CountsDrivesOnlyOnceStartedAndHandsThemOutFromOne)
@@ -33,16 +36,18 @@ TEST(CdDrives, CountsDrivesOnlyOnceStartedAndHandsThemOutFromOne)
     auto library = std::make_shared<FakeRipLibrary>();
     library->drives = {FakeRipLibrary::record("first"), FakeRipLibrary::record("second")};
     CdDrives rip(library);
-    expectRaised([&] { rip.CDDriveCount(); }, 29501, "tavro.cCDDriveRip.CDDriveCount", "CDRip Not Initialised.");
+    expectRaised([&] { rip.CDDriveCount(); }, 29501, "tavro.cCDDriveRip.CDDriveCount",
+                 "CDRip Not Initialised.");
 
     library->initResult = CR_FILE_OPEN_ERROR;
-    expectRaised([&] { rip.Create(QStringLiteral("/x/cdrip.ini")); }, 29502, "tavro.cCDDriveRip_Create",
-                 "CDRip File Open Error");
+    expectRaised([&] { rip.Create(QStringLiteral("/x/cdrip.ini")); }, 29502,
+                 "tavro.cCDDriveRip_Create", "CDRip File Open Error");
     EXPECT_THROW(rip.CDDriveCount(), RaisedError);
     library->initResult = CR_OK;
     rip.Create(QStringLiteral("/x/cdrip.ini"));
     library->initResult = CR_ERROR;
-    EXPECT_NO_THROW(rip.Create(QStringLiteral("/x/cdrip.ini"))) << "started: later calls do nothing";
+    EXPECT_NO_THROW(rip.Create(QStringLiteral("/x/cdrip.ini")))
+        << "started: later calls do nothing";
 
     EXPECT_EQ(rip.CDDriveCount(), 2);
     EXPECT_EQ(rip.Version(), 123);

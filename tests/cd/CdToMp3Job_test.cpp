@@ -1,17 +1,16 @@
-#include "CdToMp3Job.h"
-#include "CdDrives.h"
-#include "WavToMp3Encoder.h"
-
-#include "DecodedMp3.h"
-#include "TestDisc.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "CdDrives.h"
+#include "CdToMp3Job.h"
+#include "DecodedMp3.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
+#include "WavToMp3Encoder.h"
 
 namespace {
 const QList<TestDisc::Track> kTracks = {{75 * 2 + 37, 440}, {75 * 3 + 1, 660}, {150 + 74, 1000}};
@@ -32,8 +31,15 @@ protected:
     void TearDown() override { qunsetenv("TMPDIR"); }
 
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-    QStringList leftInTemp() const { return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
-    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList leftInTemp() const
+    {
+        return QDir(m_temp.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QStringList files() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
 
     static void expectTrack(const QString &mp3, int index)
     {
@@ -54,12 +60,18 @@ protected:
 
 TEST(CdToMp3JobNames, OneTrackKeepsTheNameSeveralGetTheirNumber)
 {
-    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.mp3"), 7, false), QStringLiteral("/m/a.mp3"));
-    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.mp3"), 7, true), QStringLiteral("/m/a - Track 07.mp3"));
-    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.b.MP3"), 12, true), QStringLiteral("/m/a.b - Track 12.MP3"));
-    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.wav"), 1, true), QStringLiteral("/m/a - Track 01.wav"));
-    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/album"), 3, true), QStringLiteral("/m/album - Track 03"));
-    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/%N-x.mp3"), 3, false), QStringLiteral("/m/03-x.mp3"));
+    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.mp3"), 7, false),
+              QStringLiteral("/m/a.mp3"));
+    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.mp3"), 7, true),
+              QStringLiteral("/m/a - Track 07.mp3"));
+    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.b.MP3"), 12, true),
+              QStringLiteral("/m/a.b - Track 12.MP3"));
+    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/a.wav"), 1, true),
+              QStringLiteral("/m/a - Track 01.wav"));
+    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/album"), 3, true),
+              QStringLiteral("/m/album - Track 03"));
+    EXPECT_EQ(CdToMp3Job::OutputFileFor(QStringLiteral("/m/%N-x.mp3"), 3, false),
+              QStringLiteral("/m/03-x.mp3"));
 }
 
 TEST_F(CdToMp3JobTest, OneTrackBecomesTheChosenFileAndTheTemporaryWavGoes)
@@ -90,8 +102,8 @@ TEST_F(CdToMp3JobTest, OneTrackBecomesTheChosenFileAndTheTemporaryWavGoes)
     EXPECT_EQ(percents.last(), 100);
     EXPECT_EQ(lastDone, lastTotal);
     EXPECT_EQ(lastTotal, kTracks[1].sectors * 588 * 2);
-    EXPECT_EQ(files(), (QStringList{QStringLiteral("cdrip.ini"), QStringLiteral("disc.bin"), QStringLiteral("disc.cue"),
-                                    QStringLiteral("out.mp3")}));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("cdrip.ini"), QStringLiteral("disc.bin"),
+                                    QStringLiteral("disc.cue"), QStringLiteral("out.mp3")}));
     expectTrack(path("out.mp3"), 1);
 }
 
@@ -112,7 +124,8 @@ TEST_F(CdToMp3JobTest, TheTemporaryWavGoesIntoTheFolderSet)
     m_job->setTemporaryFolder(work.path());
     m_job->setTracks({3});
     QString wavSeen;
-    QObject::connect(&*m_job, &CdToMp3Job::ripStarted, [&](quint8, const QString &wav) { wavSeen = wav; });
+    QObject::connect(&*m_job, &CdToMp3Job::ripStarted,
+                     [&](quint8, const QString &wav) { wavSeen = wav; });
     ASSERT_EQ(m_job->run().outcome, CdToMp3Job::Outcome::Done);
     EXPECT_EQ(QFileInfo(wavSeen).absolutePath(), work.path());
     EXPECT_TRUE(QDir(work.path()).isEmpty());
@@ -121,7 +134,8 @@ TEST_F(CdToMp3JobTest, TheTemporaryWavGoesIntoTheFolderSet)
     m_job->setOutputFile(path("other.mp3"));
     const CdToMp3Job::Result result = m_job->run();
     EXPECT_EQ(result.outcome, CdToMp3Job::Outcome::Failed);
-    EXPECT_TRUE(result.error.startsWith(QStringLiteral("Cannot create a temporary file in "))) << qPrintable(result.error);
+    EXPECT_TRUE(result.error.startsWith(QStringLiteral("Cannot create a temporary file in ")))
+        << qPrintable(result.error);
     EXPECT_FALSE(QFile::exists(path("other.mp3")));
 }
 
@@ -132,7 +146,8 @@ TEST_F(CdToMp3JobTest, WavOutputHoldsTheImagesAudioBytesExactly)
     m_job->setTracks({1, 2, 3});
     ASSERT_EQ(m_job->run().outcome, CdToMp3Job::Outcome::Done);
     for (int i = 0; i < kTracks.size(); ++i) {
-        const QByteArray wav = TestMedia::readFile(path("t - Track 0%1.wav").arg(i + 1).toUtf8().constData());
+        const QByteArray wav =
+            TestMedia::readFile(path("t - Track 0%1.wav").arg(i + 1).toUtf8().constData());
         ASSERT_GT(wav.size(), 46);
         EXPECT_TRUE(wav.mid(46) == TestDisc::trackAudio(kTracks, i)) << "track " << i + 1;
     }
@@ -141,7 +156,8 @@ TEST_F(CdToMp3JobTest, WavOutputHoldsTheImagesAudioBytesExactly)
 TEST_F(CdToMp3JobTest, CancelWhileRippingOrEncodingLeavesNothingAndANewRunStartsAfresh)
 {
     m_job->setTracks({1, 2});
-    const QMetaObject::Connection onRip = QObject::connect(&*m_job, &CdToMp3Job::ripProgress, [&] { m_job->cancel(); });
+    const QMetaObject::Connection onRip =
+        QObject::connect(&*m_job, &CdToMp3Job::ripProgress, [&] { m_job->cancel(); });
     EXPECT_EQ(m_job->run().outcome, CdToMp3Job::Outcome::Cancelled);
     EXPECT_TRUE(leftInTemp().isEmpty());
     EXPECT_EQ(files().size(), 3) << qPrintable(files().join(QLatin1Char(',')));
@@ -165,7 +181,8 @@ TEST_F(CdToMp3JobTest, ExistingOutputsAreRefusedUnlessReplacingAndErrorsAreRepor
     TestMedia::writeFile(path("out - Track 02.mp3"), "keep me");
     CdToMp3Job::Result result = m_job->run();
     EXPECT_EQ(result.outcome, CdToMp3Job::Outcome::Failed);
-    EXPECT_TRUE(result.error.endsWith(QStringLiteral("out - Track 02.mp3 already exists"))) << qPrintable(result.error);
+    EXPECT_TRUE(result.error.endsWith(QStringLiteral("out - Track 02.mp3 already exists")))
+        << qPrintable(result.error);
     EXPECT_FALSE(QFile::exists(path("out - Track 01.mp3"))) << "nothing is written";
     EXPECT_EQ(TestMedia::readFile(path("out - Track 02.mp3")), QByteArray("keep me"));
 

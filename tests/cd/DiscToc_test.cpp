@@ -1,15 +1,14 @@
-#include "CdDrives.h"
+#include <stdexcept>
 
-#include "ExpectRaised.h"
-#include "FakeRipLibrary.h"
-#include "TestDisc.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <stdexcept>
+#include "CdDrives.h"
+#include "ExpectRaised.h"
+#include "FakeRipLibrary.h"
+#include "TestDisc.h"
 
 namespace {
 // A fake disc with these track starts and lead-out, and its table of contents.
@@ -33,7 +32,8 @@ quint32 freedbId(const QList<TestDisc::Track> &tracks)
     for (int i = 0; i < tracks.size(); ++i)
         for (int s = (TestDisc::startSector(tracks, i) + 150) / 75; s > 0; s /= 10)
             n += s % 10;
-    const int t = (TestDisc::startSector(tracks, tracks.size()) + 150) / 75 - (TestDisc::startSector(tracks, 0) + 150) / 75;
+    const int t = (TestDisc::startSector(tracks, tracks.size()) + 150) / 75 -
+                  (TestDisc::startSector(tracks, 0) + 150) / 75;
     return quint32(n % 0xff) << 24 | quint32(t) << 8 | quint32(tracks.size());
 }
 } // namespace
@@ -87,7 +87,8 @@ TEST(DiscToc, AnIdWithBit31SetShowsEightHexDigitsAndAnEmptyReadKeepsTheTotals)
     FakeDisc disc(starts);
     const DiscToc toc = disc.toc();
     EXPECT_EQ(toc.CDDBId(), 0x87070905u);
-    EXPECT_TRUE(toc.CDDBQuery().startsWith(QStringLiteral("cddb query 87070905 5 74925 "))) << qPrintable(toc.CDDBQuery());
+    EXPECT_TRUE(toc.CDDBQuery().startsWith(QStringLiteral("cddb query 87070905 5 74925 ")))
+        << qPrintable(toc.CDDBQuery());
 
     const quint32 id = toc.CDDBId();
     DiscToc again = toc;
@@ -105,7 +106,8 @@ TEST(DiscToc, ImagesGiveTheirTracksAndTheFreedbId)
     QList<TestDisc::Track> ninetyNine;
     for (int i = 0; i < 99; ++i)
         ninetyNine.append({20 + i * 37 % 61, 200 + 10 * i});
-    const QList<QList<TestDisc::Track>> discs = {{{75 * 61 + 33, 440}}, {{187, 440}, {4501, 660}, {149, 1000}}, ninetyNine};
+    const QList<QList<TestDisc::Track>> discs = {
+        {{75 * 61 + 33, 440}}, {{187, 440}, {4501, 660}, {149, 1000}}, ninetyNine};
     QTemporaryDir dir;
     QStringList images;
     for (int d = 0; d < discs.size(); ++d) {
@@ -124,7 +126,8 @@ TEST(DiscToc, ImagesGiveTheirTracksAndTheFreedbId)
         ASSERT_TRUE(drive.IsUnitReady());
         const DiscToc toc = drive.TOC();
         ASSERT_EQ(toc.Count(), tracks.size());
-        QString query = QStringLiteral("cddb query %1 %2").arg(freedbId(tracks), 0, 16).arg(tracks.size());
+        QString query =
+            QStringLiteral("cddb query %1 %2").arg(freedbId(tracks), 0, 16).arg(tracks.size());
         for (int i = 0; i < tracks.size(); ++i) {
             const DiscTocEntry &entry = toc.Entry(i + 1);
             const int start = TestDisc::startSector(tracks, i);
@@ -133,11 +136,14 @@ TEST(DiscToc, ImagesGiveTheirTracksAndTheFreedbId)
             EXPECT_EQ(entry.SizeBytes(), qint64(tracks[i].sectors) * 2352);
             const int s = (start + 150) / 75;
             EXPECT_EQ(entry.FormattedStartTime(),
-                      QStringLiteral("%1:%2.%3").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'))
+                      QStringLiteral("%1:%2.%3")
+                          .arg(s / 60)
+                          .arg(s % 60, 2, 10, QLatin1Char('0'))
                           .arg(((start + 150) % 75 * 4 + 2) / 5, 2, 10, QLatin1Char('0')));
             query += QStringLiteral(" %1").arg(start + 150);
         }
-        query += QStringLiteral(" %1").arg((TestDisc::startSector(tracks, tracks.size()) + 150) / 75);
+        query +=
+            QStringLiteral(" %1").arg((TestDisc::startSector(tracks, tracks.size()) + 150) / 75);
         EXPECT_EQ(toc.CDDBId(), freedbId(tracks)) << d;
         EXPECT_EQ(toc.CDDBQuery(), query);
     }

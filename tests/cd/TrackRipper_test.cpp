@@ -1,13 +1,12 @@
-#include "CdDrives.h"
-#include "TrackRipper.h"
-
-#include "ExpectRaised.h"
-#include "FakeRipLibrary.h"
-#include "TestDisc.h"
+#include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "CdDrives.h"
+#include "ExpectRaised.h"
+#include "FakeRipLibrary.h"
+#include "TestDisc.h"
+#include "TrackRipper.h"
 
 namespace {
 struct FakeTrack {
@@ -35,7 +34,8 @@ TEST(TrackRipper, ReadsChunksUntilTheLibrarySaysTheRangeIsDone)
 
     ripper.CreateForTrack(t.toc->Entry(2));
     t.library->CR_SetActiveCDROM(0);
-    t.library->chunks = {{CR_OK, "abcd"}, {CR_REPAIRED, "ef"}, {CR_SKIPPED, "g"}, {CR_RANGE_DONE, "xyz"}};
+    t.library->chunks = {
+        {CR_OK, "abcd"}, {CR_REPAIRED, "ef"}, {CR_SKIPPED, "g"}, {CR_RANGE_DONE, "xyz"}};
     t.library->percent = 40;
     t.library->jitterErrors = 3;
     ASSERT_TRUE(ripper.OpenRipper());
@@ -45,7 +45,8 @@ TEST(TrackRipper, ReadsChunksUntilTheLibrarySaysTheRangeIsDone)
     EXPECT_EQ(ripper.PercentComplete(), 0);
     QByteArray got;
     while (ripper.Read())
-        got += QByteArray(reinterpret_cast<const char *>(ripper.ReadBufferPtr()), ripper.ReadBufferSize());
+        got += QByteArray(reinterpret_cast<const char *>(ripper.ReadBufferPtr()),
+                          ripper.ReadBufferSize());
     EXPECT_EQ(got, QByteArray("abcdefgxyz"));
     EXPECT_EQ(ripper.PercentComplete(), 40);
     EXPECT_EQ(ripper.JitterErrorCount(), 3);
@@ -68,12 +69,14 @@ TEST(TrackRipper, FailuresRaiseOrStopTheRun)
     }
     t.library->chunkSize = 4;
     t.library->openResult = CR_FILE_OPEN_ERROR;
-    expectRaised([&] { ripper.OpenRipper(); }, 29502, "tavro.cCDTrackRipper.OpenRipper", "CDRip File Open Error");
+    expectRaised([&] { ripper.OpenRipper(); }, 29502, "tavro.cCDTrackRipper.OpenRipper",
+                 "CDRip File Open Error");
     t.library->openResult = CR_RANGE_DONE;
     EXPECT_FALSE(ripper.OpenRipper());
     t.library->openResult = CR_OK;
 
-    // A jitter code ends the reading but leaves the run open; an oversized claim is cut to the buffer.
+    // A jitter code ends the reading but leaves the run open; an oversized claim is cut to the
+    // buffer.
     t.library->chunks = {{CR_OK, "0123456789"}, {CR_JITTER_ERROR, ""}};
     ASSERT_TRUE(ripper.OpenRipper());
     EXPECT_TRUE(ripper.Read());
@@ -96,8 +99,8 @@ TEST(TrackRipper, SectionsMustLieOnTheDisc)
     TrackRipper ripper(t.library);
     CdDrive drive = t.rip.CDDrive(2); // total length 250 + 150 sectors
     for (const auto &[start, end] : {std::pair{-1, 10}, {10, 10}, {10, 9}, {0, 400}, {400, 401}}) {
-        expectRaised([&] { ripper.CreateForSection(drive, start, end); }, 29503, "tavro.CreateForSection",
-                     "Invalid sector specified");
+        expectRaised([&] { ripper.CreateForSection(drive, start, end); }, 29503,
+                     "tavro.CreateForSection", "Invalid sector specified");
     }
     ripper.CreateForSection(drive, 5, 399);
     t.library->CR_SetActiveCDROM(0);
@@ -123,7 +126,8 @@ TEST(TrackRipper, RipsAnImagesTrackByteForByte)
         ASSERT_TRUE(ripper.OpenRipper());
         QByteArray got;
         while (ripper.Read())
-            got += QByteArray(reinterpret_cast<const char *>(ripper.ReadBufferPtr()), ripper.ReadBufferSize());
+            got += QByteArray(reinterpret_cast<const char *>(ripper.ReadBufferPtr()),
+                              ripper.ReadBufferSize());
         EXPECT_TRUE(got == TestDisc::trackAudio(tracks, i)) << "track " << i + 1;
         EXPECT_EQ(ripper.PercentComplete(), 100);
         EXPECT_EQ(ripper.JitterErrorCount(), 0);

@@ -1,6 +1,6 @@
-#include "ConsoleProgressBar.h"
-
 #include <gtest/gtest.h>
+
+#include "ConsoleProgressBar.h"
 
 TEST(ConsoleProgressBarTest, RedrawsInPlaceOnlyWhenTheTextChanges)
 {

@@ -1,8 +1,6 @@
-#include "WavWriter.h"
+#include <csignal>
 
-#include "DecodedMp3.h"
-#include "CliRun.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,16 +8,23 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
-#include <csignal>
+#include "CliRun.h"
+#include "DecodedMp3.h"
+#include "TestMedia.h"
+#include "WavWriter.h"
 
 namespace {
 class EncodeCommandTest : public ::testing::Test {
 protected:
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-    static CliRun encode(const QStringList &args) { return CliRun::run(QStringList{QStringLiteral("encode")} + args); }
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    static CliRun encode(const QStringList &args)
+    {
+        return CliRun::run(QStringList{QStringLiteral("encode")} + args);
+    }
 
     QTemporaryDir m_dir;
 };
@@ -38,14 +43,16 @@ TEST_F(EncodeCommandTest, EncodesWithTheChosenPresetAndLeavesNothingElse)
     const auto bitrateIndex = quint8(TestMedia::readFile(path("cbr.mp3")).at(2)) >> 4;
     EXPECT_EQ(bitrateIndex, 11) << "192 kbit/s";
     EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
-    EXPECT_EQ(entries(), (QStringList{QStringLiteral("cbr.mp3"), QStringLiteral("in.wav"), QStringLiteral("standard.mp3")}));
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("cbr.mp3"), QStringLiteral("in.wav"),
+                                      QStringLiteral("standard.mp3")}));
 }
 
 TEST_F(EncodeCommandTest, ReplacesAnExistingOutputOnlyWhenForced)
 {
     ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 0.5));
     TestMedia::writeFile(path("out.mp3"), "keep me");
-    CliRun run = encode({path("in.wav"), path("out.mp3"), QStringLiteral("--preset"), QStringLiteral("insane")});
+    CliRun run = encode(
+        {path("in.wav"), path("out.mp3"), QStringLiteral("--preset"), QStringLiteral("insane")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("already exists"));
     EXPECT_EQ(TestMedia::readFile(path("out.mp3")), QByteArray("keep me"));
@@ -76,7 +83,8 @@ TEST_F(EncodeCommandTest, RefusesBadArgumentsAndBadInputWithoutLeavingFiles)
     EXPECT_EQ(encode({path("missing.wav"), out}).exitCode, 1);
     const CliRun run = encode({path("text.wav"), out});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("Invalid Format (error 29771, tavro.lameConvert)")) << run.err.constData();
+    EXPECT_TRUE(run.err.contains("Invalid Format (error 29771, tavro.lameConvert)"))
+        << run.err.constData();
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("in.wav"), QStringLiteral("text.wav")}));
 }
 
@@ -93,7 +101,8 @@ TEST_F(EncodeCommandTest, InterruptLeavesNoOutput)
             writer.WriteWavData(second.constData(), second.size());
     }
     QProcess process;
-    process.start(qEnvironmentVariable("TAVRO_CLI"), {QStringLiteral("encode"), path("long.wav"), path("out.mp3")});
+    process.start(qEnvironmentVariable("TAVRO_CLI"),
+                  {QStringLiteral("encode"), path("long.wav"), path("out.mp3")});
     ASSERT_TRUE(process.waitForStarted());
     const QString part = path(".out.mp3.%1.part").arg(process.processId());
     QElapsedTimer clock;

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QDir>
@@ -9,10 +10,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "Mp3Bytes.h"
 #include "CliRun.h"
+#include "Mp3Bytes.h"
 #include "TestMedia.h"
 
 // tavro-cli info: the JSON contract checked field by field against the header rules, on real

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "Mp3Bytes.h"
 #include "CliRun.h"
+#include "Mp3Bytes.h"
 #include "TestMedia.h"
 
 // tavro-cli rename: names from tags, messages on stderr, refusals.

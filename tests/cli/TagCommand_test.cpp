@@ -1,12 +1,11 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "Mp3Bytes.h"
 #include "CliRun.h"
+#include "Mp3Bytes.h"
 #include "TestMedia.h"
 
 // tavro-cli tag, rmtag and their failures.

@@ -1,10 +1,10 @@
-#include "CloseBoxSwitch.h"
-
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QWindow>
-#include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
+
+#include "CloseBoxSwitch.h"
 
 class CloseBoxSwitchTest : public QObject {
     Q_OBJECT

@@ -1,8 +1,8 @@
-#include "DirListBox.h"
-
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "DirListBox.h"
 
 class DirListBoxTest : public QObject {
     Q_OBJECT

@@ -1,12 +1,11 @@
-#include "DirTree.h"
-
-#include "TestMedia.h"
-
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include "DirTree.h"
+#include "TestMedia.h"
 
 // Two made-up volumes: a fixed disk holding music/rock/80s, music/.cache and Pop, and a removable
 // stick holding one folder.
@@ -34,7 +33,8 @@ private:
     {
         QTreeWidget *view = tree.tree();
         view->scrollToItem(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(item).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualItemRect(item).center());
     }
 
 private slots:
@@ -49,13 +49,15 @@ private slots:
         make(QStringLiteral("sys/sdb/sdb1"));
         TestMedia::writeFile(m_root.filePath(QStringLiteral("sys/sdb/removable")), "1\n");
         TestMedia::writeFile(m_root.filePath(QStringLiteral("sys/sdb/sdb1/partition")), "1\n");
-        QFile::link(m_root.filePath(QStringLiteral("sys/sdb/sdb1")), m_root.filePath(QStringLiteral("sys/sdb1")));
+        QFile::link(m_root.filePath(QStringLiteral("sys/sdb/sdb1")),
+                    m_root.filePath(QStringLiteral("sys/sdb1")));
         m_sources.mounts = m_root.filePath(QStringLiteral("mounts"));
         m_sources.blockDevices = m_root.filePath(QStringLiteral("sys"));
         m_sources.labels = m_root.filePath(QStringLiteral("labels"));
-        TestMedia::writeFile(m_sources.mounts, QStringLiteral("/dev/vdz1 %1 ext4 rw 0 0\n/dev/sdb1 %2 vfat rw 0 0\n")
-                                                   .arg(m_disk, m_stick)
-                                                   .toUtf8());
+        TestMedia::writeFile(m_sources.mounts,
+                             QStringLiteral("/dev/vdz1 %1 ext4 rw 0 0\n/dev/sdb1 %2 vfat rw 0 0\n")
+                                 .arg(m_disk, m_stick)
+                                 .toUtf8());
     }
 
     void volumesComeWithTheirFirstLevelOnlyAndRemovableMediaUnread()
@@ -86,7 +88,7 @@ private slots:
         QCOMPARE(texts(music), (QStringList{"rock"})); // hidden .cache is not listed
         QCOMPARE(disk->child(1)->childCount(), 0);     // Pop has no subfolders: no expand sign
         QCOMPARE(tree.tree()->currentItem(), disk);
-        QCOMPARE(changed.count(), 0);                  // expanding is not picking
+        QCOMPARE(changed.count(), 0); // expanding is not picking
 
         music->setExpanded(true);
         click(tree, music->child(0));

@@ -1,9 +1,8 @@
-#include "FileListBox.h"
-
-#include "TestMedia.h"
-
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "FileListBox.h"
+#include "TestMedia.h"
 
 class FileListBoxTest : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
+#include <QtTest>
+
 #include "ProgressBar.h"
 #include "PropertyBag.h"
-
-#include <QtTest>
 
 // A 102 x 22 box with its single-line border has an inner box of 100 x 20 pixels.
 class ProgressBarTest : public QObject {
@@ -76,7 +76,8 @@ private slots:
         bar.setBackColor(0xFFFFFF);
         PropertyBag bag;
         bar.WriteProperties(bag);
-        QCOMPARE(bag.keys(), (QStringList{"ForeColor", "BackColor", "BorderStyle", "Max", "Value"}));
+        QCOMPARE(bag.keys(),
+                 (QStringList{"ForeColor", "BackColor", "BorderStyle", "Max", "Value"}));
 
         ProgressBar loaded;
         size(loaded);

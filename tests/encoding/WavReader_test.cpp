@@ -1,12 +1,11 @@
-#include "WavWriter.h"
-#include "WavReader.h"
-
-#include "LittleEndian.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "LittleEndian.h"
+#include "TestMedia.h"
+#include "WavReader.h"
+#include "WavWriter.h"
 
 namespace {
 // A chunk as RIFF lays it out: the size field may lie, odd bodies get a pad byte.
@@ -19,13 +18,15 @@ QByteArray chunk(const char *id, const QByteArray &body, qint64 statedSize = -1)
 QByteArray format(int channels, int bits, int rate = 44100, int chunkBytes = 16)
 {
     const int align = channels * bits / 8;
-    QByteArray body = le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2);
+    QByteArray body =
+        le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2);
     return chunk("fmt ", body + QByteArray(chunkBytes - body.size(), '\0'));
 }
 
 QByteArray wave(const QByteArray &chunks, qint64 statedSize = -1)
 {
-    return "RIFF" + le(quint32(statedSize < 0 ? chunks.size() + 4 : statedSize), 4) + "WAVE" + chunks;
+    return "RIFF" + le(quint32(statedSize < 0 ? chunks.size() + 4 : statedSize), 4) + "WAVE" +
+           chunks;
 }
 
 QByteArray samples(int bytes)
@@ -52,7 +53,8 @@ protected:
             more = reader.Read();
             if (results)
                 *results << more;
-            all += QByteArray(reinterpret_cast<const char *>(reader.ReadBufferPtr()), int(reader.ReadSize() * 4));
+            all += QByteArray(reinterpret_cast<const char *>(reader.ReadBufferPtr()),
+                              int(reader.ReadSize() * 4));
         }
         return all;
     }
@@ -101,17 +103,20 @@ TEST_F(WavReaderTest, ReadsTheWritersFileBufferByBuffer)
 TEST_F(WavReaderTest, ReadThatReachesTheEndReturnsFalse)
 {
     WavReader reader;
-    ASSERT_TRUE(reader.OpenFile(file("one.wav", wave(format(2, 16) + chunk("data", samples(131072))))));
+    ASSERT_TRUE(
+        reader.OpenFile(file("one.wav", wave(format(2, 16) + chunk("data", samples(131072))))));
     EXPECT_FALSE(reader.Read());
     EXPECT_EQ(reader.ReadSize(), 32768);
 
-    ASSERT_TRUE(reader.OpenFile(file("oneplus.wav", wave(format(2, 16) + chunk("data", samples(131073))))));
+    ASSERT_TRUE(
+        reader.OpenFile(file("oneplus.wav", wave(format(2, 16) + chunk("data", samples(131073))))));
     EXPECT_TRUE(reader.Read());
     EXPECT_EQ(reader.ReadSize(), 32768);
     EXPECT_FALSE(reader.Read());
     EXPECT_EQ(reader.ReadSize(), 0); // one byte is no frame
 
-    ASSERT_TRUE(reader.OpenFile(file("twoframes.wav", wave(format(2, 16) + chunk("data", samples(131080))))));
+    ASSERT_TRUE(reader.OpenFile(
+        file("twoframes.wav", wave(format(2, 16) + chunk("data", samples(131080))))));
     EXPECT_TRUE(reader.Read());
     EXPECT_FALSE(reader.Read());
     EXPECT_FALSE(reader.Read());
@@ -139,7 +144,9 @@ TEST_F(WavReaderTest, AcceptsAnyLayoutOfSixteenBitStereo)
         EXPECT_EQ(reader.SampleRate(), 48000u) << f.name;
         EXPECT_EQ(reader.AudioLength(), 1) << f.name;
         EXPECT_FALSE(reader.Read()) << f.name;
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(reader.ReadBufferPtr()), 4), data.left(4)) << f.name;
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(reader.ReadBufferPtr()), 4),
+                  data.left(4))
+            << f.name;
     }
 }
 
@@ -156,7 +163,8 @@ TEST_F(WavReaderTest, RefusesWhatItCannotReadAndKeepsTheEarlierName)
         file("avi.wav", "RIFF" + le(12, 4) + "AVI " + format(2, 16).left(8)),
         file("short-fmt.wav", wave(format(2, 16)).left(30)),
         file("huge-fmt.wav", wave(hostileFmt + chunk("data", samples(8)))),
-        file("huge-list.wav", wave(chunk("LIST", "ab", 0xFFFFFFFFLL) + format(2, 16) + chunk("data", samples(8)))),
+        file("huge-list.wav",
+             wave(chunk("LIST", "ab", 0xFFFFFFFFLL) + format(2, 16) + chunk("data", samples(8)))),
         file("empty.wav", {}),
         file("text.wav", QByteArray("RIFF is not what this is\n").repeated(100)),
         m_dir.filePath(QStringLiteral("missing.wav")),
@@ -176,15 +184,18 @@ TEST_F(WavReaderTest, DataSizesBeyondTheFileStopAtItsEnd)
 {
     const QByteArray data = samples(100);
     WavReader reader;
-    ASSERT_TRUE(reader.OpenFile(file("streamed.wav", wave(format(2, 16) + chunk("data", data, 0xFFFFFFFFLL), 0xFFFFFFFFLL))));
+    ASSERT_TRUE(reader.OpenFile(file(
+        "streamed.wav", wave(format(2, 16) + chunk("data", data, 0xFFFFFFFFLL), 0xFFFFFFFFLL))));
     EXPECT_EQ(reader.AudioLength(), 25);
     EXPECT_EQ(readAll(reader), data);
 
-    ASSERT_TRUE(reader.OpenFile(file("truncated.wav", wave(format(2, 16) + chunk("data", samples(4000))).left(1044))));
+    ASSERT_TRUE(reader.OpenFile(
+        file("truncated.wav", wave(format(2, 16) + chunk("data", samples(4000))).left(1044))));
     EXPECT_EQ(reader.AudioLength(), 250);
     EXPECT_EQ(readAll(reader), samples(1000));
 
     // A writer that never closed its file leaves RIFF size 0 and data size 18.
-    ASSERT_TRUE(reader.OpenFile(file("unfinished.wav", wave(format(2, 16) + chunk("data", samples(400), 18), 0))));
+    ASSERT_TRUE(reader.OpenFile(
+        file("unfinished.wav", wave(format(2, 16) + chunk("data", samples(400), 18), 0))));
     EXPECT_EQ(reader.AudioLength(), 4);
 }

@@ -1,13 +1,12 @@
-#include "WavToMp3Encoder.h"
-
-#include "DecodedMp3.h"
-#include "ExpectRaised.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "DecodedMp3.h"
+#include "ExpectRaised.h"
+#include "TestMedia.h"
+#include "WavToMp3Encoder.h"
 
 namespace {
 constexpr int kStandard = 6;
@@ -25,12 +24,14 @@ protected:
     // Records every Progress event; cancels on event number cancelAt (1-based), if set.
     void watch(WavToMp3Encoder &encoder, int cancelAt = 0)
     {
-        QObject::connect(&encoder, &WavToMp3Encoder::Progress, [this, cancelAt](qint64 done, qint64 total, bool &cancel) {
-            events.append({done, total});
-            cancel = events.size() == cancelAt;
-        });
+        QObject::connect(&encoder, &WavToMp3Encoder::Progress,
+                         [this, cancelAt](qint64 done, qint64 total, bool &cancel) {
+                             events.append({done, total});
+                             cancel = events.size() == cancelAt;
+                         });
     }
-    // The tag frame's id: "Xing" for VBR, "Info" for CBR (MPEG-1 stereo side information is 32 bytes).
+    // The tag frame's id: "Xing" for VBR, "Info" for CBR (MPEG-1 stereo side information is 32
+    // bytes).
     static QByteArray tagId(const QString &mp3) { return TestMedia::readFile(mp3).mid(36, 4); }
 
     QTemporaryDir m_dir;
@@ -73,7 +74,8 @@ TEST_F(WavToMp3EncoderTest, ToneSurvivesCbrAndVbrWithExactLengthAndTagFrame)
         const DecodedMp3 decoded = DecodedMp3::decode(out);
         ASSERT_TRUE(decoded.ok) << preset;
         EXPECT_EQ(decoded.sampleRate, 44100);
-        EXPECT_EQ(decoded.frames, 220500) << preset; // gapless: the tag frame holds delay and padding
+        EXPECT_EQ(decoded.frames, 220500)
+            << preset; // gapless: the tag frame holds delay and padding
         EXPECT_NEAR(decoded.frequency(), 1000.0, 5.0) << preset;
 
         // One event per chunk of 1152 frames, the last chunk partial, then the end.
@@ -122,12 +124,14 @@ TEST_F(WavToMp3EncoderTest, ErrorsCarryTheirNumbersAndSources)
     const QString stereo = wav("stereo.wav", 0.2);
     WavToMp3Encoder encoder;
     encoder.setWavFile(stereo);
-    expectRaised([&] { encoder.Encode(); }, 29872, "tavro.lameConvert", "Unable to open file for writing");
+    expectRaised([&] { encoder.Encode(); }, 29872, "tavro.lameConvert",
+                 "Unable to open file for writing");
 
     // A file that appeared after the name was accepted is not overwritten.
     encoder.setMp3File(path("taken.mp3"));
     TestMedia::writeFile(path("taken.mp3"), "mine");
-    expectRaised([&] { encoder.Encode(); }, 29872, "tavro.lameConvert", "Unable to open file for writing");
+    expectRaised([&] { encoder.Encode(); }, 29872, "tavro.lameConvert",
+                 "Unable to open file for writing");
     EXPECT_EQ(TestMedia::readFile(path("taken.mp3")), QByteArray("mine"));
 
     encoder.setMp3File(path("out.mp3"));

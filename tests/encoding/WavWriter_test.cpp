@@ -1,22 +1,20 @@
-#include "WavWriter.h"
+#include <csignal>
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QTemporaryDir>
 
 #include "ExpectRaised.h"
 #include "LittleEndian.h"
 #include "TestMedia.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <sys/resource.h>
-
-#include <csignal>
+#include "WavWriter.h"
 
 namespace {
 QByteArray header(quint32 riffSize, quint32 dataSize)
 {
-    return "RIFF" + le(riffSize, 4) + "WAVEfmt " + le(18, 4) + le(1, 2) + le(2, 2) + le(44100, 4) + le(176400, 4)
-        + le(4, 2) + le(16, 2) + le(0, 2) + "data" + le(dataSize, 4);
+    return "RIFF" + le(riffSize, 4) + "WAVEfmt " + le(18, 4) + le(1, 2) + le(2, 2) + le(44100, 4) +
+           le(176400, 4) + le(4, 2) + le(16, 2) + le(0, 2) + "data" + le(dataSize, 4);
 }
 
 QByteArray pattern(int bytes)
@@ -61,14 +59,17 @@ TEST(WavWriterTest, WritesTheExactHeaderAndFixesSizesOnClose)
 TEST(WavWriterTest, RaisesItsNumberedErrors)
 {
     WavWriter writer;
-    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData", "WAV file not open.");
-    expectRaised([&] { writer.OpenFile(QStringLiteral("/nonexistent-folder/x.wav")); }, 29603, "tavro.OpenFile",
-                "Unable to open file for writing.");
-    expectRaised([&] { writer.OpenFile(QString()); }, 29603, "tavro.OpenFile", "Unable to open file for writing.");
+    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData",
+                 "WAV file not open.");
+    expectRaised([&] { writer.OpenFile(QStringLiteral("/nonexistent-folder/x.wav")); }, 29603,
+                 "tavro.OpenFile", "Unable to open file for writing.");
+    expectRaised([&] { writer.OpenFile(QString()); }, 29603, "tavro.OpenFile",
+                 "Unable to open file for writing.");
 
-    expectRaised([&] { writer.OpenFile(QStringLiteral("/dev/full")); }, 29604, "tavro.WriteWaveFormatHeader",
-                 "Unable to write the WAV file header.");
-    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData", "WAV file not open.");
+    expectRaised([&] { writer.OpenFile(QStringLiteral("/dev/full")); }, 29604,
+                 "tavro.WriteWaveFormatHeader", "Unable to write the WAV file header.");
+    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData",
+                 "WAV file not open.");
 
     // A disk that fills up during the data: a file size limit stands in for it.
     QTemporaryDir dir;
@@ -80,8 +81,9 @@ TEST(WavWriterTest, RaisesItsNumberedErrors)
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     const QByteArray big = pattern(1 << 20);
-    expectRaised([&] { writer.WriteWavData(big.constData(), big.size()); }, 29606, "tavro.WriteWavData",
-                 "Error writing data: bytes written does not match request, WAV file may not be usable.");
+    expectRaised(
+        [&] { writer.WriteWavData(big.constData(), big.size()); }, 29606, "tavro.WriteWavData",
+        "Error writing data: bytes written does not match request, WAV file may not be usable.");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 }

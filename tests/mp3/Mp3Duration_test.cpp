@@ -1,20 +1,19 @@
-#include "Mp3Duration.h"
-
-#include "Mp3Decoder.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
+#include "Mp3Decoder.h"
+#include "Mp3Duration.h"
+#include "TestMedia.h"
 
 namespace {
 class Mp3DurationTest : public ::testing::Test {
 protected:
     QString file(const QString &name) const { return m_dir.filePath(name); }
-    QString mp3(const QString &name, double seconds, const QStringList &options, int rate = 44100, int channels = 2)
+    QString mp3(const QString &name, double seconds, const QStringList &options, int rate = 44100,
+                int channels = 2)
     {
         const QString path = file(name);
         EXPECT_TRUE(TestMedia::makeMp3(path, seconds, options, 440, rate, channels));
@@ -41,8 +40,12 @@ TEST_F(Mp3DurationTest, GivesThePlayersSecondsForEveryKindOfFile)
     } cases[] = {
         {mp3(QStringLiteral("cbr.mp3"), 3, {QStringLiteral("-b"), QStringLiteral("128")}), 3.0},
         {mp3(QStringLiteral("vbr.mp3"), 3, {QStringLiteral("-V"), QStringLiteral("2")}), 3.0},
-        {mp3(QStringLiteral("mpeg2-mono.mp3"), 2, {QStringLiteral("-V"), QStringLiteral("6")}, 22050, 1), 2.0},
-        {mp3(QStringLiteral("mpeg25.mp3"), 2, {QStringLiteral("-b"), QStringLiteral("32")}, 8000, 1), 2.0},
+        {mp3(QStringLiteral("mpeg2-mono.mp3"), 2, {QStringLiteral("-V"), QStringLiteral("6")},
+             22050, 1),
+         2.0},
+        {mp3(QStringLiteral("mpeg25.mp3"), 2, {QStringLiteral("-b"), QStringLiteral("32")}, 8000,
+             1),
+         2.0},
         // Without an info frame the frames must be counted; the length then includes the
         // encoder's delay and padding, as the player reports it too.
         {mp3(QStringLiteral("untagged-vbr.mp3"), 3, untagged), 3.05},
@@ -56,7 +59,8 @@ TEST_F(Mp3DurationTest, GivesThePlayersSecondsForEveryKindOfFile)
 
 TEST_F(Mp3DurationTest, DoesNotTrustAnInfoFrameTheFileContradicts)
 {
-    const QString whole = mp3(QStringLiteral("whole.mp3"), 4, {QStringLiteral("-V"), QStringLiteral("2")});
+    const QString whole =
+        mp3(QStringLiteral("whole.mp3"), 4, {QStringLiteral("-V"), QStringLiteral("2")});
     const QByteArray bytes = TestMedia::readFile(whole);
     const QString cut = file(QStringLiteral("cut.mp3"));
     TestMedia::writeFile(cut, bytes.left(bytes.size() / 2));
@@ -85,7 +89,8 @@ TEST_F(Mp3DurationTest, AnythingElseIsZeroWithoutBlocking)
 
     QElapsedTimer clock;
     clock.start();
-    for (const QString &path : {junk, empty, pipe, m_dir.path(), file(QStringLiteral("missing.mp3"))})
+    for (const QString &path :
+         {junk, empty, pipe, m_dir.path(), file(QStringLiteral("missing.mp3"))})
         EXPECT_EQ(m_duration.seconds(path), 0.0) << path.toStdString();
     EXPECT_LT(clock.elapsed(), 5000); // a pipe would block a plain open forever
 }

@@ -1,13 +1,12 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include "Mp3Bytes.h"
-#include "TagLists.h"
 #include "Mp3FileRecord.h"
+#include "TagLists.h"
 #include "TestMedia.h"
 
 // The tag half of the file record: reading, writing and removing the ID3v1 tag, genres,

@@ -1,8 +1,8 @@
 #include <limits>
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "Mp3Bytes.h"
 #include "Mp3FileRecord.h"

@@ -1,6 +1,6 @@
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "Mp3Bytes.h"
 #include "Mp3PlayTime.h"

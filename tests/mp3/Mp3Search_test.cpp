@@ -1,15 +1,13 @@
-#include "Mp3Search.h"
-
-#include "TestMedia.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "Mp3Search.h"
+#include "TestMedia.h"
 
 namespace {
 class Mp3SearchTest : public ::testing::Test {
@@ -77,7 +75,8 @@ TEST_F(Mp3SearchTest, RowsCarryTheWindowsTexts)
     mp3(QStringLiteral("one/song.mp3"));
     Mp3Search searcher;
     QList<Mp3Search::Row> rows;
-    QObject::connect(&searcher, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) { rows << row; });
+    QObject::connect(&searcher, &Mp3Search::fileFound,
+                     [&](const Mp3Search::Row &row) { rows << row; });
     searcher.run(path(QStringLiteral("one/")));
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].name, QStringLiteral("song.mp3"));
@@ -89,7 +88,8 @@ TEST_F(Mp3SearchTest, RowsCarryTheWindowsTexts)
     EXPECT_EQ(Mp3Search::sizeText(1048576), QStringLiteral("1.00 MB"));
     EXPECT_EQ(Mp3Search::sizeText(0), QStringLiteral("0.00 MB"));
     const std::pair<double, const char *> durations[] = {
-        {239.4, "3:59"}, {239.6, "4:0"}, {245.0, "4:5"}, {0.0, "0:0"}, {59.5, "1:0"}, {62.5, "1:2"}, {3600.0, "60:0"},
+        {239.4, "3:59"}, {239.6, "4:0"}, {245.0, "4:5"},   {0.0, "0:0"},
+        {59.5, "1:0"},   {62.5, "1:2"},  {3600.0, "60:0"},
     };
     for (const auto &[seconds, text] : durations)
         EXPECT_EQ(Mp3Search::durationText(seconds), QLatin1String(text)) << seconds;
@@ -101,9 +101,9 @@ TEST_F(Mp3SearchTest, FollowsLinksOnceAndNeverLoops)
     ASSERT_TRUE(QFile::copy(s_tone, outside.filePath(QStringLiteral("far.mp3"))));
     mp3(QStringLiteral("a/deep/d.mp3"));
     mp3(QStringLiteral("b/b.mp3"));
-    QFile::link(path(QStringLiteral(".")), path(QStringLiteral("a/deep/up")));    // back to the start
-    QFile::link(path(QStringLiteral("a")), path(QStringLiteral("b/again")));      // already queued
-    QFile::link(outside.path(), path(QStringLiteral("b/elsewhere")));             // new: followed
+    QFile::link(path(QStringLiteral(".")), path(QStringLiteral("a/deep/up"))); // back to the start
+    QFile::link(path(QStringLiteral("a")), path(QStringLiteral("b/again")));   // already queued
+    QFile::link(outside.path(), path(QStringLiteral("b/elsewhere")));          // new: followed
     QFile::link(path(QStringLiteral("gone")), path(QStringLiteral("b/broken.mp3"))); // dangles
     ASSERT_EQ(::mkfifo(path(QStringLiteral("b/pipe.mp3")).toLocal8Bit().constData(), 0600), 0);
 

@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include "Mp3Bytes.h"
-#include "RenamePattern.h"
 #include "Mp3FileRecord.h"
+#include "RenamePattern.h"
 #include "ScriptedMessageBox.h"
 #include "TestMedia.h"
 

@@ -1,13 +1,13 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "Mp3Bytes.h"
 #include "RenameChoices.h"
 #include "RenamePattern.h"
-#include "TagRenamer.h"
 #include "ScriptedMessageBox.h"
+#include "TagRenamer.h"
 #include "TestMedia.h"
 
 // Renaming after tags: the patterns the renamer's choices make, runs over several files with

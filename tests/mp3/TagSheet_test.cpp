@@ -1,11 +1,11 @@
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "Mp3Bytes.h"
+#include "Mp3FileRecord.h"
 #include "TagLists.h"
 #include "TagSheet.h"
-#include "Mp3FileRecord.h"
 #include "TestMedia.h"
 
 // The tags editor's view of a record: header lines, tag texts, choice texts, the six-field write.
@@ -27,8 +27,8 @@ TEST(TagSheetTest, InvalidHeaderHasNoPlayTime)
 {
     QTemporaryDir dir;
     // Bit-rate index 0 never makes a valid header.
-    const Mp3FileRecord invalid = readRecord(
-        Mp3Bytes::write(dir.filePath(QStringLiteral("b.mp3")), Mp3Bytes::frames(0xFB, 0x00, 0x64, 417, 30)));
+    const Mp3FileRecord invalid = readRecord(Mp3Bytes::write(
+        dir.filePath(QStringLiteral("b.mp3")), Mp3Bytes::frames(0xFB, 0x00, 0x64, 417, 30)));
     const QStringList lines = TagSheet::infoLines(invalid);
     EXPECT_EQ(lines.at(7), QStringLiteral("Play Time: -1"));
     EXPECT_EQ(lines.at(8), QStringLiteral("Valid Header: NO"));
@@ -60,7 +60,8 @@ TEST(TagSheetTest, ChoiceTextMatchesExactlyOrSaysUnknown)
               QStringLiteral("Unknown"));
     EXPECT_EQ(TagSheet::choiceText(genres, QStringLiteral("Unknown"), QStringLiteral("Pop")),
               QStringLiteral("Unknown"));
-    EXPECT_EQ(TagSheet::choiceText(genres, QString(), QStringLiteral("Pop")), QStringLiteral("Pop"));
+    EXPECT_EQ(TagSheet::choiceText(genres, QString(), QStringLiteral("Pop")),
+              QStringLiteral("Pop"));
     EXPECT_EQ(TagSheet::choiceText(years, QStringLiteral("1949"), QStringLiteral("1980")),
               QStringLiteral("Unknown"));
     EXPECT_EQ(TagSheet::choiceText(years, QStringLiteral("2010"), QStringLiteral("1980")),

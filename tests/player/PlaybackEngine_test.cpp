@@ -1,13 +1,12 @@
-#include "PlaybackEngine.h"
-#include "Playlist.h"
-
-#include "FakeMediaComponent.h"
-#include "ScriptedMessageBox.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "FakeMediaComponent.h"
+#include "PlaybackEngine.h"
+#include "Playlist.h"
+#include "ScriptedMessageBox.h"
+#include "TestMedia.h"
 
 namespace {
 class PlaybackEngineTest : public ::testing::Test {
@@ -32,7 +31,8 @@ protected:
     FakeMediaComponent media;
     Playlist playlist;
     PlaybackEngine engine;
-    QStringList three = {QStringLiteral("/m/a.mp3"), QStringLiteral("/m/b.mp3"), QStringLiteral("/m/c.mp3")};
+    QStringList three = {QStringLiteral("/m/a.mp3"), QStringLiteral("/m/b.mp3"),
+                         QStringLiteral("/m/c.mp3")};
 };
 } // namespace
 
@@ -88,7 +88,8 @@ TEST_F(PlaybackEngineTest, PauseResumeAndStop)
     EXPECT_EQ(d().statusColor, PlayerDisplay::kRed);
     EXPECT_EQ(d().sliderMax, -1);
     EXPECT_EQ(d().progress, QStringLiteral("Current File  0 %  Completed"));
-    EXPECT_TRUE(d().position.isEmpty() && d().remaining.isEmpty() && d().length.isEmpty() && d().size.isEmpty());
+    EXPECT_TRUE(d().position.isEmpty() && d().remaining.isEmpty() && d().length.isEmpty() &&
+                d().size.isEmpty());
     EXPECT_FALSE(d().pauseEnabled);
     EXPECT_FALSE(d().pathStripVisible);
     EXPECT_TRUE(engine.tickActive()); // the tick keeps moving the marker after a stop

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "ClockTexts.h"
 #include "PlaybackTables.h"
-
-#include <gtest/gtest.h>
 
 TEST(PlaybackTables, FormatMinSec)
 {

@@ -1,20 +1,22 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "FakeMediaComponent.h"
 #include "PlaybackEngine.h"
 #include "Playlist.h"
 #include "PlaylistActions.h"
-
-#include "FakeMediaComponent.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "TestMedia.h"
 
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 namespace {
 class PlaylistActionsTest : public ::testing::Test {
 protected:
-    PlaylistActionsTest() : engine(media, playlist), actions(playlist, engine) { media.durationSeconds = 60; }
+    PlaylistActionsTest() : engine(media, playlist), actions(playlist, engine)
+    {
+        media.durationSeconds = 60;
+    }
 
     QString lastPrompt() const { return box.shown.isEmpty() ? QString() : box.shown.last().prompt; }
 
@@ -32,18 +34,22 @@ TEST_F(PlaylistActionsTest, OpenAddsFilesAndReplacesWithPlayLists)
 {
     const QString m3u = dir.filePath(QStringLiteral("list.M3U"));
     TestMedia::writeFile(m3u, "/m/x.mp3\r\n#comment\r\n");
-    dialog.openAnswers = {QStringLiteral("/m/a.mp3"), QStringLiteral(" "), QStringLiteral("/m/b.mp3"), m3u};
+    dialog.openAnswers = {QStringLiteral("/m/a.mp3"), QStringLiteral(" "),
+                          QStringLiteral("/m/b.mp3"), m3u};
     actions.open();
-    EXPECT_EQ(dialog.filters.first(), QStringLiteral("MP3 Files (*.mp3)|*.mp3|M3U Playlist (*.m3u)|*.m3u"));
+    EXPECT_EQ(dialog.filters.first(),
+              QStringLiteral("MP3 Files (*.mp3)|*.mp3|M3U Playlist (*.m3u)|*.m3u"));
     actions.open(); // " " is no choice
     playlist.setSelectedIndex(0);
     engine.StartPlayback();
     actions.open();
-    EXPECT_EQ(playlist.paths(), (QStringList{QStringLiteral("/m/a.mp3"), QStringLiteral("/m/b.mp3")}));
+    EXPECT_EQ(playlist.paths(),
+              (QStringList{QStringLiteral("/m/a.mp3"), QStringLiteral("/m/b.mp3")}));
     EXPECT_EQ(playlist.selectedIndex(), 0);
 
     actions.open(); // a play list replaces both lists and leaves the playing file alone
-    EXPECT_EQ(playlist.paths(), (QStringList{QStringLiteral("/m/x.mp3"), QStringLiteral("#comment")}));
+    EXPECT_EQ(playlist.paths(),
+              (QStringList{QStringLiteral("/m/x.mp3"), QStringLiteral("#comment")}));
     EXPECT_EQ(playlist.names(), (QStringList{QStringLiteral("x"), QString()}));
     EXPECT_FALSE(media.calls.contains(QStringLiteral("stop")));
 }
@@ -51,7 +57,9 @@ TEST_F(PlaylistActionsTest, OpenAddsFilesAndReplacesWithPlayLists)
 TEST_F(PlaylistActionsTest, SaveWritesTheNameAsChosen)
 {
     actions.save();
-    EXPECT_EQ(lastPrompt(), QStringLiteral("    Playlist is Empty! Please add files to Playlist and Save again !"));
+    EXPECT_EQ(
+        lastPrompt(),
+        QStringLiteral("    Playlist is Empty! Please add files to Playlist and Save again !"));
     EXPECT_EQ(box.shown.last().title, QStringLiteral(" Save Playlist Error "));
 
     playlist.appendAll({QStringLiteral("/m/a.mp3"), QStringLiteral("/m/b.mp3")});
@@ -106,13 +114,15 @@ TEST_F(PlaylistActionsTest, DeleteAndClear)
     EXPECT_TRUE(playlist.isEmpty());
     const PlayerDisplay &d = engine.display();
     EXPECT_EQ(d.status, QStringLiteral(" No File is Selected "));
-    EXPECT_TRUE(d.totalFiles.isEmpty() && d.currentFile.isEmpty() && d.progress.isEmpty() && d.path.isEmpty());
+    EXPECT_TRUE(d.totalFiles.isEmpty() && d.currentFile.isEmpty() && d.progress.isEmpty() &&
+                d.path.isEmpty());
 }
 
 TEST_F(PlaylistActionsTest, InformationNeedsASelectedEntry)
 {
     EXPECT_FALSE(actions.checkInfoSelection());
-    EXPECT_EQ(lastPrompt(), QStringLiteral("   Playlist is Empty! Please add files to Playlist and try again !"));
+    EXPECT_EQ(lastPrompt(),
+              QStringLiteral("   Playlist is Empty! Please add files to Playlist and try again !"));
     playlist.append(QStringLiteral("/m/a.mp3"));
     EXPECT_FALSE(actions.checkInfoSelection());
     EXPECT_EQ(lastPrompt(), QStringLiteral("   Please select a file and try again ! "));

@@ -1,9 +1,9 @@
-#include "DisplayName.h"
-#include "Playlist.h"
+#include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
-#include <gtest/gtest.h>
+#include "DisplayName.h"
+#include "Playlist.h"
 
 TEST(DisplayName, StripsFolderAndLastExtension)
 {
@@ -19,9 +19,11 @@ TEST(Playlist, ListsStayAlignedThroughEveryChange)
     Playlist list;
     QSignalSpy appended(&list, &Playlist::entriesAppended);
     list.append(QStringLiteral("/m/one.mp3"));
-    list.appendAll({QStringLiteral("/m/two.mp3"), QStringLiteral("/m/one.mp3"), QStringLiteral("/m/x")});
+    list.appendAll(
+        {QStringLiteral("/m/two.mp3"), QStringLiteral("/m/one.mp3"), QStringLiteral("/m/x")});
     ASSERT_EQ(list.count(), 4);
-    EXPECT_EQ(list.names(), (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("one"), QString()}));
+    EXPECT_EQ(list.names(), (QStringList{QStringLiteral("one"), QStringLiteral("two"),
+                                         QStringLiteral("one"), QString()}));
     EXPECT_EQ(appended.at(1).at(0).toInt(), 1);
 
     list.setSelectedIndex(2);

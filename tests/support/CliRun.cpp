@@ -5,7 +5,7 @@
 CliRun CliRun::run(const QStringList &args, const QByteArray &input)
 {
     CliRun result;
-    result.exitCode = TestMedia::run(qEnvironmentVariable("TAVRO_CLI"), args, &result.out,
-                                     &result.err, input);
+    result.exitCode =
+        TestMedia::run(qEnvironmentVariable("TAVRO_CLI"), args, &result.out, &result.err, input);
     return result;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <vector>
+
+#include <QString>
 
 // An MP3 file decoded by Debian's mpg123 (gapless, so a file with a correct tag frame decodes
 // to exactly its input's length), read back as 16-bit stereo.

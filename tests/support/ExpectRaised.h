@@ -1,13 +1,14 @@
 #pragma once
 
-#include "RaisedError.h"
+#include <functional>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include "RaisedError.h"
 
 // Runs call and checks the RaisedError it must raise.
-inline void expectRaised(const std::function<void()> &call, int number, const char *source, const char *description)
+inline void expectRaised(const std::function<void()> &call, int number, const char *source,
+                         const char *description)
 {
     try {
         call();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MediaComponent.h"
-
 #include <QStringList>
+
+#include "MediaComponent.h"
 
 // A media component without audio: records the calls and lets a test set duration and position.
 class FakeMediaComponent : public MediaComponent {

@@ -1,9 +1,9 @@
 #include "FakeRipLibrary.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
+
+#include <QtEndian>
 
 CDROMPARAMS FakeRipLibrary::record(const char *name)
 {
@@ -42,11 +42,13 @@ TOCENTRY FakeRipLibrary::CR_GetTocEntry(std::int32_t entry)
         return r;
     qToLittleEndian<qint32>(tocStarts[std::size_t(entry)], r.data());
     r[TocEntryRecord::Flag] = 0x10;
-    r[TocEntryRecord::TrackNumber] = tocTracks.empty() ? quint8(entry + 1) : tocTracks[std::size_t(entry)];
+    r[TocEntryRecord::TrackNumber] =
+        tocTracks.empty() ? quint8(entry + 1) : tocTracks[std::size_t(entry)];
     return r;
 }
 
-CDEX_ERR FakeRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t start, std::int32_t end)
+CDEX_ERR FakeRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t start,
+                                       std::int32_t end)
 {
     openedStart = start;
     openedEnd = end;
@@ -62,7 +64,8 @@ CDEX_ERR FakeRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numByt
         return CR_ERROR;
     }
     const Chunk chunk = chunks.takeFirst();
-    std::memcpy(buffer, chunk.bytes.constData(), std::size_t(std::min<qint64>(chunk.bytes.size(), chunkSize)));
+    std::memcpy(buffer, chunk.bytes.constData(),
+                std::size_t(std::min<qint64>(chunk.bytes.size(), chunkSize)));
     *numBytes = std::int32_t(chunk.bytes.size());
     return chunk.code;
 }

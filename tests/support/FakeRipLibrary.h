@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CdRipLibrary.h"
+#include <vector>
 
 #include <QByteArray>
 #include <QList>
 
-#include <vector>
+#include "CdRipLibrary.h"
 
 // A scripted ripping library: drives with parameter records, one table of contents, and a
 // list of answers for CR_RipChunk. Counts the calls tests care about.
@@ -19,8 +19,8 @@ public:
     CDEX_ERR initResult = CR_OK;
     std::vector<CDROMPARAMS> drives;
     bool unitReady = true;
-    std::vector<qint32> tocStarts;   // tracks then the lead-out
-    std::vector<quint8> tocTracks;   // track numbers, same length as tocStarts
+    std::vector<qint32> tocStarts; // tracks then the lead-out
+    std::vector<quint8> tocTracks; // track numbers, same length as tocStarts
     CDEX_ERR readTocResult = CR_OK;
     qint32 chunkSize = 2352;
     CDEX_ERR openResult = CR_OK;
@@ -56,7 +56,8 @@ public:
     std::int32_t CR_GetNumTocEntries() override { return std::int32_t(tocStarts.size()) - 1; }
     TOCENTRY CR_GetTocEntry(std::int32_t entry) override;
     CDEX_ERR CR_OpenRipper(std::int32_t *bufferSize, std::int32_t start, std::int32_t end) override;
-    CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes, std::int32_t &abort) override;
+    CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes,
+                         std::int32_t &abort) override;
     std::int32_t CR_GetPercentCompleted() override { return percent; }
     std::int32_t CR_GetNumberOfJitterErrors() override { return jitterErrors; }
     CDEX_ERR CR_CloseRipper() override;

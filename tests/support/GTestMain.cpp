@@ -1,6 +1,6 @@
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
 
 // Core classes use Qt's event loop and threads, so every unit test runs inside an application.
 int main(int argc, char **argv)

@@ -1,8 +1,8 @@
 #include "Mp3Bytes.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 QByteArray Mp3Bytes::frame(quint8 b2, quint8 b3, quint8 b4, int length)
 {

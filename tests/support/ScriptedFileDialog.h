@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileDialog.h"
-
 #include <QStringList>
+
+#include "FileDialog.h"
 
 // Installs itself while alive: answers open and save dialogs from queues ("" = cancelled) and
 // records the filters it was shown.

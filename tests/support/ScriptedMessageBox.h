@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MessageBox.h"
-
 #include <QList>
+
+#include "MessageBox.h"
 
 // Installs itself while alive: records every message and answers from a queue (then the first
 // button). Tests read `shown` to check prompts and titles.

@@ -1,13 +1,13 @@
 #include "TestDisc.h"
 
-#include <QFile>
-#include <QDir>
-#include <QFileInfo>
-#include <QtEndian>
-
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
 
 namespace {
 QByteArray tone(const TestDisc::Track &track)
@@ -18,8 +18,10 @@ QByteArray tone(const TestDisc::Track &track)
         return bytes;
     for (int n = 0; n < frames; ++n) {
         const double phase = 2.0 * std::numbers::pi * track.frequency * n / 44100.0;
-        qToLittleEndian<qint16>(qint16(std::lround(16000.0 * std::sin(phase))), bytes.data() + 4 * n);
-        qToLittleEndian<qint16>(qint16(std::lround(9000.0 * std::sin(phase + 1.0))), bytes.data() + 4 * n + 2);
+        qToLittleEndian<qint16>(qint16(std::lround(16000.0 * std::sin(phase))),
+                                bytes.data() + 4 * n);
+        qToLittleEndian<qint16>(qint16(std::lround(9000.0 * std::sin(phase + 1.0))),
+                                bytes.data() + 4 * n + 2);
     }
     return bytes;
 }
@@ -57,7 +59,10 @@ bool TestDisc::write(const QString &cuePath, const QList<Track> &tracks)
     return writeFile(cue.dir().filePath(bin), audio) && writeFile(cuePath, sheet.toUtf8());
 }
 
-QByteArray TestDisc::trackAudio(const QList<Track> &tracks, int index) { return tone(tracks[index]); }
+QByteArray TestDisc::trackAudio(const QList<Track> &tracks, int index)
+{
+    return tone(tracks[index]);
+}
 
 int TestDisc::startSector(const QList<Track> &tracks, int index)
 {
@@ -69,7 +74,7 @@ int TestDisc::startSector(const QList<Track> &tracks, int index)
 
 bool TestDisc::writeSettings(const QString &iniPath, const QStringList &images)
 {
-    return writeFile(iniPath, (QStringLiteral("[Drives]\nScanDevices=0\n[Images]\n") + images.join(QLatin1Char('\n'))
-                               + QLatin1Char('\n'))
+    return writeFile(iniPath, (QStringLiteral("[Drives]\nScanDevices=0\n[Images]\n") +
+                               images.join(QLatin1Char('\n')) + QLatin1Char('\n'))
                                   .toUtf8());
 }

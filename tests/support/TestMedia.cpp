@@ -1,13 +1,13 @@
 #include "TestMedia.h"
 
+#include <cstdio>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <cstdio>
-
-int TestMedia::run(const QString &program, const QStringList &args, QByteArray *out, QByteArray *err,
-                   const QByteArray &input)
+int TestMedia::run(const QString &program, const QStringList &args, QByteArray *out,
+                   QByteArray *err, const QByteArray &input)
 {
     QProcess process;
     process.start(program, args);
@@ -38,9 +38,9 @@ bool TestMedia::makeWav(const QString &path, double seconds, int frequency, int 
     const int code = run(QStringLiteral("sox"),
                          {QStringLiteral("-n"), QStringLiteral("-r"), QString::number(rate),
                           QStringLiteral("-c"), QString::number(channels), QStringLiteral("-b"),
-                          QStringLiteral("16"), path, QStringLiteral("synth"), QString::number(seconds),
-                          QStringLiteral("sine"), QString::number(frequency), QStringLiteral("vol"),
-                          QStringLiteral("0.5")},
+                          QStringLiteral("16"), path, QStringLiteral("synth"),
+                          QString::number(seconds), QStringLiteral("sine"),
+                          QString::number(frequency), QStringLiteral("vol"), QStringLiteral("0.5")},
                          nullptr, &err);
     if (code != 0)
         std::fprintf(stderr, "sox failed: %s\n", err.constData());
@@ -55,9 +55,10 @@ bool TestMedia::makeMp3(const QString &path, double seconds, const QStringList &
     if (!makeWav(wav, seconds, frequency, rate, channels))
         return false;
     QByteArray err;
-    const int code = run(QStringLiteral("lame"),
-                         QStringList{QStringLiteral("--quiet")} + lameOptions + QStringList{wav, path},
-                         nullptr, &err);
+    const int code =
+        run(QStringLiteral("lame"),
+            QStringList{QStringLiteral("--quiet")} + lameOptions + QStringList{wav, path}, nullptr,
+            &err);
     if (code != 0)
         std::fprintf(stderr, "lame failed: %s\n", err.constData());
     return code == 0;

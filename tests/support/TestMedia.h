@@ -11,7 +11,8 @@ public:
     // A sine tone of the given length; 16-bit PCM WAV.
     static bool makeWav(const QString &path, double seconds, int frequency = 440, int rate = 44100,
                         int channels = 2);
-    // The same tone encoded by lame with the given options (for example {"-b", "128"} or {"-V", "2"}).
+    // The same tone encoded by lame with the given options (for example {"-b", "128"} or {"-V",
+    // "2"}).
     static bool makeMp3(const QString &path, double seconds, const QStringList &lameOptions,
                         int frequency = 440, int rate = 44100, int channels = 2);
     // Runs a program; returns its exit code, -1 when it could not run. Output is collected.

@@ -1,12 +1,11 @@
-#include "MountTable.h"
-
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "MountTable.h"
+#include "TestMedia.h"
 
 namespace {
 // A made-up system: mount points are real folders below a temporary root, the kernel's mount
@@ -36,11 +35,15 @@ protected:
     void blockDevice(const QString &disk, const QString &partition, bool removable) const
     {
         QDir(m_root.path()).mkpath(QStringLiteral("sys/%1/%2").arg(disk, partition));
-        TestMedia::writeFile(path(QStringLiteral("sys/%1/removable").arg(disk)), removable ? "1\n" : "0\n");
-        TestMedia::writeFile(path(QStringLiteral("sys/%1/%2/partition").arg(disk, partition)), "1\n");
-        QFile::link(path(QStringLiteral("sys/%1/%2").arg(disk, partition)), path(QStringLiteral("sys/") + partition));
+        TestMedia::writeFile(path(QStringLiteral("sys/%1/removable").arg(disk)),
+                             removable ? "1\n" : "0\n");
+        TestMedia::writeFile(path(QStringLiteral("sys/%1/%2/partition").arg(disk, partition)),
+                             "1\n");
+        QFile::link(path(QStringLiteral("sys/%1/%2").arg(disk, partition)),
+                    path(QStringLiteral("sys/") + partition));
     }
-    MountedVolume volume(const QString &device, const QString &mountPoint, const QString &fsType) const
+    MountedVolume volume(const QString &device, const QString &mountPoint,
+                         const QString &fsType) const
     {
         return {device, mountPoint, fsType, QString(), DriveType::Unknown};
     }
@@ -61,25 +64,24 @@ TEST_F(MountTableTest, ClassifiesByFileSystemDeviceAndPlace)
         const char *fsType;
         DriveType expected;
     } cases[] = {
-        {"/dev/sda2", "ext4", DriveType::Fixed},
-        {"overlay", "overlay", DriveType::Fixed},
+        {"/dev/sda2", "ext4", DriveType::Fixed},        {"overlay", "overlay", DriveType::Fixed},
         {"/dev/sdb1", "vfat", DriveType::Removable}, // its disk says removable
-        {"/dev/sr0", "iso9660", DriveType::CDRom},
-        {"/dev/sr1", "auto", DriveType::CDRom},
-        {"server:/export", "nfs4", DriveType::Remote},
-        {"//nas/music", "cifs", DriveType::Remote},
-        {"me@host:", "fuse.sshfs", DriveType::Remote},
-        {"tmpfs", "tmpfs", DriveType::RamDisk},
+        {"/dev/sr0", "iso9660", DriveType::CDRom},      {"/dev/sr1", "auto", DriveType::CDRom},
+        {"server:/export", "nfs4", DriveType::Remote},  {"//nas/music", "cifs", DriveType::Remote},
+        {"me@host:", "fuse.sshfs", DriveType::Remote},  {"tmpfs", "tmpfs", DriveType::RamDisk},
         {"/dev/loop3", "squashfs", DriveType::Unknown},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(table.classify(volume(QLatin1String(c.device), place, QLatin1String(c.fsType))), c.expected)
+        EXPECT_EQ(table.classify(volume(QLatin1String(c.device), place, QLatin1String(c.fsType))),
+                  c.expected)
             << c.device << ' ' << c.fsType;
-    EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sda2"), path(QStringLiteral("gone")), QStringLiteral("ext4"))),
+    EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sda2"), path(QStringLiteral("gone")),
+                                    QStringLiteral("ext4"))),
               DriveType::NoRootDir);
     // Desktops mount plugged-in media below /media; that alone makes a volume removable.
     if (QFileInfo(QStringLiteral("/media")).isDir()) {
-        EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sdz1"), QStringLiteral("/media"), QStringLiteral("ext4"))),
+        EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sdz1"), QStringLiteral("/media"),
+                                        QStringLiteral("ext4"))),
                   DriveType::Removable);
     }
 }
@@ -112,7 +114,8 @@ TEST_F(MountTableTest, ListsUserVolumesSortedWithLabelsAndLeavesSystemMountsOut)
     EXPECT_EQ(MountTable::nodeText(volumes.at(0)), QStringLiteral("Big Data (%1)").arg(data));
     EXPECT_EQ(volumes.at(1).mountPoint, stick);
     EXPECT_EQ(MountTable::nodeText(volumes.at(1)), QStringLiteral("(%1)").arg(stick));
-    EXPECT_EQ(MountTable::properCase(QStringLiteral("my OLD  disk")), QStringLiteral("My Old  Disk"));
+    EXPECT_EQ(MountTable::properCase(QStringLiteral("my OLD  disk")),
+              QStringLiteral("My Old  Disk"));
     EXPECT_EQ(MountTable(m_sources).pseudoMountPoints(),
               (QStringList{QStringLiteral("/proc"), QStringLiteral("/dev/pts"), music}));
 }
@@ -122,7 +125,7 @@ TEST_F(MountTableTest, BrokenOrMissingTableGivesNoVolumes)
     m_sources.mounts = path(QStringLiteral("missing"));
     EXPECT_TRUE(MountTable(m_sources).volumes().isEmpty());
     m_sources.mounts = path(QStringLiteral("mounts"));
-    writeMounts({QStringLiteral("\x01\x02 garbage"), QString(), QStringLiteral("a relative/path ext4"),
-                 QStringLiteral("x /trailing\\")});
+    writeMounts({QStringLiteral("\x01\x02 garbage"), QString(),
+                 QStringLiteral("a relative/path ext4"), QStringLiteral("x /trailing\\")});
     EXPECT_TRUE(MountTable(m_sources).volumes().isEmpty());
 }

@@ -1,13 +1,13 @@
 #include "CdRipDrive.h"
 
-#include "CdRipSettings.h"
+#include <algorithm>
+#include <cstring>
 
 #include <cdio/cdio.h>
 
 #include <QtEndian>
 
-#include <algorithm>
-#include <cstring>
+#include "CdRipSettings.h"
 
 namespace {
 void putInt32(CDROMPARAMS &params, int offset, std::int32_t value)
@@ -58,14 +58,14 @@ QByteArray deviceName(const QByteArray &path)
     cdio_hwinfo_t info{};
     if (!cdio || !cdio_get_hwinfo(cdio.get(), &info))
         return path;
-    const QByteArray model = QByteArray(info.psz_vendor).trimmed() + ' ' + QByteArray(info.psz_model).trimmed();
+    const QByteArray model =
+        QByteArray(info.psz_vendor).trimmed() + ' ' + QByteArray(info.psz_model).trimmed();
     return model.trimmed() + " (" + path + ')';
 }
 } // namespace
 
 CdRipDrive::CdRipDrive(const QByteArray &path, bool image, const CdRipSettings &settings)
-    : m_path(path)
-    , m_image(image)
+    : m_path(path), m_image(image)
 {
     namespace P = CdRomParams;
     putInt32(m_params, P::ReadSectors, settings.readSectors);
@@ -92,12 +92,14 @@ CdRipDrive CdRipDrive::image(const QByteArray &path, const CdRipSettings &settin
 void CdRipDrive::setName(const QByteArray &name)
 {
     std::fill_n(m_params.begin(), CdRomParams::NameBytes, 0);
-    std::memcpy(m_params.data(), name.constData(), std::min<std::size_t>(name.size(), CdRomParams::NameBytes - 1));
+    std::memcpy(m_params.data(), name.constData(),
+                std::min<std::size_t>(name.size(), CdRomParams::NameBytes - 1));
 }
 
 void CdRipDrive::setParams(const CDROMPARAMS &params)
 {
-    std::copy(params.begin() + CdRomParams::NameBytes, params.end(), m_params.begin() + CdRomParams::NameBytes);
+    std::copy(params.begin() + CdRomParams::NameBytes, params.end(),
+              m_params.begin() + CdRomParams::NameBytes);
 }
 
 CdioHandle CdRipDrive::open() const
@@ -123,9 +125,10 @@ std::vector<TOCENTRY> CdRipDrive::readToc() const
         return {};
     std::vector<TOCENTRY> toc;
     for (int track = first; track < first + count; ++track)
-        toc.push_back(entry(cdio_get_track_lsn(cdio.get(), track_t(track)), entryFlag(cdio.get(), track_t(track)),
-                            (unsigned char)track));
-    toc.push_back(entry(cdio_get_track_lsn(cdio.get(), CDIO_CDROM_LEADOUT_TRACK), 0x10, TocEntryRecord::LeadOutTrack));
+        toc.push_back(entry(cdio_get_track_lsn(cdio.get(), track_t(track)),
+                            entryFlag(cdio.get(), track_t(track)), (unsigned char)track));
+    toc.push_back(entry(cdio_get_track_lsn(cdio.get(), CDIO_CDROM_LEADOUT_TRACK), 0x10,
+                        TocEntryRecord::LeadOutTrack));
     return ascending(toc) ? toc : std::vector<TOCENTRY>();
 }
 
@@ -133,7 +136,7 @@ bool CdRipDrive::eject(bool open) const
 {
     if (m_image)
         return false;
-    const driver_return_code_t result =
-        open ? cdio_eject_media_drive(m_path.constData()) : cdio_close_tray(m_path.constData(), nullptr);
+    const driver_return_code_t result = open ? cdio_eject_media_drive(m_path.constData())
+                                             : cdio_close_tray(m_path.constData(), nullptr);
     return result == DRIVER_OP_SUCCESS;
 }

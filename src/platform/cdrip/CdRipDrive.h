@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CdRipLibrary.h"
+#include <memory>
+#include <vector>
 
 #include <QByteArray>
 
-#include <memory>
-#include <vector>
+#include "CdRipLibrary.h"
 
 struct CdRipSettings;
 typedef struct _CdIo CdIo_t;

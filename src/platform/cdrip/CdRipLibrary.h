@@ -94,10 +94,12 @@ public:
     virtual TOCENTRY CR_GetTocEntry(std::int32_t entry) = 0;
     // Opens a run over sectors [start, end) of the active drive; bufferSize receives the bytes
     // one chunk can hold.
-    virtual CDEX_ERR CR_OpenRipper(std::int32_t *bufferSize, std::int32_t startSector, std::int32_t endSector) = 0;
+    virtual CDEX_ERR CR_OpenRipper(std::int32_t *bufferSize, std::int32_t startSector,
+                                   std::int32_t endSector) = 0;
     // Fills buffer (bufferSize bytes from CR_OpenRipper) with the next chunk; numBytes receives
     // its length. An abort flag set on entry ends the run: CR_RANGE_DONE with no bytes.
-    virtual CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes, std::int32_t &abort) = 0;
+    virtual CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes,
+                                 std::int32_t &abort) = 0;
     // 0..100 of the open range.
     virtual std::int32_t CR_GetPercentCompleted() = 0;
     // Repairs and skips paranoia reported in the open range.

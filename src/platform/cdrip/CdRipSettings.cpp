@@ -1,14 +1,14 @@
 #include "CdRipSettings.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-#include <algorithm>
-#include <optional>
 
 namespace {
 // Settings are a few lines; anything longer is not a settings file worth reading whole.
@@ -54,26 +54,28 @@ bool CdRipSettings::load(const QString &path)
 
 bool CdRipSettings::save(const QString &path) const
 {
-    QString text = QStringLiteral(
-        "; Tavro CD ripping settings. Lines starting with ; or # are comments.\n"
-        "[Drives]\n"
-        "; 1 = offer the machine's CD devices as drives, 0 = only the images below\n"
-        "ScanDevices=%1\n\n"
-        "[Images]\n"
-        "; Disc images (CUE/BIN, cdrdao TOC, Nero NRG) offered as drives after the devices,\n"
-        "; one path per line; a relative path is taken from this file's folder.\n")
-                       .arg(scanDevices ? 1 : 0);
+    QString text =
+        QStringLiteral(
+            "; Tavro CD ripping settings. Lines starting with ; or # are comments.\n"
+            "[Drives]\n"
+            "; 1 = offer the machine's CD devices as drives, 0 = only the images below\n"
+            "ScanDevices=%1\n\n"
+            "[Images]\n"
+            "; Disc images (CUE/BIN, cdrdao TOC, Nero NRG) offered as drives after the devices,\n"
+            "; one path per line; a relative path is taken from this file's folder.\n")
+            .arg(scanDevices ? 1 : 0);
     for (const QString &image : images)
         text += image + QLatin1Char('\n');
-    text += QStringLiteral("\n[Ripping]\n"
-                           "; Sectors of 2352 bytes per chunk, 1..200\n"
-                           "ReadSectors=%1\n"
-                           "; 0 = paranoia (verified, overlapping reads), 1 = plain reads without checks\n"
-                           "RippingMethod=%2\n"
-                           "; Attempts paranoia makes at one sector before it gives up, 1..1000\n"
-                           "Retries=%3\n"
-                           "; Read speed as a multiple of 150 kB/s, 0 = the drive's fastest\n"
-                           "CDSpeed=%4\n")
+    text += QStringLiteral(
+                "\n[Ripping]\n"
+                "; Sectors of 2352 bytes per chunk, 1..200\n"
+                "ReadSectors=%1\n"
+                "; 0 = paranoia (verified, overlapping reads), 1 = plain reads without checks\n"
+                "RippingMethod=%2\n"
+                "; Attempts paranoia makes at one sector before it gives up, 1..1000\n"
+                "Retries=%3\n"
+                "; Read speed as a multiple of 150 kB/s, 0 = the drive's fastest\n"
+                "CDSpeed=%4\n")
                 .arg(readSectors)
                 .arg(rippingMethod)
                 .arg(retries)
@@ -90,7 +92,8 @@ void CdRipSettings::parse(const QByteArray &text, const QString &folder)
     QString section;
     for (const QByteArray &rawLine : text.split('\n')) {
         const QString line = QString::fromUtf8(rawLine).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             section = line.mid(1, line.size() - 2).trimmed().toLower();

@@ -16,8 +16,9 @@
 //   Retries=20               ; attempts paranoia makes at one sector, 1..1000
 //   CDSpeed=0                ; read speed (x 150 kB/s), 0 = the drive's fastest
 //
-// Lines starting with ';' or '#' are comments, and so is the rest of a key=value line from one. Unknown sections, keys and values that are not
-// numbers are ignored; numbers out of range are clamped, so any file gives usable settings.
+// Lines starting with ';' or '#' are comments, and so is the rest of a key=value line from one.
+// Unknown sections, keys and values that are not numbers are ignored; numbers out of range are
+// clamped, so any file gives usable settings.
 struct CdRipSettings {
     bool scanDevices = true;
     QStringList images; // absolute paths

@@ -34,7 +34,10 @@ std::vector<QByteArray> cdDevices()
     return devices;
 }
 
-CDEX_ERR code(driver_return_code_t result) { return result == DRIVER_OP_SUCCESS ? CR_OK : CR_ERROR; }
+CDEX_ERR code(driver_return_code_t result)
+{
+    return result == DRIVER_OP_SUCCESS ? CR_OK : CR_ERROR;
+}
 
 int playTrack(CdIo_t *cdio, std::int32_t index)
 {
@@ -43,13 +46,16 @@ int playTrack(CdIo_t *cdio, std::int32_t index)
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || index < 0 || index >= count)
         return DRIVER_OP_ERROR;
     msf_t start{}, end{};
-    if (!cdio_get_track_msf(cdio, track_t(first + index), &start)
-        || !cdio_get_track_msf(cdio, CDIO_CDROM_LEADOUT_TRACK, &end))
+    if (!cdio_get_track_msf(cdio, track_t(first + index), &start) ||
+        !cdio_get_track_msf(cdio, CDIO_CDROM_LEADOUT_TRACK, &end))
         return DRIVER_OP_ERROR;
     return cdio_audio_play_msf(cdio, &start, &end);
 }
 
-int pauseOrResume(CdIo_t *cdio, std::int32_t pause) { return pause ? cdio_audio_pause(cdio) : cdio_audio_resume(cdio); }
+int pauseOrResume(CdIo_t *cdio, std::int32_t pause)
+{
+    return pause ? cdio_audio_pause(cdio) : cdio_audio_resume(cdio);
+}
 
 int stop(CdIo_t *cdio, std::int32_t) { return cdio_audio_stop(cdio); }
 } // namespace
@@ -79,7 +85,8 @@ std::int32_t CdioRipLibrary::CR_GetNumCDROM() { return std::int32_t(m_drives.siz
 
 CdRipDrive *CdioRipLibrary::active()
 {
-    return m_active >= 0 && m_active < CR_GetNumCDROM() ? &m_drives[std::size_t(m_active)] : nullptr;
+    return m_active >= 0 && m_active < CR_GetNumCDROM() ? &m_drives[std::size_t(m_active)]
+                                                        : nullptr;
 }
 
 CDEX_ERR CdioRipLibrary::CR_GetCDROMParameters(CDROMPARAMS *params)
@@ -113,8 +120,8 @@ std::int32_t CdioRipLibrary::CR_IsAudioPlaying()
     const CdRipDrive *drive = active();
     const CdioHandle cdio = drive ? drive->open() : CdioHandle(nullptr, cdio_destroy);
     cdio_subchannel_t subchannel{};
-    return cdio && cdio_audio_read_subchannel(cdio.get(), &subchannel) == DRIVER_OP_SUCCESS
-                   && subchannel.audio_status == CDIO_MMC_READ_SUB_ST_PLAY
+    return cdio && cdio_audio_read_subchannel(cdio.get(), &subchannel) == DRIVER_OP_SUCCESS &&
+                   subchannel.audio_status == CDIO_MMC_READ_SUB_ST_PLAY
                ? 1
                : 0;
 }
@@ -125,7 +132,8 @@ std::int32_t CdioRipLibrary::CR_EjectCD(std::int32_t eject)
     return drive && drive->eject(eject != 0) ? 1 : 0;
 }
 
-CDEX_ERR CdioRipLibrary::onActiveDisc(int (*operation)(CdIo_t *, std::int32_t), std::int32_t argument)
+CDEX_ERR CdioRipLibrary::onActiveDisc(int (*operation)(CdIo_t *, std::int32_t),
+                                      std::int32_t argument)
 {
     const CdRipDrive *drive = active();
     const CdioHandle cdio = drive ? drive->open() : CdioHandle(nullptr, cdio_destroy);
@@ -134,7 +142,10 @@ CDEX_ERR CdioRipLibrary::onActiveDisc(int (*operation)(CdIo_t *, std::int32_t), 
 
 CDEX_ERR CdioRipLibrary::CR_PlayTrack(std::int32_t track) { return onActiveDisc(playTrack, track); }
 
-CDEX_ERR CdioRipLibrary::CR_PauseCD(std::int32_t pause) { return onActiveDisc(pauseOrResume, pause); }
+CDEX_ERR CdioRipLibrary::CR_PauseCD(std::int32_t pause)
+{
+    return onActiveDisc(pauseOrResume, pause);
+}
 
 CDEX_ERR CdioRipLibrary::CR_StopPlayTrack() { return onActiveDisc(stop, 0); }
 
@@ -145,14 +156,19 @@ CDEX_ERR CdioRipLibrary::CR_ReadToc()
     return m_toc.empty() ? CR_ERROR : CR_OK;
 }
 
-std::int32_t CdioRipLibrary::CR_GetNumTocEntries() { return m_toc.empty() ? 0 : std::int32_t(m_toc.size() - 1); }
+std::int32_t CdioRipLibrary::CR_GetNumTocEntries()
+{
+    return m_toc.empty() ? 0 : std::int32_t(m_toc.size() - 1);
+}
 
 TOCENTRY CdioRipLibrary::CR_GetTocEntry(std::int32_t entry)
 {
-    return entry >= 0 && entry < std::int32_t(m_toc.size()) ? m_toc[std::size_t(entry)] : TOCENTRY{};
+    return entry >= 0 && entry < std::int32_t(m_toc.size()) ? m_toc[std::size_t(entry)]
+                                                            : TOCENTRY{};
 }
 
-CDEX_ERR CdioRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t startSector, std::int32_t endSector)
+CDEX_ERR CdioRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t startSector,
+                                       std::int32_t endSector)
 {
     m_run.reset();
     const CdRipDrive *drive = active();
@@ -164,7 +180,8 @@ CDEX_ERR CdioRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t st
     return error;
 }
 
-CDEX_ERR CdioRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes, std::int32_t &abort)
+CDEX_ERR CdioRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes,
+                                     std::int32_t &abort)
 {
     if (!numBytes)
         return CR_ERROR;
@@ -176,9 +193,15 @@ CDEX_ERR CdioRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numByt
     return m_run->readChunk(buffer, numBytes);
 }
 
-std::int32_t CdioRipLibrary::CR_GetPercentCompleted() { return m_run ? m_run->percentCompleted() : 0; }
+std::int32_t CdioRipLibrary::CR_GetPercentCompleted()
+{
+    return m_run ? m_run->percentCompleted() : 0;
+}
 
-std::int32_t CdioRipLibrary::CR_GetNumberOfJitterErrors() { return m_run ? m_run->jitterErrors() : 0; }
+std::int32_t CdioRipLibrary::CR_GetNumberOfJitterErrors()
+{
+    return m_run ? m_run->jitterErrors() : 0;
+}
 
 CDEX_ERR CdioRipLibrary::CR_CloseRipper()
 {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "CdRipDrive.h"
 #include "CdRipLibrary.h"
 #include "ParanoiaRun.h"
-
-#include <memory>
-#include <vector>
 
 // The ripping library over libcdio and libcdio-paranoia. Drives are the machine's CD devices
 // (unless the settings turn them off), then the disc images the settings file lists; an image
@@ -31,8 +31,10 @@ public:
     CDEX_ERR CR_ReadToc() override;
     std::int32_t CR_GetNumTocEntries() override;
     TOCENTRY CR_GetTocEntry(std::int32_t entry) override;
-    CDEX_ERR CR_OpenRipper(std::int32_t *bufferSize, std::int32_t startSector, std::int32_t endSector) override;
-    CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes, std::int32_t &abort) override;
+    CDEX_ERR CR_OpenRipper(std::int32_t *bufferSize, std::int32_t startSector,
+                           std::int32_t endSector) override;
+    CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes,
+                         std::int32_t &abort) override;
     std::int32_t CR_GetPercentCompleted() override;
     std::int32_t CR_GetNumberOfJitterErrors() override;
     CDEX_ERR CR_CloseRipper() override;

@@ -1,13 +1,13 @@
 #include "ParanoiaRun.h"
 
 #define DO_NOT_WANT_PARANOIA_COMPATIBILITY
+#include <algorithm>
+
 #include <cdio/cdio.h>
 #include <cdio/paranoia/cdda.h>
 #include <cdio/paranoia/paranoia.h>
 
 #include <QtEndian>
-
-#include <algorithm>
 
 namespace {
 constexpr int kSectorBytes = CDIO_CD_FRAMESIZE_RAW;
@@ -36,7 +36,10 @@ extern "C" void onParanoiaEvent(long, paranoia_cb_mode_t mode)
     }
 }
 
-std::int32_t int32At(const CDROMPARAMS &params, int offset) { return qFromLittleEndian<qint32>(params.data() + offset); }
+std::int32_t int32At(const CDROMPARAMS &params, int offset)
+{
+    return qFromLittleEndian<qint32>(params.data() + offset);
+}
 
 // Samples come in the host's order (paranoia and cdda swap a big-endian drive's data).
 void toLittleEndian(unsigned char *bytes, int sectors)
@@ -46,8 +49,7 @@ void toLittleEndian(unsigned char *bytes, int sectors)
 } // namespace
 
 ParanoiaRun::ParanoiaRun(CdioHandle cdio, cdrom_drive_t *drive)
-    : m_cdio(std::move(cdio))
-    , m_drive(drive)
+    : m_cdio(std::move(cdio)), m_drive(drive)
 {
 }
 
@@ -58,8 +60,9 @@ ParanoiaRun::~ParanoiaRun()
     cdio_cddap_close_no_free_cdio(m_drive);
 }
 
-std::unique_ptr<ParanoiaRun> ParanoiaRun::open(CdioHandle cdio, const CDROMPARAMS &params, std::int32_t start,
-                                               std::int32_t end, CDEX_ERR &error)
+std::unique_ptr<ParanoiaRun> ParanoiaRun::open(CdioHandle cdio, const CDROMPARAMS &params,
+                                               std::int32_t start, std::int32_t end,
+                                               CDEX_ERR &error)
 {
     error = CR_ERROR;
     if (!cdio)
@@ -138,7 +141,8 @@ bool ParanoiaRun::readParanoia(unsigned char *buffer, int sectors)
         const int16_t *sector = cdio_paranoia_read_limited(m_paranoia, onParanoiaEvent, m_retries);
         ok = sector != nullptr;
         if (ok)
-            std::copy_n(reinterpret_cast<const unsigned char *>(sector), kSectorBytes, buffer + i * kSectorBytes);
+            std::copy_n(reinterpret_cast<const unsigned char *>(sector), kSectorBytes,
+                        buffer + i * kSectorBytes);
     }
     t_events = nullptr;
     m_repairs += events.repairs;
@@ -149,7 +153,8 @@ bool ParanoiaRun::readParanoia(unsigned char *buffer, int sectors)
 bool ParanoiaRun::readPlain(unsigned char *buffer, int sectors)
 {
     for (int done = 0; done < sectors;) {
-        const long read = cdio_cddap_read(m_drive, buffer + done * kSectorBytes, m_next + done, sectors - done);
+        const long read =
+            cdio_cddap_read(m_drive, buffer + done * kSectorBytes, m_next + done, sectors - done);
         if (read <= 0)
             return false;
         done += int(read);

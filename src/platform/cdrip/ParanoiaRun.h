@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CdRipDrive.h"
-
 #include <memory>
+
+#include "CdRipDrive.h"
 
 typedef struct cdrom_drive_s cdrom_drive_t;
 typedef struct cdrom_paranoia_s cdrom_paranoia_t;
@@ -17,8 +17,8 @@ public:
 
     // Opens a run over sectors [start, end) of the disc in cdio; null with the library code in
     // error for a range off the disc or a disc paranoia cannot read.
-    static std::unique_ptr<ParanoiaRun> open(CdioHandle cdio, const CDROMPARAMS &params, std::int32_t start,
-                                             std::int32_t end, CDEX_ERR &error);
+    static std::unique_ptr<ParanoiaRun> open(CdioHandle cdio, const CDROMPARAMS &params,
+                                             std::int32_t start, std::int32_t end, CDEX_ERR &error);
 
     std::int32_t chunkBytes() const;
     // Fills buffer (chunkBytes) with the next sectors; see CR_RipChunk for the codes.

@@ -1,20 +1,26 @@
 #include "EncoderConfig.h"
 
-#include "EncoderLibrary.h"
-
 #include <QtEndian>
 
+#include "EncoderLibrary.h"
+
 namespace {
-std::uint32_t u32(const unsigned char *record, int offset) { return qFromLittleEndian<quint32>(record + offset); }
-std::int32_t i32(const unsigned char *record, int offset) { return qFromLittleEndian<qint32>(record + offset); }
+std::uint32_t u32(const unsigned char *record, int offset)
+{
+    return qFromLittleEndian<quint32>(record + offset);
+}
+std::int32_t i32(const unsigned char *record, int offset)
+{
+    return qFromLittleEndian<qint32>(record + offset);
+}
 bool flag(const unsigned char *record, int offset) { return u32(record, offset) != 0; }
 } // namespace
 
 std::optional<EncoderConfig> EncoderConfig::fromBytes(const unsigned char *record)
 {
     using namespace BeConfig;
-    if (!record || u32(record, Kind) != KindLame || u32(record, StructVersion) < 1
-        || u32(record, StructSize) < std::uint32_t(Size))
+    if (!record || u32(record, Kind) != KindLame || u32(record, StructVersion) < 1 ||
+        u32(record, StructSize) < std::uint32_t(Size))
         return std::nullopt;
     EncoderConfig c;
     c.sampleRate = u32(record, SampleRate);

@@ -1,11 +1,11 @@
 #include "EncoderLibrary.h"
 
-#include "EncoderConfig.h"
-#include "EncoderStream.h"
-
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include "EncoderConfig.h"
+#include "EncoderStream.h"
 
 namespace {
 // Open streams by handle. Handles are small numbers that are not reused soon, so a stale
@@ -47,7 +47,8 @@ BE_ERR add(std::unique_ptr<EncoderStream> stream, HBE_STREAM *handle)
 }
 } // namespace
 
-BE_ERR beInitStream(const void *config, std::uint32_t *samples, std::uint32_t *bufferSize, HBE_STREAM *stream)
+BE_ERR beInitStream(const void *config, std::uint32_t *samples, std::uint32_t *bufferSize,
+                    HBE_STREAM *stream)
 {
     if (!samples || !bufferSize || !stream)
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
@@ -69,8 +70,8 @@ BE_ERR beInitStream(const void *config, std::uint32_t *samples, std::uint32_t *b
     return error;
 }
 
-BE_ERR beEncodeChunk(HBE_STREAM stream, std::uint32_t samples, const std::int16_t *input, unsigned char *output,
-                     std::uint32_t *outputBytes)
+BE_ERR beEncodeChunk(HBE_STREAM stream, std::uint32_t samples, const std::int16_t *input,
+                     unsigned char *output, std::uint32_t *outputBytes)
 {
     EncoderStream *s = find(stream);
     return s ? s->encode(samples, input, output, outputBytes) : BE_ERR_INVALID_HANDLE;

@@ -29,14 +29,14 @@ enum Offset : int {
     Kind = 0,
     StructVersion = 4,
     StructSize = 8,
-    SampleRate = 12,     // input rate, Hz
-    ResampleRate = 16,   // output rate, Hz; 0 = the encoder decides
-    Mode = 20,           // ModeStereo ... ModeMono
-    Bitrate = 24,        // kbit/s: CBR rate, VBR minimum
-    MaxBitrate = 28,     // kbit/s: VBR maximum, 0 = none
-    Preset = 32,         // Preset* codes
-    MpegVersion = 36,    // 1 = MPEG-1, 0 = MPEG-2; the output rate decides it, so it is not used
-    PsyModel = 40,       // not used
+    SampleRate = 12,   // input rate, Hz
+    ResampleRate = 16, // output rate, Hz; 0 = the encoder decides
+    Mode = 20,         // ModeStereo ... ModeMono
+    Bitrate = 24,      // kbit/s: CBR rate, VBR minimum
+    MaxBitrate = 28,   // kbit/s: VBR maximum, 0 = none
+    Preset = 32,       // Preset* codes
+    MpegVersion = 36,  // 1 = MPEG-1, 0 = MPEG-2; the output rate decides it, so it is not used
+    PsyModel = 40,     // not used
     Emphasis = 44,
     Private = 48,
     Crc = 52,
@@ -51,7 +51,12 @@ enum Offset : int {
     StrictIso = 88,
     Quality = 92,
 };
-enum ModeCode : std::int32_t { ModeStereo = 0, ModeJointStereo = 1, ModeDualChannel = 2, ModeMono = 3 };
+enum ModeCode : std::int32_t {
+    ModeStereo = 0,
+    ModeJointStereo = 1,
+    ModeDualChannel = 2,
+    ModeMono = 3
+};
 enum PresetCode : std::int32_t {
     PresetNone = -1,
     PresetNormal = 0,
@@ -74,11 +79,12 @@ enum PresetCode : std::int32_t {
 
 // Opens a stream for the record at config (BeConfig::Size bytes). samples receives the count
 // to pass to each beEncodeChunk, bufferSize the output buffer size every call needs.
-BE_ERR beInitStream(const void *config, std::uint32_t *samples, std::uint32_t *bufferSize, HBE_STREAM *stream);
+BE_ERR beInitStream(const void *config, std::uint32_t *samples, std::uint32_t *bufferSize,
+                    HBE_STREAM *stream);
 // Encodes samples (at most the count from beInitStream) into output; outputBytes receives the
 // bytes produced (often 0: the encoder holds a few frames back).
-BE_ERR beEncodeChunk(HBE_STREAM stream, std::uint32_t samples, const std::int16_t *input, unsigned char *output,
-                     std::uint32_t *outputBytes);
+BE_ERR beEncodeChunk(HBE_STREAM stream, std::uint32_t samples, const std::int16_t *input,
+                     unsigned char *output, std::uint32_t *outputBytes);
 // Flushes the frames held back; call once, after the last chunk.
 BE_ERR beDeinitStream(HBE_STREAM stream, unsigned char *output, std::uint32_t *outputBytes);
 // Writes the finished tag frame over the placeholder frame at the start of the closed MP3 file

@@ -1,12 +1,12 @@
 #include "EncoderStream.h"
 
-#include "EncoderConfig.h"
-#include "LameSettings.h"
+#include <cstdio>
+#include <vector>
 
 #include <lame/lame.h>
 
-#include <cstdio>
-#include <vector>
+#include "EncoderConfig.h"
+#include "LameSettings.h"
 
 namespace {
 // libmp3lame's own bound for the output of n input frames, and for a flush.
@@ -30,15 +30,13 @@ bool overwriteStart(const char *fileName, const std::vector<unsigned char> &fram
     if (!file)
         return false;
     bool ok = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) >= long(frame.size());
-    ok = ok && std::fseek(file, 0, SEEK_SET) == 0 && std::fwrite(frame.data(), 1, frame.size(), file) == frame.size();
+    ok = ok && std::fseek(file, 0, SEEK_SET) == 0 &&
+         std::fwrite(frame.data(), 1, frame.size(), file) == frame.size();
     return std::fclose(file) == 0 && ok;
 }
 } // namespace
 
-EncoderStream::EncoderStream(lame_global_struct *flags)
-    : m_flags(flags)
-{
-}
+EncoderStream::EncoderStream(lame_global_struct *flags) : m_flags(flags) {}
 
 EncoderStream::~EncoderStream() { lame_close(m_flags); }
 
@@ -59,13 +57,13 @@ std::unique_ptr<EncoderStream> EncoderStream::open(const EncoderConfig &config, 
     return stream;
 }
 
-BE_ERR EncoderStream::encode(std::uint32_t samples, const std::int16_t *input, unsigned char *output,
-                             std::uint32_t *outputBytes)
+BE_ERR EncoderStream::encode(std::uint32_t samples, const std::int16_t *input,
+                             unsigned char *output, std::uint32_t *outputBytes)
 {
     if ((samples && !input) || !output || !outputBytes)
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
-    const int result = lame_encode_buffer_interleaved(m_flags, const_cast<short *>(input), int(samples / 2),
-                                                      output, int(m_bufferSize));
+    const int result = lame_encode_buffer_interleaved(m_flags, const_cast<short *>(input),
+                                                      int(samples / 2), output, int(m_bufferSize));
     return fromLameResult(result, outputBytes);
 }
 
@@ -83,8 +81,8 @@ BE_ERR EncoderStream::writeInfoTag(const char *fileName)
     std::vector<unsigned char> frame(lame_get_lametag_frame(m_flags, nullptr, 0));
     if (frame.empty())
         return BE_ERR_SUCCESSFUL; // the library turned the tag off for these settings
-    if (lame_get_lametag_frame(m_flags, frame.data(), frame.size()) != frame.size() || !fileName
-        || !overwriteStart(fileName, frame))
+    if (lame_get_lametag_frame(m_flags, frame.data(), frame.size()) != frame.size() || !fileName ||
+        !overwriteStart(fileName, frame))
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
     return BE_ERR_SUCCESSFUL;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EncoderLibrary.h"
-
 #include <memory>
+
+#include "EncoderLibrary.h"
 
 struct EncoderConfig;
 struct lame_global_struct;
@@ -22,7 +22,8 @@ public:
     // Bytes an output buffer needs for one chunk or for the flush.
     std::uint32_t bufferSize() const { return m_bufferSize; }
 
-    BE_ERR encode(std::uint32_t samples, const std::int16_t *input, unsigned char *output, std::uint32_t *outputBytes);
+    BE_ERR encode(std::uint32_t samples, const std::int16_t *input, unsigned char *output,
+                  std::uint32_t *outputBytes);
     BE_ERR flush(unsigned char *output, std::uint32_t *outputBytes);
     BE_ERR writeInfoTag(const char *fileName);
 

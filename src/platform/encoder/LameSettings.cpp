@@ -1,8 +1,8 @@
 #include "LameSettings.h"
 
-#include "EncoderConfig.h"
-
 #include <lame/lame.h>
+
+#include "EncoderConfig.h"
 
 namespace {
 // Input rates libmp3lame resamples reliably.
@@ -21,7 +21,8 @@ void setCbr(lame_t flags, std::uint32_t kbps, int quality)
 void setAbr(lame_t flags, const EncoderConfig &config)
 {
     lame_set_VBR(flags, vbr_abr);
-    lame_set_VBR_mean_bitrate_kbps(flags, config.vbrAbrBps ? int(config.vbrAbrBps / 1000) : int(config.bitrate));
+    lame_set_VBR_mean_bitrate_kbps(flags, config.vbrAbrBps ? int(config.vbrAbrBps / 1000)
+                                                           : int(config.bitrate));
 }
 
 // No preset: the record's own CBR or VBR settings.
@@ -95,9 +96,9 @@ bool applyPreset(lame_t flags, const EncoderConfig &config)
 bool validRecord(const EncoderConfig &config)
 {
     using namespace BeConfig;
-    return config.sampleRate >= kMinInputRate && config.sampleRate <= kMaxInputRate
-        && config.mode >= ModeStereo && config.mode <= ModeMono && config.emphasis <= 3
-        && config.vbrQuality >= 0 && config.vbrQuality <= 9;
+    return config.sampleRate >= kMinInputRate && config.sampleRate <= kMaxInputRate &&
+           config.mode >= ModeStereo && config.mode <= ModeMono && config.emphasis <= 3 &&
+           config.vbrQuality >= 0 && config.vbrQuality <= 9;
 }
 
 MPEG_mode lameMode(std::int32_t mode)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDebug>
-
 #include <exception>
+
+#include <QDebug>
 
 // Window handlers do as much of an action as they can: a step that fails is skipped and the
 // handler goes on with the next one. Each step is a callable; an exception ends only that step.

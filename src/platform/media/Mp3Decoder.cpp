@@ -1,11 +1,11 @@
 #include "Mp3Decoder.h"
 
+#include <cstring>
+#include <mutex>
+
 #include <mpg123.h>
 
 #include <QFile>
-
-#include <cstring>
-#include <mutex>
 
 namespace {
 constexpr int kChannels = 2;
@@ -25,7 +25,8 @@ Mp3Decoder::Mp3Decoder()
     m_handle = mpg123_new(nullptr, nullptr);
     if (!m_handle)
         return;
-    mpg123_param(m_handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_FORCE_STEREO | MPG123_FORCE_FLOAT, 0);
+    mpg123_param(m_handle, MPG123_ADD_FLAGS,
+                 MPG123_QUIET | MPG123_FORCE_STEREO | MPG123_FORCE_FLOAT, 0);
     mpg123_param(m_handle, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
     mpg123_format_none(m_handle);
     const long *rates = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <vector>
+
+#include <QString>
 
 struct mpg123_handle_struct;
 

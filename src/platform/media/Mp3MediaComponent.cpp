@@ -1,11 +1,11 @@
 #include "Mp3MediaComponent.h"
 
-#include "NullAudioOutput.h"
-#include "QtAudioOutput.h"
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+
+#include "NullAudioOutput.h"
+#include "QtAudioOutput.h"
 
 namespace {
 // Readings between two worker updates are carried forward by the clock, but never far.
@@ -29,8 +29,8 @@ Mp3MediaComponent::Mp3MediaComponent(PlaybackWorker::OutputFactory factory)
 
 Mp3MediaComponent::~Mp3MediaComponent()
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->shutdown(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->shutdown(); }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
     delete m_worker;
@@ -46,8 +46,8 @@ PlaybackWorker::OutputFactory Mp3MediaComponent::systemOutput()
 template <typename Command> void Mp3MediaComponent::post(Command command)
 {
     const quint64 seq = ++m_seq;
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, command, seq] { command(w, seq); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, command, seq] { command(w, seq); }, Qt::QueuedConnection);
 }
 
 void Mp3MediaComponent::setFileName(const QString &path)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QThread>
+
 #include "MediaComponent.h"
 #include "PlaybackWorker.h"
-
-#include <QThread>
 
 // The real media component: libmpg123 decoding, SoundTouch tempo and Qt Multimedia output on a
 // playback thread of its own. Without an audio device it plays into a null output in real time.

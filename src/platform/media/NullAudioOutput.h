@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AudioOutput.h"
-
 #include <QElapsedTimer>
+
+#include "AudioOutput.h"
 
 // Plays into nothing at the real speed, so positions and track ends behave as with a sound card.
 // Used when the machine has no audio device, and by tests.

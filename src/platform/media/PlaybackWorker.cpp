@@ -1,12 +1,12 @@
 #include "PlaybackWorker.h"
 
-#include "NullAudioOutput.h"
-
-#include <QTimer>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+
+#include <QTimer>
+
+#include "NullAudioOutput.h"
 
 namespace {
 constexpr int kPumpMs = 10;

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "AudioOutput.h"
-#include "Mp3Decoder.h"
-#include "TempoStage.h"
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QObject>
 
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <vector>
+#include "AudioOutput.h"
+#include "Mp3Decoder.h"
+#include "TempoStage.h"
 
 class QTimer;
 

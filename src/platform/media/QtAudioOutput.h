@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AudioOutput.h"
-
 #include <memory>
+
+#include "AudioOutput.h"
 
 class QAudioSink;
 class QIODevice;

@@ -1,15 +1,5 @@
 #include "CdToMp3Window.h"
 
-#include "EncoderRunTexts.h"
-#include "RaisedError.h"
-#include "TrackRowTexts.h"
-#include "ProgressBar.h"
-#include "ScreenPlacement.h"
-#include "ChameleonButton.h"
-#include "CdRipSettings.h"
-#include "FileDialog.h"
-#include "CloseBoxSwitch.h"
-
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,6 +9,16 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include "CdRipSettings.h"
+#include "ChameleonButton.h"
+#include "CloseBoxSwitch.h"
+#include "EncoderRunTexts.h"
+#include "FileDialog.h"
+#include "ProgressBar.h"
+#include "RaisedError.h"
+#include "ScreenPlacement.h"
+#include "TrackRowTexts.h"
 
 namespace {
 constexpr int kWidth = 620;
@@ -43,9 +43,8 @@ qint64 totalSize(const QStringList &files)
 } // namespace
 
 CdToMp3Window::CdToMp3Window(std::shared_ptr<CdRipLibrary> library, QWidget *parent)
-    : QWidget(parent, Qt::Window)
-    , m_ui(*this)
-    , m_cdRip(library ? CdDrives(std::move(library)) : CdDrives())
+    : QWidget(parent, Qt::Window), m_ui(*this),
+      m_cdRip(library ? CdDrives(std::move(library)) : CdDrives())
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("TAVRO  MP3  Encoder"));
@@ -53,11 +52,13 @@ CdToMp3Window::CdToMp3Window(std::shared_ptr<CdRipLibrary> library, QWidget *par
     ScreenPlacement::centre(this);
 
     connect(m_ui.cboDrives, &QComboBox::activated, this, &CdToMp3Window::relist);
-    connect(m_ui.cboOption, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_cEncoder.setEncodingPreset(m_ui.cboOption->itemData(index).toInt()); });
+    connect(m_ui.cboOption, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_cEncoder.setEncodingPreset(m_ui.cboOption->itemData(index).toInt());
+    });
     m_ui.cboOption->setCurrentIndex(kStandardPreset);
     connect(m_ui.cmdRefresh, &ChameleonButton::Click, this, &CdToMp3Window::cmdRefresh_Click);
-    connect(m_ui.cmdPickMp3File, &ChameleonButton::Click, this, &CdToMp3Window::cmdPickMp3File_Click);
+    connect(m_ui.cmdPickMp3File, &ChameleonButton::Click, this,
+            &CdToMp3Window::cmdPickMp3File_Click);
     connect(m_ui.cmdRip, &ChameleonButton::Click, this, &CdToMp3Window::cmdRip_Click);
     connect(m_ui.cmdCancel, &ChameleonButton::Click, this, &CdToMp3Window::cmdCancel_Click);
     connect(m_ui.cmdClose, &ChameleonButton::Click, this, &QWidget::close);
@@ -151,17 +152,22 @@ std::optional<CdDrive> CdToMp3Window::readyDrive(QString &why)
     return drive;
 }
 
-void CdToMp3Window::addMessageRow(const QString &text) { new QTreeWidgetItem(m_ui.lvwTracks, {text}); }
+void CdToMp3Window::addMessageRow(const QString &text)
+{
+    new QTreeWidgetItem(m_ui.lvwTracks, {text});
+}
 
 void CdToMp3Window::listTracks(const DiscToc &toc)
 {
     for (qint32 i = 1; i <= toc.Count(); ++i) {
         const DiscTocEntry &entry = toc.Entry(i);
-        auto *row = new QTreeWidgetItem(m_ui.lvwTracks,
-                                        {TrackRowTexts::Name(entry), QString::number(entry.TrackNumber()),
-                                         entry.FormattedStartTime(), entry.FormattedLength(), TrackRowTexts::Size(entry)});
+        auto *row = new QTreeWidgetItem(
+            m_ui.lvwTracks,
+            {TrackRowTexts::Name(entry), QString::number(entry.TrackNumber()),
+             entry.FormattedStartTime(), entry.FormattedLength(), TrackRowTexts::Size(entry)});
         row->setData(CdToMp3WindowControls::Name, Qt::UserRole, QStringLiteral("T%1").arg(i));
-        for (int column = CdToMp3WindowControls::Track; column <= CdToMp3WindowControls::Size; ++column)
+        for (int column = CdToMp3WindowControls::Track; column <= CdToMp3WindowControls::Size;
+             ++column)
             row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         row->setSelected(true);
     }
@@ -177,7 +183,8 @@ void CdToMp3Window::cmdRefresh_Click()
 
 void CdToMp3Window::cmdPickMp3File_Click()
 {
-    const QString name = FileDialog::instance().showSave(QStringLiteral("MP3 Files (*.mp3)|*.mp3"), QString());
+    const QString name =
+        FileDialog::instance().showSave(QStringLiteral("MP3 Files (*.mp3)|*.mp3"), QString());
     if (name.isEmpty() || name == QLatin1String(" "))
         return;
     m_ui.txtOutputMp3File->setText(name);
@@ -199,7 +206,8 @@ void CdToMp3Window::setStatus(const QString &text) { m_ui.lblInfo->setText(text)
 
 void CdToMp3Window::setLeaveAndListEnabled(bool enabled)
 {
-    for (QWidget *control : QList<QWidget *>{m_ui.cmdClose, m_ui.cmdPickMp3File, m_ui.cmdRefresh, m_ui.cboDrives})
+    for (QWidget *control :
+         QList<QWidget *>{m_ui.cmdClose, m_ui.cmdPickMp3File, m_ui.cmdRefresh, m_ui.cboDrives})
         control->setEnabled(enabled);
 }
 

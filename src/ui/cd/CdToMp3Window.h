@@ -1,17 +1,17 @@
 #pragma once
 
-#include "CdToMp3Job.h"
-#include "CdToMp3WindowControls.h"
-#include "CdDrives.h"
-#include "WavToMp3Encoder.h"
+#include <memory>
+#include <optional>
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
-#include <memory>
-#include <optional>
+#include "CdDrives.h"
+#include "CdToMp3Job.h"
+#include "CdToMp3WindowControls.h"
+#include "WavToMp3Encoder.h"
 
 class CdRipLibrary;
 
@@ -27,7 +27,8 @@ class CdToMp3Window : public QWidget {
 public:
     // Over the machine's ripping library, or the one handed in. The drives are read once the
     // window is first shown, so that it appears at once.
-    explicit CdToMp3Window(std::shared_ptr<CdRipLibrary> library = nullptr, QWidget *parent = nullptr);
+    explicit CdToMp3Window(std::shared_ptr<CdRipLibrary> library = nullptr,
+                           QWidget *parent = nullptr);
 
     // Rips and encodes the queued tracks of RipTOC; returns when they are done, cancelled or
     // failed.

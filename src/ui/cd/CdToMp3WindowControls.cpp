@@ -1,14 +1,14 @@
 #include "CdToMp3WindowControls.h"
 
-#include "EncodingPresets.h"
-#include "ProgressBar.h"
-#include "ChameleonButton.h"
-
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
+
+#include "ChameleonButton.h"
+#include "EncodingPresets.h"
+#include "ProgressBar.h"
 
 namespace {
 // Pixels: the window is laid out at fixed places, like the other tool windows.
@@ -37,7 +37,8 @@ CdToMp3WindowControls::CdToMp3WindowControls(QWidget &form) : m_form(form)
     buildResults();
 }
 
-QLabel *CdToMp3WindowControls::addLabel(const char *name, const QString &caption, const QRect &geometry)
+QLabel *CdToMp3WindowControls::addLabel(const char *name, const QString &caption,
+                                        const QRect &geometry)
 {
     auto *label = new QLabel(caption, &m_form);
     label->setObjectName(QLatin1String(name));
@@ -45,8 +46,8 @@ QLabel *CdToMp3WindowControls::addLabel(const char *name, const QString &caption
     return label;
 }
 
-ChameleonButton *CdToMp3WindowControls::addButton(const char *name, const QString &caption, const QString &tooltip,
-                                          const QRect &geometry)
+ChameleonButton *CdToMp3WindowControls::addButton(const char *name, const QString &caption,
+                                                  const QString &tooltip, const QRect &geometry)
 {
     auto *button = new ChameleonButton(caption, &m_form);
     button->setObjectName(QLatin1String(name));
@@ -57,13 +58,16 @@ ChameleonButton *CdToMp3WindowControls::addButton(const char *name, const QStrin
 
 void CdToMp3WindowControls::buildHeading()
 {
-    setBold(addLabel("lblTitle", QStringLiteral("TAVRO  MP3  Encoder"), QRect(kLeft, 8, kWidth, 28)), 15);
-    QLabel *welcome = addLabel(
-        "lblWelcome",
-        QStringLiteral(" Wellcome to TAVRO MP3 Encoder. To start encoding, just select cd drive and click \"Refresh\" "
-                       "button. Then select \"track number\" and click\" save as\" button. Then click \"Encode MP3\" "
-                       "button. That's it...."),
-        QRect(kLeft, 38, kWidth, 50));
+    setBold(
+        addLabel("lblTitle", QStringLiteral("TAVRO  MP3  Encoder"), QRect(kLeft, 8, kWidth, 28)),
+        15);
+    QLabel *welcome = addLabel("lblWelcome",
+                               QStringLiteral(" Wellcome to TAVRO MP3 Encoder. To start encoding, "
+                                              "just select cd drive and click \"Refresh\" "
+                                              "button. Then select \"track number\" and click\" "
+                                              "save as\" button. Then click \"Encode MP3\" "
+                                              "button. That's it...."),
+                               QRect(kLeft, 38, kWidth, 50));
     welcome->setWordWrap(true);
     welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -86,8 +90,9 @@ void CdToMp3WindowControls::buildDisc()
     lvwTracks->setAlternatingRowColors(true);
     lvwTracks->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwTracks->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvwTracks->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Track"), QStringLiteral("Start At"),
-                                QStringLiteral("Length"), QStringLiteral("Size(Mb)")});
+    lvwTracks->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Track"),
+                                QStringLiteral("Start At"), QStringLiteral("Length"),
+                                QStringLiteral("Size(Mb)")});
     // The name takes the room the number columns leave.
     QHeaderView *header = lvwTracks->header();
     header->setStretchLastSection(false);
@@ -98,7 +103,8 @@ void CdToMp3WindowControls::buildDisc()
         lvwTracks->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    QLabel *query = addLabel("lblCDDBQuery", QStringLiteral("CDDB &Query:"), QRect(kLeft, 308, 108, 26));
+    QLabel *query =
+        addLabel("lblCDDBQuery", QStringLiteral("CDDB &Query:"), QRect(kLeft, 308, 108, 26));
     txtCDDBQuery = new QLineEdit(&m_form);
     txtCDDBQuery->setObjectName(QStringLiteral("txtCDDBQuery"));
     txtCDDBQuery->setGeometry(kFieldLeft, 308, kLeft + kWidth - kFieldLeft, 26);
@@ -108,13 +114,15 @@ void CdToMp3WindowControls::buildDisc()
 
 void CdToMp3WindowControls::buildOutput()
 {
-    QLabel *output = addLabel("lblOutputMp3File", QStringLiteral("Output Mp3 File:"), QRect(kLeft, 340, 108, 26));
+    QLabel *output = addLabel("lblOutputMp3File", QStringLiteral("Output Mp3 File:"),
+                              QRect(kLeft, 340, 108, 26));
     txtOutputMp3File = new QLineEdit(&m_form);
     txtOutputMp3File->setObjectName(QStringLiteral("txtOutputMp3File"));
     txtOutputMp3File->setGeometry(kFieldLeft, 340, 372, 26);
     output->setBuddy(txtOutputMp3File);
-    cmdPickMp3File = addButton("cmdPickMp3File", QStringLiteral("Save as"), QStringLiteral("Save An MP3 File As"),
-                               QRect(kButtonLeft, 339, kButtonWidth, 28));
+    cmdPickMp3File =
+        addButton("cmdPickMp3File", QStringLiteral("Save as"),
+                  QStringLiteral("Save An MP3 File As"), QRect(kButtonLeft, 339, kButtonWidth, 28));
 
     cboOption = new QComboBox(&m_form);
     cboOption->setObjectName(QStringLiteral("cboOption"));
@@ -142,9 +150,11 @@ void CdToMp3WindowControls::buildProgress()
 
 void CdToMp3WindowControls::buildResults()
 {
-    lblDeleted = addLabel("lblDeleted", QStringLiteral("Temporary file has been deleted !"), QRect(kLeft, 508, 320, 20));
-    lblCompleted = addLabel("lblCompleted", QStringLiteral("Encoding process is completed successfully !"),
-                            QRect(kLeft, 528, 320, 20));
+    lblDeleted = addLabel("lblDeleted", QStringLiteral("Temporary file has been deleted !"),
+                          QRect(kLeft, 508, 320, 20));
+    lblCompleted =
+        addLabel("lblCompleted", QStringLiteral("Encoding process is completed successfully !"),
+                 QRect(kLeft, 528, 320, 20));
     lblStandard = addLabel("lblStandard", QStringLiteral("Encoding Standard :   44.1Khz , 128Kbps"),
                            QRect(kLeft, 548, 320, 20));
     lblNewSize = addLabel("lblNewSize", QString(), QRect(kLeft, 568, 320, 20));
@@ -152,17 +162,21 @@ void CdToMp3WindowControls::buildResults()
 
     lblstart = addLabel("lblstart", QString(), QRect(360, 508, 248, 20));
     lblend = addLabel("lblend", QString(), QRect(360, 528, 248, 20));
-    lblTotalElapsed = addLabel("lblTotalElapsed", QStringLiteral("Total Time Elapsed  :"), QRect(360, 548, 130, 20));
+    lblTotalElapsed = addLabel("lblTotalElapsed", QStringLiteral("Total Time Elapsed  :"),
+                               QRect(360, 548, 130, 20));
     lblelapsed = addLabel("lblelapsed", QString(), QRect(490, 548, 118, 20));
     lblelapsed->setToolTip(QStringLiteral("Shows in  Hours  :  Minutes  :  Seconds"));
     setBold(lblelapsed);
 
-    cmdCancel = addButton("cmdCancel", QStringLiteral("Cancel"), QString(), QRect(400, 600, kButtonWidth, 28));
-    cmdClose = addButton("cmdClose", QStringLiteral("Close"), QStringLiteral("Exit the TAVRO MP3 Encoder"),
-                         QRect(kButtonLeft, 600, kButtonWidth, 28));
+    cmdCancel = addButton("cmdCancel", QStringLiteral("Cancel"), QString(),
+                          QRect(400, 600, kButtonWidth, 28));
+    cmdClose =
+        addButton("cmdClose", QStringLiteral("Close"), QStringLiteral("Exit the TAVRO MP3 Encoder"),
+                  QRect(kButtonLeft, 600, kButtonWidth, 28));
 }
 
 QList<QWidget *> CdToMp3WindowControls::runOnly() const
 {
-    return {PB1, PB2, lblProgress, lblDeleted, lblCompleted, lblStandard, lblNewSize, lblTotalElapsed, lblelapsed};
+    return {PB1,         PB2,        lblProgress,     lblDeleted, lblCompleted,
+            lblStandard, lblNewSize, lblTotalElapsed, lblelapsed};
 }

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "DirTree.h"
 #include "ChameleonButton.h"
+#include "DirTree.h"
 
 FolderPickerDialog::FolderPickerDialog(QWidget *editor) : QDialog(editor)
 {

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "InfoReport.h"
-#include "ScreenPlacement.h"
 #include "ChameleonButton.h"
-#include "Playlist.h"
 #include "CloseBoxSwitch.h"
+#include "InfoReport.h"
+#include "Playlist.h"
+#include "ScreenPlacement.h"
 
 namespace {
 // Lines of InfoReport: the file name, 12 header lines, 6 tag lines, the validity.
@@ -27,7 +27,8 @@ QFrame *framedBox(QWidget *parent)
 }
 } // namespace
 
-Mp3InfoWindow::Mp3InfoWindow(const Playlist &playlist, QWidget *parent) : QWidget(parent, Qt::Window)
+Mp3InfoWindow::Mp3InfoWindow(const Playlist &playlist, QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2b"));
     setWindowTitle(QStringLiteral("MP3 File Information"));
@@ -88,7 +89,8 @@ QWidget *Mp3InfoWindow::buildTagBox(const QStringList &captions)
     for (int index = kFirstTagLine; index < kValidLine; ++index)
         addLine(grid, index - kFirstTagLine, index, captions.at(index));
     // Room for 30 characters, the longest tag text.
-    grid->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(30, QLatin1Char('W'))) * 3 / 4);
+    grid->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(30, QLatin1Char('W'))) *
+                                       3 / 4);
     return box;
 }
 
@@ -105,10 +107,11 @@ QWidget *Mp3InfoWindow::buildSide(const QStringList &captions)
     grid->setColumnStretch(1, 1);
     column->addWidget(validBox);
 
-    auto *note = new QLabel(QStringLiteral("This is improved feature of TAVRO MP3 Player. You can get "
-                                           "the complete MP3 file information as well as ID3 Tags "
-                                           "information."),
-                            this);
+    auto *note =
+        new QLabel(QStringLiteral("This is improved feature of TAVRO MP3 Player. You can get "
+                                  "the complete MP3 file information as well as ID3 Tags "
+                                  "information."),
+                   this);
     note->setObjectName(QStringLiteral("Label21"));
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
@@ -126,10 +129,7 @@ QWidget *Mp3InfoWindow::buildSide(const QStringList &captions)
     return side;
 }
 
-void Mp3InfoWindow::GetMP3Info(const QString &path)
-{
-    showReport(InfoReport(path));
-}
+void Mp3InfoWindow::GetMP3Info(const QString &path) { showReport(InfoReport(path)); }
 
 void Mp3InfoWindow::showReport(const InfoReport &report)
 {

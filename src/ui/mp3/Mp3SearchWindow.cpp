@@ -1,19 +1,19 @@
 #include "Mp3SearchWindow.h"
 
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
-#include "OleColor.h"
-#include "ScreenPlacement.h"
-#include "ChameleonButton.h"
-#include "Playlist.h"
-#include "CloseBoxSwitch.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
+
+#include "ChameleonButton.h"
+#include "CloseBoxSwitch.h"
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FileListBox.h"
+#include "OleColor.h"
+#include "Playlist.h"
+#include "ScreenPlacement.h"
 
 namespace {
 constexpr int kWidth = 640;
@@ -22,7 +22,8 @@ constexpr quint32 kBlue = 0xFF0000;
 constexpr quint32 kRed = 0x0000FF;
 } // namespace
 
-Mp3SearchWindow::Mp3SearchWindow(Playlist &playlist, QWidget *parent) : QWidget(parent, Qt::Window), m_playlist(playlist)
+Mp3SearchWindow::Mp3SearchWindow(Playlist &playlist, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_playlist(playlist)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("TAVRO MP3 SEARCHER"));

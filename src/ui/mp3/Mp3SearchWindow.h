@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Mp3Search.h"
-
 #include <QWidget>
+
+#include "Mp3Search.h"
 
 class ChameleonButton;
 class DirListBox;

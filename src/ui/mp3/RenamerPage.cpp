@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "AppMessage.h"
+#include "ChameleonButton.h"
+#include "FileListBox.h"
+#include "FolderListing.h"
 #include "RenameChoices.h"
 #include "TagRenamer.h"
 #include "WorkingFolderBox.h"
-#include "FileListBox.h"
-#include "FolderListing.h"
-#include "ChameleonButton.h"
 
 RenamerPage::RenamerPage(QWidget *parent) : QWidget(parent)
 {
@@ -126,8 +126,9 @@ void RenamerPage::renameSelected()
     if (!item || !item->isSelected()) {
         AppMessage::show(QStringLiteral("Sorry, no file selected!"));
     } else {
-        const TagRenamer::Result result = TagRenamer::renameOne(
-            FolderListing::join(m_fileList->Path(), item->text()), pattern(), m_attachTime->isChecked());
+        const TagRenamer::Result result =
+            TagRenamer::renameOne(FolderListing::join(m_fileList->Path(), item->text()), pattern(),
+                                  m_attachTime->isChecked());
         log(result.logLine(), result.renamed());
     }
     m_fileList->setPath(m_fileList->Path());
@@ -142,8 +143,8 @@ void RenamerPage::renameAll()
     QStringList names;
     for (int row = 0; row < m_fileList->count(); ++row)
         names << m_fileList->item(row)->text();
-    for (const TagRenamer::Result &result : TagRenamer::renameAll(
-             m_fileList->Path(), names, pattern(), m_attachTime->isChecked()))
+    for (const TagRenamer::Result &result :
+         TagRenamer::renameAll(m_fileList->Path(), names, pattern(), m_attachTime->isChecked()))
         log(result.logLine(), result.renamed());
     m_fileList->setPath(m_fileList->Path());
 }

@@ -11,18 +11,18 @@
 #include <QVBoxLayout>
 
 #include "AppMessage.h"
-#include "TagLists.h"
-#include "TagSheet.h"
-#include "WorkingFolderBox.h"
+#include "ChameleonButton.h"
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
 #include "FolderListing.h"
-#include "ChameleonButton.h"
+#include "TagLists.h"
+#include "TagSheet.h"
+#include "WorkingFolderBox.h"
 
 namespace {
-const char *const kCaptions[TagSheet::kFieldCount] = {"Title :",    "Artist :",   "Album :",
-                                                      "Year :",     "Comments :", "Genre :"};
+const char *const kCaptions[TagSheet::kFieldCount] = {
+    "Title :", "Artist :", "Album :", "Year :", "Comments :", "Genre :"};
 // Field widths of the tag: longer texts would be cut when written.
 constexpr int kWidths[TagSheet::kFieldCount] = {30, 30, 30, 4, 30, 20};
 constexpr int kYearBox = 3;
@@ -88,8 +88,9 @@ QWidget *TagEditorPage::buildTagColumn()
 
     auto *infoCaption = new QLabel(QStringLiteral("MP3 INFO :"), column);
     infoCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    const QString noteText = QStringLiteral("IMPORTANT : For editing tags , Select non playing      "
-                                            "                 file otherwise update is not possible.");
+    const QString noteText =
+        QStringLiteral("IMPORTANT : For editing tags , Select non playing      "
+                       "                 file otherwise update is not possible.");
     auto *note = new QLabel(noteText, column);
     note->setObjectName(QStringLiteral("lblNote"));
     note->setWordWrap(true);

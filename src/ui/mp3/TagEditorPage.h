@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Mp3FileRecord.h"
-
 #include <QWidget>
+
+#include "Mp3FileRecord.h"
 
 class DirListBox;
 class DriveListBox;
@@ -46,7 +46,7 @@ private:
     DriveListBox *m_drive1 = nullptr;
     DirListBox *m_dir1 = nullptr;
     FileListBox *m_fileList = nullptr;
-    QList<QLineEdit *> m_txt1;  // title, artist, album, year, comment, genre
-    QList<QComboBox *> m_cmb;   // years, genres
-    QList<QLabel *> m_lbl1;     // the nine header lines
+    QList<QLineEdit *> m_txt1; // title, artist, album, year, comment, genre
+    QList<QComboBox *> m_cmb;  // years, genres
+    QList<QLabel *> m_lbl1;    // the nine header lines
 };

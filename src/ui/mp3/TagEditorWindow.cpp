@@ -4,11 +4,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ChameleonButton.h"
+#include "CloseBoxSwitch.h"
 #include "FolderPickerDialog.h"
 #include "RenamerPage.h"
 #include "TagEditorPage.h"
-#include "ChameleonButton.h"
-#include "CloseBoxSwitch.h"
 
 namespace {
 constexpr int kId3Page = 1;

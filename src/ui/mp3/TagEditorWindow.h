@@ -6,9 +6,10 @@ class RenamerPage;
 class TagEditorPage;
 
 // "TAVRO MP3 Tags Editor": the "ID3" page (TagEditorPage) and the "RENAMER" page (RenamerPage),
-// each with its own folder; "Change Directory" on either opens the folder window (FolderPickerDialog) for
-// that page. The frame's close box is off; "Close" only hides the editor and shows the main
-// window again, so the editor keeps its folders, fields and log for the next time.
+// each with its own folder; "Change Directory" on either opens the folder window
+// (FolderPickerDialog) for that page. The frame's close box is off; "Close" only hides the editor
+// and shows the main window again, so the editor keeps its folders, fields and log for the next
+// time.
 //
 // The editor is one child window of the main window, made the first time it is opened: it is
 // unloaded only together with the main window, and so only when the program ends.

@@ -1,26 +1,25 @@
 #include "PlayerWindow.h"
 
-#include "ClockTexts.h"
-#include "PlayerWindowControls.h"
-#include "PathStrip.h"
-#include "ScrollingText.h"
-#include "SeekBar.h"
-#include "TitleLabel.h"
-
-#include "CdToMp3Window.h"
-#include "ScreenPlacement.h"
-#include "ChameleonButton.h"
-#include "TagEditorWindow.h"
-#include "Mp3InfoWindow.h"
-#include "Mp3SearchWindow.h"
-#include "MediaComponent.h"
-
 #include <QApplication>
 #include <QDateTime>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QWindow>
+
+#include "CdToMp3Window.h"
+#include "ChameleonButton.h"
+#include "ClockTexts.h"
+#include "MediaComponent.h"
+#include "Mp3InfoWindow.h"
+#include "Mp3SearchWindow.h"
+#include "PathStrip.h"
+#include "PlayerWindowControls.h"
+#include "ScreenPlacement.h"
+#include "ScrollingText.h"
+#include "SeekBar.h"
+#include "TagEditorWindow.h"
+#include "TitleLabel.h"
 
 namespace {
 constexpr int kTwipsPerPixel = PlayerWindowControls::kTwipsPerPixel;
@@ -29,8 +28,8 @@ constexpr int kCreditStepTwips = 20;
 } // namespace
 
 PlayerWindow::PlayerWindow(MediaComponent &media, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media), m_engine(media, m_playlist),
-      m_actions(m_playlist, m_engine), m_ui(*this)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media),
+      m_engine(media, m_playlist), m_actions(m_playlist, m_engine), m_ui(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));
@@ -107,9 +106,8 @@ void PlayerWindow::connectButtons()
 
 void PlayerWindow::connectPlaylist()
 {
-    connect(&m_playlist, &Playlist::entriesAppended, this, [this](int first) {
-        m_ui.list->addItems(m_playlist.names().mid(first));
-    });
+    connect(&m_playlist, &Playlist::entriesAppended, this,
+            [this](int first) { m_ui.list->addItems(m_playlist.names().mid(first)); });
     connect(&m_playlist, &Playlist::entriesReset, this, [this] {
         const QSignalBlocker block(m_ui.list);
         m_ui.list->clear();
@@ -145,7 +143,8 @@ void PlayerWindow::render()
         if (all || d.*text != was.*text)
             m_ui.values.at(QLatin1String(name))->setText(d.*text);
     if (all || d.statusColor != was.statusColor)
-        PlayerWindowControls::setTextColor(m_ui.values.at(QStringLiteral("Label28")), QColor::fromRgb(QRgb(d.statusColor)));
+        PlayerWindowControls::setTextColor(m_ui.values.at(QStringLiteral("Label28")),
+                                           QColor::fromRgb(QRgb(d.statusColor)));
 
     ChameleonButton *pause = m_ui.buttons.at(4);
     pause->setEnabled(d.pauseEnabled);
@@ -253,4 +252,3 @@ void PlayerWindow::exitPlayer()
     close();
     QApplication::quit();
 }
-

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "PlayerWindowControls.h"
-#include "PlaybackEngine.h"
-#include "Playlist.h"
-#include "PlaylistActions.h"
-
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
+
+#include "PlaybackEngine.h"
+#include "PlayerWindowControls.h"
+#include "Playlist.h"
+#include "PlaylistActions.h"
 
 class ChameleonButton;
 class MediaComponent;

@@ -1,14 +1,13 @@
 #include "PlayerWindowControls.h"
 
-#include "PathStrip.h"
-#include "SeekBar.h"
-#include "TitleLabel.h"
-
-#include "ChameleonButton.h"
-
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
+
+#include "ChameleonButton.h"
+#include "PathStrip.h"
+#include "SeekBar.h"
+#include "TitleLabel.h"
 
 namespace {
 constexpr int kWidth = PlayerWindowControls::kWidth;
@@ -99,8 +98,8 @@ void PlayerWindowControls::setTextColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
-QLabel *PlayerWindowControls::addLabel(const char *name, const QString &caption, const QRect &geometry,
-                        const QString &tooltip)
+QLabel *PlayerWindowControls::addLabel(const char *name, const QString &caption,
+                                       const QRect &geometry, const QString &tooltip)
 {
     auto *label = new QLabel(caption, &m_form);
     label->setObjectName(QLatin1String(name));
@@ -125,7 +124,8 @@ void PlayerWindowControls::buildTitleLine()
     for (QLabel *label : {static_cast<QLabel *>(title), static_cast<QLabel *>(minimise),
                           static_cast<QLabel *>(exit)}) {
         label->setAutoFillBackground(true);
-        label->setStyleSheet(QStringLiteral("background: rgb(0,40,110); color: white; font-weight: bold;"));
+        label->setStyleSheet(
+            QStringLiteral("background: rgb(0,40,110); color: white; font-weight: bold;"));
         label->setAlignment(label == title ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     }
 }
@@ -143,7 +143,8 @@ void PlayerWindowControls::buildPlaylistAndValues()
     for (const ValueRow &row : kValueRows) {
         addLabel(row.captionName, QLatin1String(row.caption), QRect(214, y, 92, 14),
                  QLatin1String(row.tooltip));
-        QLabel *value = addLabel(row.valueName, QString(), QRect(306, y, 161, 14), QLatin1String(row.tooltip));
+        QLabel *value =
+            addLabel(row.valueName, QString(), QRect(306, y, 161, 14), QLatin1String(row.tooltip));
         setTextColor(value, QColor(0, 0, 128));
         values[QLatin1String(row.valueName)] = value;
         y += 14;
@@ -186,8 +187,8 @@ void PlayerWindowControls::buildPlaybackControls()
 
 void PlayerWindowControls::buildButtons()
 {
-    addLabel("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))->setStyleSheet(
-        QStringLiteral("font-weight: bold; color: rgb(0,40,110);"));
+    addLabel("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))
+        ->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(0,40,110);"));
     QFont buttonFont = m_form.font();
     buttonFont.setPointSizeF(7.0);
     int slot = 0;
@@ -211,7 +212,8 @@ void PlayerWindowControls::buildFooter()
     remove->setObjectName(QStringLiteral("Option2"));
     remove->setGeometry(200, 189, 130, 14);
     for (QRadioButton *option : {make, remove})
-        option->setToolTip(QStringLiteral("For Applying Changes, you must RESTART your computer !"));
+        option->setToolTip(
+            QStringLiteral("For Applying Changes, you must RESTART your computer !"));
 
     date = addLabel("Label30", QString(), QRect(250, 270, 217, 14));
     date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <map>
+
 #include <QColor>
 #include <QRect>
 #include <QString>
-
-#include <map>
 
 class ChameleonButton;
 class PathStrip;

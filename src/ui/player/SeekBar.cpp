@@ -1,9 +1,9 @@
 #include "SeekBar.h"
 
+#include <cmath>
+
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <cmath>
 
 namespace {
 constexpr int kMarkerWidth = 6;

@@ -1,12 +1,11 @@
-#include "CdRipSettings.h"
-
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "CdRipSettings.h"
+#include "TestMedia.h"
 
 namespace {
 class CdRipSettingsTest : public ::testing::Test {
@@ -49,14 +48,17 @@ TEST_F(CdRipSettingsTest, MissingFileIsCreatedWithDefaultsWhereTheEnvironmentPoi
 TEST_F(CdRipSettingsTest, ReadsWhatItCanAndIgnoresTheRest)
 {
     const QString file = path(QStringLiteral("cdrip.ini"));
-    TestMedia::writeFile(file, QByteArray("; comment\n[drives]\n ScanDevices = 0 \n"
-                                          "[Images]\n# comment\n/discs/a.cue\nsub/b.cue\n\n"
-                                          "[Ripping]\nReadSectors=5000\nRetries=abc\nRippingMethod=1 ; plain\nCDSpeed=-3\n"
-                                          "junk line without equals\n=7\n[Other]\nReadSectors=3\n")
-                               + QByteArray("\x00\xff\xfe binary\r\n", 13));
+    TestMedia::writeFile(
+        file,
+        QByteArray("; comment\n[drives]\n ScanDevices = 0 \n"
+                   "[Images]\n# comment\n/discs/a.cue\nsub/b.cue\n\n"
+                   "[Ripping]\nReadSectors=5000\nRetries=abc\nRippingMethod=1 ; plain\nCDSpeed=-3\n"
+                   "junk line without equals\n=7\n[Other]\nReadSectors=3\n") +
+            QByteArray("\x00\xff\xfe binary\r\n", 13));
     const CdRipSettings s = loaded(file);
     EXPECT_FALSE(s.scanDevices);
-    EXPECT_EQ(s.images, (QStringList{QStringLiteral("/discs/a.cue"), path(QStringLiteral("sub/b.cue"))}));
+    EXPECT_EQ(s.images,
+              (QStringList{QStringLiteral("/discs/a.cue"), path(QStringLiteral("sub/b.cue"))}));
     EXPECT_EQ(s.readSectors, 200) << "clamped";
     EXPECT_EQ(s.retries, 20) << "not a number: default kept";
     EXPECT_EQ(s.rippingMethod, 1);

@@ -1,12 +1,11 @@
-#include "CdioRipLibrary.h"
-
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <gtest/gtest.h>
+#include "CdioRipLibrary.h"
+#include "TestMedia.h"
 
 // The machine's first CD device with an audio disc in it: the table of contents reads and the
 // first second of track 1 rips through paranoia and through plain reads alike.
@@ -36,12 +35,14 @@ TEST(CdioRipLibraryDrive, RipsTheStartOfTrackOneFromARealDisc)
         while (code != CR_RANGE_DONE) {
             qint32 bytes = 0;
             qint32 abort = 0;
-            code = library.CR_RipChunk(reinterpret_cast<unsigned char *>(buffer.data()), &bytes, abort);
+            code = library.CR_RipChunk(reinterpret_cast<unsigned char *>(buffer.data()), &bytes,
+                                       abort);
             ASSERT_NE(code, CR_ERROR);
             first[method] += buffer.left(bytes);
         }
         library.CR_CloseRipper();
     }
     EXPECT_EQ(first[0].size(), 75 * 2352);
-    EXPECT_TRUE(first[0] == first[1]) << "both methods give the same samples in the same byte order";
+    EXPECT_TRUE(first[0] == first[1])
+        << "both methods give the same samples in the same byte order";
 }

@@ -1,13 +1,12 @@
-#include "CdioRipLibrary.h"
-
-#include "TestDisc.h"
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <gtest/gtest.h>
+#include "CdioRipLibrary.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
 
 namespace {
 const QList<TestDisc::Track> kTracks = {{187, 440}, {226, 660}, {75, 0}, {149, 1000}};
@@ -19,12 +18,17 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(TestDisc::write(path("disc.cue"), kTracks));
-        TestMedia::writeFile(path("junk.cue"), QByteArray("TRACK \xff\x01 AUDIO\nINDEX 99:99:99\n"));
+        TestMedia::writeFile(path("junk.cue"),
+                             QByteArray("TRACK \xff\x01 AUDIO\nINDEX 99:99:99\n"));
         // The same sheet over a BIN cut short in track 2: tracks 3 and 4 would start past its end.
-        TestMedia::writeFile(path("short.cue"), TestMedia::readFile(path("disc.cue")).replace("disc.bin", "short.bin"));
-        TestMedia::writeFile(path("short.bin"), TestMedia::readFile(path("disc.bin")).left(2352 * 300 + 1001));
-        ASSERT_TRUE(TestDisc::writeSettings(path("cdrip.ini"),
-                                            {path("disc.cue"), path("gone.cue"), path("junk.cue"), path("short.cue")}));
+        TestMedia::writeFile(
+            path("short.cue"),
+            TestMedia::readFile(path("disc.cue")).replace("disc.bin", "short.bin"));
+        TestMedia::writeFile(path("short.bin"),
+                             TestMedia::readFile(path("disc.bin")).left(2352 * 300 + 1001));
+        ASSERT_TRUE(
+            TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue"), path("gone.cue"),
+                                                        path("junk.cue"), path("short.cue")}));
         ASSERT_EQ(m_library.CR_Init(QFile::encodeName(path("cdrip.ini")).constData()), CR_OK);
     }
 
@@ -54,7 +58,8 @@ protected:
         for (int chunks = 0; chunks < 10000; ++chunks) {
             qint32 bytes = -1;
             qint32 abort = 0;
-            const CDEX_ERR code = m_library.CR_RipChunk(reinterpret_cast<unsigned char *>(buffer.data()), &bytes, abort);
+            const CDEX_ERR code = m_library.CR_RipChunk(
+                reinterpret_cast<unsigned char *>(buffer.data()), &bytes, abort);
             EXPECT_LE(bytes, size);
             audio += buffer.left(bytes);
             if (code == CR_RANGE_DONE)
@@ -102,7 +107,8 @@ TEST_F(CdioRipLibraryTest, ImagesFromTheSettingsAreDrivesAndMissingOrBrokenOnesH
     CDROMPARAMS record{};
     EXPECT_EQ(m_library.CR_GetCDROMParameters(&record), CR_ERROR) << "no such drive";
     EXPECT_EQ(m_library.CR_ReadToc(), CR_ERROR);
-    EXPECT_EQ(m_library.CR_Init("/elsewhere/cdrip.ini"), CR_OK) << "already started: nothing changes";
+    EXPECT_EQ(m_library.CR_Init("/elsewhere/cdrip.ini"), CR_OK)
+        << "already started: nothing changes";
     EXPECT_EQ(m_library.CR_GetNumCDROM(), 4);
 }
 
@@ -129,14 +135,16 @@ TEST_F(CdioRipLibraryTest, RipsEveryTrackByteForByteThroughParanoiaAndPlainReads
     for (const qint32 method : {CdRomParams::RipParanoia, CdRomParams::RipPlain}) {
         setField(CdRomParams::RippingMethod, method);
         for (int i = 0; i < kTracks.size(); ++i) {
-            const QByteArray audio = rip(TestDisc::startSector(kTracks, i), TestDisc::startSector(kTracks, i + 1));
-            EXPECT_TRUE(audio == TestDisc::trackAudio(kTracks, i)) << "method " << method << " track " << i + 1;
+            const QByteArray audio =
+                rip(TestDisc::startSector(kTracks, i), TestDisc::startSector(kTracks, i + 1));
+            EXPECT_TRUE(audio == TestDisc::trackAudio(kTracks, i))
+                << "method " << method << " track " << i + 1;
         }
     }
     // A range across tracks, ending on the disc's last sector.
     const QByteArray tail = rip(300, TestDisc::startSector(kTracks, kTracks.size()));
-    const QByteArray expected = TestDisc::trackAudio(kTracks, 1).mid((300 - 187) * 2352) + TestDisc::trackAudio(kTracks, 2)
-        + TestDisc::trackAudio(kTracks, 3);
+    const QByteArray expected = TestDisc::trackAudio(kTracks, 1).mid((300 - 187) * 2352) +
+                                TestDisc::trackAudio(kTracks, 2) + TestDisc::trackAudio(kTracks, 3);
     EXPECT_TRUE(tail == expected);
 }
 
@@ -188,7 +196,9 @@ TEST(CdioRipLibrarySettings, AFolderAsSettingsFileFailsAndNoImagesNoDevicesMeans
     CdioRipLibrary library;
     EXPECT_EQ(library.CR_Init(QFile::encodeName(dir.path()).constData()), CR_FILE_OPEN_ERROR);
     ASSERT_TRUE(TestDisc::writeSettings(dir.filePath(QStringLiteral("cdrip.ini")), {}));
-    EXPECT_EQ(library.CR_Init(QFile::encodeName(dir.filePath(QStringLiteral("cdrip.ini"))).constData()), CR_OK);
+    EXPECT_EQ(
+        library.CR_Init(QFile::encodeName(dir.filePath(QStringLiteral("cdrip.ini"))).constData()),
+        CR_OK);
     EXPECT_EQ(library.CR_GetNumCDROM(), 0);
     EXPECT_EQ(library.CR_IsUnitReady(), 0);
 }

@@ -1,23 +1,26 @@
-#include "EncoderLibrary.h"
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cmath>
-#include <vector>
+#include "EncoderLibrary.h"
 
 namespace {
 using Record = std::array<unsigned char, BeConfig::Size>;
 
-Record record(int preset, int bitrate = 128, int mode = BeConfig::ModeJointStereo, int sampleRate = 44100)
+Record record(int preset, int bitrate = 128, int mode = BeConfig::ModeJointStereo,
+              int sampleRate = 44100)
 {
     Record r{};
-    const auto set = [&r](int offset, int value) { qToLittleEndian<qint32>(value, r.data() + offset); };
+    const auto set = [&r](int offset, int value) {
+        qToLittleEndian<qint32>(value, r.data() + offset);
+    };
     set(BeConfig::Kind, int(BeConfig::KindLame));
     set(BeConfig::StructVersion, 1);
     set(BeConfig::StructSize, BeConfig::Size);
@@ -71,7 +74,8 @@ Encoded encodeTone(const Record &config)
     QFile file(dir.filePath(QStringLiteral("tone.mp3")));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(result.mp3) == result.mp3.size());
     file.close();
-    EXPECT_EQ(beWriteInfoTag(stream, QFile::encodeName(file.fileName()).constData()), BE_ERR_SUCCESSFUL);
+    EXPECT_EQ(beWriteInfoTag(stream, QFile::encodeName(file.fileName()).constData()),
+              BE_ERR_SUCCESSFUL);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     result.mp3 = file.readAll();
     EXPECT_EQ(beCloseStream(stream), BE_ERR_SUCCESSFUL);
@@ -82,7 +86,8 @@ Encoded encodeTone(const Record &config)
 TEST(EncoderLibraryTest, PresetsMapOntoLameSettings)
 {
     using namespace BeConfig;
-    // Method and quality come from the LAME tag: quality = 100 - 10 x VBR level - algorithm quality.
+    // Method and quality come from the LAME tag: quality = 100 - 10 x VBR level - algorithm
+    // quality.
     constexpr int kVariable = -1;
     const struct {
         int code;
@@ -90,11 +95,21 @@ TEST(EncoderLibraryTest, PresetsMapOntoLameSettings)
         int quality;
         int bitrateIndex; // 10 = 160 kbit/s, the record's rate; 14 = 320
     } expected[] = {
-        {PresetNone, 1, 57, 10},         {PresetNormal, 1, 57, 10},        {PresetLow, 1, 53, 10},
-        {PresetHigh, 1, 58, 10},         {PresetVeryHigh, 1, 60, 10},      {PresetCbr, 1, 57, 10},
-        {PresetInsane, 1, 57, 14},       {PresetAbr, 2, 57, kVariable},    {PresetVoice, 4, 50, kVariable},
-        {PresetR3mix, 4, 70, kVariable}, {PresetStandard, 4, 80, kVariable}, {PresetFastStandard, 4, 80, kVariable},
-        {PresetExtreme, 4, 100, kVariable}, {PresetFastExtreme, 4, 100, kVariable}, {PresetMedium, 4, 60, kVariable},
+        {PresetNone, 1, 57, 10},
+        {PresetNormal, 1, 57, 10},
+        {PresetLow, 1, 53, 10},
+        {PresetHigh, 1, 58, 10},
+        {PresetVeryHigh, 1, 60, 10},
+        {PresetCbr, 1, 57, 10},
+        {PresetInsane, 1, 57, 14},
+        {PresetAbr, 2, 57, kVariable},
+        {PresetVoice, 4, 50, kVariable},
+        {PresetR3mix, 4, 70, kVariable},
+        {PresetStandard, 4, 80, kVariable},
+        {PresetFastStandard, 4, 80, kVariable},
+        {PresetExtreme, 4, 100, kVariable},
+        {PresetFastExtreme, 4, 100, kVariable},
+        {PresetMedium, 4, 60, kVariable},
         {PresetFastMedium, 4, 60, kVariable},
     };
     for (const auto &x : expected) {
@@ -109,7 +124,8 @@ TEST(EncoderLibraryTest, PresetsMapOntoLameSettings)
         EXPECT_EQ(rateBits, x.code == PresetVoice ? 2 : 0) << x.code;
     }
     // Channel mode bits of the frame header: 0 stereo, 1 joint stereo, 3 mono.
-    for (const auto &[mode, bits] : {std::pair{ModeStereo, 0}, std::pair{ModeJointStereo, 1}, std::pair{ModeMono, 3}}) {
+    for (const auto &[mode, bits] :
+         {std::pair{ModeStereo, 0}, std::pair{ModeJointStereo, 1}, std::pair{ModeMono, 3}}) {
         const Encoded e = encodeTone(record(PresetCbr, 128, mode));
         EXPECT_EQ(quint8(e.audioHeader().at(3)) >> 6, bits) << mode;
     }
@@ -127,9 +143,11 @@ TEST(EncoderLibraryTest, RefusesBadRecordsHandlesAndBuffers)
     EXPECT_EQ(beInitStream(other.data(), &chunk, &bufferSize, &stream), BE_ERR_INVALID_FORMAT);
     EXPECT_EQ(beInitStream(small.data(), &chunk, &bufferSize, &stream), BE_ERR_INVALID_FORMAT);
     EXPECT_EQ(beInitStream(nullptr, &chunk, &bufferSize, &stream), BE_ERR_INVALID_FORMAT);
-    for (const Record &bad : {record(15), record(PresetStandard, 128, 4), record(PresetStandard, 128, 1, 0),
-                              record(PresetStandard, 128, 1, 4000)}) {
-        EXPECT_EQ(beInitStream(bad.data(), &chunk, &bufferSize, &stream), BE_ERR_INVALID_FORMAT_PARAMETERS);
+    for (const Record &bad :
+         {record(15), record(PresetStandard, 128, 4), record(PresetStandard, 128, 1, 0),
+          record(PresetStandard, 128, 1, 4000)}) {
+        EXPECT_EQ(beInitStream(bad.data(), &chunk, &bufferSize, &stream),
+                  BE_ERR_INVALID_FORMAT_PARAMETERS);
         EXPECT_EQ(stream, 0u);
     }
 
@@ -139,19 +157,24 @@ TEST(EncoderLibraryTest, RefusesBadRecordsHandlesAndBuffers)
     std::vector<std::int16_t> input(chunk * 100);
     std::vector<unsigned char> output(bufferSize);
     std::uint32_t bytes = 0;
-    EXPECT_EQ(beEncodeChunk(stream, chunk, input.data(), nullptr, &bytes), BE_ERR_INVALID_FORMAT_PARAMETERS);
-    EXPECT_EQ(beEncodeChunk(stream, chunk * 100, input.data(), output.data(), &bytes), BE_ERR_BUFFER_TOO_SMALL);
-    EXPECT_EQ(beWriteInfoTag(stream, "/nonexistent-folder/x.mp3"), BE_ERR_INVALID_FORMAT_PARAMETERS);
+    EXPECT_EQ(beEncodeChunk(stream, chunk, input.data(), nullptr, &bytes),
+              BE_ERR_INVALID_FORMAT_PARAMETERS);
+    EXPECT_EQ(beEncodeChunk(stream, chunk * 100, input.data(), output.data(), &bytes),
+              BE_ERR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(beWriteInfoTag(stream, "/nonexistent-folder/x.mp3"),
+              BE_ERR_INVALID_FORMAT_PARAMETERS);
     EXPECT_EQ(beCloseStream(stream), BE_ERR_SUCCESSFUL);
     for (HBE_STREAM stale : {stream, HBE_STREAM(0), HBE_STREAM(123456)}) {
-        EXPECT_EQ(beEncodeChunk(stale, chunk, input.data(), output.data(), &bytes), BE_ERR_INVALID_HANDLE);
+        EXPECT_EQ(beEncodeChunk(stale, chunk, input.data(), output.data(), &bytes),
+                  BE_ERR_INVALID_HANDLE);
         EXPECT_EQ(beDeinitStream(stale, output.data(), &bytes), BE_ERR_INVALID_HANDLE);
         EXPECT_EQ(beWriteInfoTag(stale, "x.mp3"), BE_ERR_INVALID_HANDLE);
         EXPECT_EQ(beCloseStream(stale), BE_ERR_INVALID_HANDLE);
     }
 
     std::vector<HBE_STREAM> open;
-    while (beInitStream(good.data(), &chunk, &bufferSize, &stream) == BE_ERR_SUCCESSFUL && open.size() < 1000)
+    while (beInitStream(good.data(), &chunk, &bufferSize, &stream) == BE_ERR_SUCCESSFUL &&
+           open.size() < 1000)
         open.push_back(stream);
     EXPECT_EQ(open.size(), 64u);
     EXPECT_EQ(beInitStream(good.data(), &chunk, &bufferSize, &stream), BE_ERR_NO_MORE_HANDLES);

@@ -1,17 +1,16 @@
-#include "Mp3MediaComponent.h"
-#include "NullAudioOutput.h"
+#include <cmath>
+#include <functional>
 
-#include "TestMedia.h"
+#include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <functional>
+#include "Mp3MediaComponent.h"
+#include "NullAudioOutput.h"
+#include "TestMedia.h"
 
 namespace {
 PlaybackWorker::OutputFactory nullOutput()
@@ -70,7 +69,8 @@ TEST_F(Mp3MediaComponentTest, DurationIsExactForCbrVbrAndMpeg2Files)
 TEST_F(Mp3MediaComponentTest, UnplayableFilesHaveNoDurationAndDoNotPlay)
 {
     TestMedia::writeFile(file(QStringLiteral("empty.mp3")), {});
-    TestMedia::writeFile(file(QStringLiteral("text.mp3")), QByteArray("not audio at all\n").repeated(500));
+    TestMedia::writeFile(file(QStringLiteral("text.mp3")),
+                         QByteArray("not audio at all\n").repeated(500));
     QByteArray junk(200000, '\0');
     for (int i = 0; i < junk.size(); ++i)
         junk[i] = char((i * 7919) >> 3);
@@ -92,7 +92,8 @@ TEST_F(Mp3MediaComponentTest, UnplayableFilesHaveNoDurationAndDoNotPlay)
 
 TEST_F(Mp3MediaComponentTest, TruncatedFilePlaysWhatIsThere)
 {
-    const QString whole = mp3(QStringLiteral("whole.mp3"), 2.0, {QStringLiteral("-b"), QStringLiteral("128")});
+    const QString whole =
+        mp3(QStringLiteral("whole.mp3"), 2.0, {QStringLiteral("-b"), QStringLiteral("128")});
     const QByteArray bytes = TestMedia::readFile(whole);
     TestMedia::writeFile(file(QStringLiteral("half.mp3")), bytes.left(bytes.size() / 2 + 77));
     Mp3MediaComponent media(nullOutput());
@@ -104,7 +105,8 @@ TEST_F(Mp3MediaComponentTest, TruncatedFilePlaysWhatIsThere)
 TEST_F(Mp3MediaComponentTest, PlaysSeeksPausesAndEndsAtDuration)
 {
     Mp3MediaComponent media(nullOutput());
-    media.setFileName(mp3(QStringLiteral("tone.mp3"), 3.0, {QStringLiteral("-b"), QStringLiteral("128")}));
+    media.setFileName(
+        mp3(QStringLiteral("tone.mp3"), 3.0, {QStringLiteral("-b"), QStringLiteral("128")}));
     media.play();
     ASSERT_TRUE(waitFor([&] { return media.currentPosition() > 0.2; }, 3000));
 
@@ -131,7 +133,8 @@ TEST_F(Mp3MediaComponentTest, PlaysSeeksPausesAndEndsAtDuration)
 TEST_F(Mp3MediaComponentTest, FasterRateEndsSooner)
 {
     Mp3MediaComponent media(nullOutput());
-    media.setFileName(mp3(QStringLiteral("two.mp3"), 2.0, {QStringLiteral("-b"), QStringLiteral("128")}));
+    media.setFileName(
+        mp3(QStringLiteral("two.mp3"), 2.0, {QStringLiteral("-b"), QStringLiteral("128")}));
     media.setRate(1.25);
     QElapsedTimer clock;
     clock.start();
@@ -146,12 +149,14 @@ TEST_F(Mp3MediaComponentTest, AudioReachesTheSoundServer)
 {
     if (qEnvironmentVariableIsEmpty("PULSE_SERVER"))
         GTEST_SKIP() << "no private PulseAudio (run through ./test.sh)";
-    const QString path = mp3(QStringLiteral("loud.mp3"), 3.0, {QStringLiteral("-b"), QStringLiteral("128")});
+    const QString path =
+        mp3(QStringLiteral("loud.mp3"), 3.0, {QStringLiteral("-b"), QStringLiteral("128")});
 
     QProcess recorder;
-    recorder.start(QStringLiteral("parec"), {QStringLiteral("-d"), QStringLiteral("playback_tap"),
-                                             QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
-                                             QStringLiteral("--channels=2")});
+    recorder.start(QStringLiteral("parec"),
+                   {QStringLiteral("-d"), QStringLiteral("playback_tap"),
+                    QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                    QStringLiteral("--channels=2")});
     ASSERT_TRUE(recorder.waitForStarted(5000));
 
     Mp3MediaComponent media; // the system's device: the private server's null sink

@@ -1,14 +1,4 @@
-#include "CdToMp3Window.h"
-
-#include "FakeRipLibrary.h"
-#include "DecodedMp3.h"
-#include "ProgressBar.h"
-#include "ChameleonButton.h"
-#include "PlayerWindow.h"
-#include "FakeMediaComponent.h"
-#include "ScriptedFileDialog.h"
-#include "TestDisc.h"
-#include "TestMedia.h"
+#include <functional>
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,7 +9,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <functional>
+#include "CdToMp3Window.h"
+#include "ChameleonButton.h"
+#include "DecodedMp3.h"
+#include "FakeMediaComponent.h"
+#include "FakeRipLibrary.h"
+#include "PlayerWindow.h"
+#include "ProgressBar.h"
+#include "ScriptedFileDialog.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
 
 // The disc: three tracks of odd lengths, each a tone of its own. Its texts, worked out by hand:
 // starts at sectors 0, 337, 563 (disc addresses 150, 487, 713), lead-out at 787.
@@ -37,9 +36,13 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QStringList leftInTemp() const
     {
-        return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_temp.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    QStringList outputs() const { return QDir(path("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList outputs() const
+    {
+        return QDir(path("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
 
     // Settings listing these images, in effect for windows made afterwards.
     void useImages(const QStringList &images, const QString &name = QStringLiteral("cdrip.ini"))
@@ -54,7 +57,10 @@ private:
             qFatal("no %s", name);
         return widget;
     }
-    static ChameleonButton *button(QWidget &form, const char *name) { return child<ChameleonButton>(form, name); }
+    static ChameleonButton *button(QWidget &form, const char *name)
+    {
+        return child<ChameleonButton>(form, name);
+    }
     static QLabel *label(QWidget &form, const char *name) { return child<QLabel>(form, name); }
     static QString status(QWidget &form) { return label(form, "lblInfo")->text(); }
     static QTreeWidget *tracks(QWidget &form) { return child<QTreeWidget>(form, "lvwTracks"); }
@@ -83,7 +89,8 @@ private:
         QTest::mouseClick(button(form, "cmdRip"), Qt::LeftButton);
     }
     // Runs action once, from the events the window processes during a run, when ready says so.
-    static void during(CdToMp3Window &form, const std::function<bool()> &ready, const std::function<void()> &action)
+    static void during(CdToMp3Window &form, const std::function<bool()> &ready,
+                       const std::function<void()> &action)
     {
         auto *timer = new QTimer(&form);
         QObject::connect(timer, &QTimer::timeout, &form, [=] {
@@ -100,7 +107,8 @@ private:
         const DecodedMp3 decoded = DecodedMp3::decode(mp3);
         QVERIFY2(decoded.ok, qPrintable(mp3));
         QCOMPARE(decoded.frames, qint64(kTracks[index].sectors) * 588);
-        QVERIFY(qAbs(decoded.frequency() - kTracks[index].frequency) < kTracks[index].frequency * 0.02);
+        QVERIFY(qAbs(decoded.frequency() - kTracks[index].frequency) <
+                kTracks[index].frequency * 0.02);
     }
     static QString megabytes(qint64 bytes) { return QString::number(bytes / 1048576.0, 'f', 2); }
     static void expectIdleButtons(CdToMp3Window &form)
@@ -133,8 +141,14 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("TAVRO  MP3  Encoder"));
         QVERIFY(!form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(label(form, "lblTitle")->text(), QStringLiteral("TAVRO  MP3  Encoder"));
-        QVERIFY(label(form, "lblWelcome")->text().startsWith(QStringLiteral(" Wellcome to TAVRO MP3 Encoder. To start")));
-        QVERIFY(label(form, "lblWelcome")->text().endsWith(QStringLiteral("click\" save as\" button. Then click \"Encode MP3\" button. That's it....")));
+        QVERIFY(label(form, "lblWelcome")
+                    ->text()
+                    .startsWith(QStringLiteral(" Wellcome to TAVRO MP3 Encoder. To start")));
+        QVERIFY(
+            label(form, "lblWelcome")
+                ->text()
+                .endsWith(QStringLiteral(
+                    "click\" save as\" button. Then click \"Encode MP3\" button. That's it....")));
         QCOMPARE(label(form, "lblDrives")->text(), QStringLiteral("Drives:"));
         QCOMPARE(label(form, "lblCDDBQuery")->text(), QStringLiteral("CDDB &Query:"));
         QCOMPARE(label(form, "lblOutputMp3File")->text(), QStringLiteral("Output Mp3 File:"));
@@ -148,7 +162,8 @@ private slots:
             QCOMPARE(button(form, name)->Caption(), caption);
             QCOMPARE(button(form, name)->toolTip(), tip);
         }
-        QCOMPARE(label(form, "lblelapsed")->toolTip(), QStringLiteral("Shows in  Hours  :  Minutes  :  Seconds"));
+        QCOMPARE(label(form, "lblelapsed")->toolTip(),
+                 QStringLiteral("Shows in  Hours  :  Minutes  :  Seconds"));
         for (const char *name : {"PB1", "PB2"}) {
             QCOMPARE(child<ProgressBar>(form, name)->Max(), 100.0f);
             QVERIFY(!child<ProgressBar>(form, name)->isVisible());
@@ -175,7 +190,8 @@ private slots:
         QCOMPARE(view->selectedItems().size(), 3);
         QVERIFY(view->isEnabled());
         // Digit sums 2 + 6 + 9, disc of 937 sectors: 12 s, minus the first track's 2 s.
-        QCOMPARE(child<QLineEdit>(form, "txtCDDBQuery")->text(), QStringLiteral("cddb query 11000a03 3 150 487 713 12"));
+        QCOMPARE(child<QLineEdit>(form, "txtCDDBQuery")->text(),
+                 QStringLiteral("cddb query 11000a03 3 150 487 713 12"));
         QVERIFY(button(form, "cmdRip")->isEnabled());
 
         QTest::mouseClick(button(form, "cmdRefresh"), Qt::LeftButton);
@@ -188,22 +204,25 @@ private slots:
         CdToMp3Window form;
         load(form);
         QString seenWhileRunning;
-        during(form, [&] { return status(form).startsWith(QStringLiteral("Ripping track")); }, [&] {
-            for (const char *name : {"cmdRip", "cmdClose", "cmdPickMp3File", "cmdRefresh"})
-                if (button(form, name)->isEnabled())
-                    seenWhileRunning += QLatin1String(name);
-            seenWhileRunning += status(form);
-            // Presses that reach the handlers anyway (a queued click) must not start again.
-            emit button(form, "cmdRip")->Click();
-            emit button(form, "cmdRefresh")->Click();
-            emit child<QComboBox>(form, "cboDrives")->activated(0);
-        });
+        during(
+            form, [&] { return status(form).startsWith(QStringLiteral("Ripping track")); },
+            [&] {
+                for (const char *name : {"cmdRip", "cmdClose", "cmdPickMp3File", "cmdRefresh"})
+                    if (button(form, name)->isEnabled())
+                        seenWhileRunning += QLatin1String(name);
+                seenWhileRunning += status(form);
+                // Presses that reach the handlers anyway (a queued click) must not start again.
+                emit button(form, "cmdRip")->Click();
+                emit button(form, "cmdRefresh")->Click();
+                emit child<QComboBox>(form, "cboDrives")->activated(0);
+            });
         encode(form, QStringLiteral("two.mp3"), {1});
         QCOMPARE(m_dialog.filters.last(), QStringLiteral("MP3 Files (*.mp3)|*.mp3"));
         QCOMPARE(child<QLineEdit>(form, "txtOutputMp3File")->text(), path("out/two.mp3"));
         // Events were processed during the run, with the buttons off.
-        QVERIFY2(QRegularExpression(QStringLiteral("^Ripping track 2  to %1/tavro-rip-\\w+\\.wav\\.\\.\\.$")
-                                        .arg(QRegularExpression::escape(m_temp.path())))
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^Ripping track 2  to %1/tavro-rip-\\w+\\.wav\\.\\.\\.$")
+                         .arg(QRegularExpression::escape(m_temp.path())))
                      .match(seenWhileRunning)
                      .hasMatch(),
                  qPrintable(seenWhileRunning));
@@ -211,19 +230,32 @@ private slots:
         QCOMPARE(outputs(), QStringList{"two.mp3"});
         expectTrack(path("out/two.mp3"), 1);
         QCOMPARE(tracks(form)->topLevelItemCount(), 3);
-        QCOMPARE(status(form), QStringLiteral("Temporary wave file has been generated for track 2"));
-        for (const char *name : {"lblDeleted", "lblCompleted", "lblStandard", "lblTotalElapsed", "lblelapsed", "lblNewSize"})
+        QCOMPARE(status(form),
+                 QStringLiteral("Temporary wave file has been generated for track 2"));
+        for (const char *name : {"lblDeleted", "lblCompleted", "lblStandard", "lblTotalElapsed",
+                                 "lblelapsed", "lblNewSize"})
             QVERIFY2(label(form, name)->isVisible(), name);
-        QCOMPARE(label(form, "lblDeleted")->text(), QStringLiteral("Temporary file has been deleted !"));
-        QCOMPARE(label(form, "lblCompleted")->text(), QStringLiteral("Encoding process is completed successfully !"));
-        QCOMPARE(label(form, "lblStandard")->text(), QStringLiteral("Encoding Standard :   44.1Khz , 128Kbps"));
+        QCOMPARE(label(form, "lblDeleted")->text(),
+                 QStringLiteral("Temporary file has been deleted !"));
+        QCOMPARE(label(form, "lblCompleted")->text(),
+                 QStringLiteral("Encoding process is completed successfully !"));
+        QCOMPARE(label(form, "lblStandard")->text(),
+                 QStringLiteral("Encoding Standard :   44.1Khz , 128Kbps"));
         QCOMPARE(label(form, "lblTotalElapsed")->text(), QStringLiteral("Total Time Elapsed  :"));
         QCOMPARE(label(form, "lblNewSize")->text(),
-                 QStringLiteral("New mp3 File Size  :  ") + megabytes(QFileInfo(path("out/two.mp3")).size()) + "MB");
-        QCOMPARE(label(form, "lblProgress")->text(), QStringLiteral(" Encoding process is 100.0 %  completed "));
-        QVERIFY(QRegularExpression(QStringLiteral("^ \\d\\d : \\d\\d : \\d\\d $")).match(label(form, "lblstart")->text()).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(label(form, "lblend")->text()).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("^ 00 : 00 : \\d\\d $")).match(label(form, "lblelapsed")->text()).hasMatch());
+                 QStringLiteral("New mp3 File Size  :  ") +
+                     megabytes(QFileInfo(path("out/two.mp3")).size()) + "MB");
+        QCOMPARE(label(form, "lblProgress")->text(),
+                 QStringLiteral(" Encoding process is 100.0 %  completed "));
+        QVERIFY(QRegularExpression(QStringLiteral("^ \\d\\d : \\d\\d : \\d\\d $"))
+                    .match(label(form, "lblstart")->text())
+                    .hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"))
+                    .match(label(form, "lblend")->text())
+                    .hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^ 00 : 00 : \\d\\d $"))
+                    .match(label(form, "lblelapsed")->text())
+                    .hasMatch());
         QCOMPARE(child<ProgressBar>(form, "PB1")->Value(), 100.0f);
         expectIdleButtons(form);
 
@@ -240,15 +272,18 @@ private slots:
         CdToMp3Window form;
         load(form);
         encode(form, QStringLiteral("album.mp3"), {0, 1, 2});
-        QCOMPARE(outputs(), (QStringList{"album - Track 01.mp3", "album - Track 02.mp3", "album - Track 03.mp3"}));
+        QCOMPARE(outputs(), (QStringList{"album - Track 01.mp3", "album - Track 02.mp3",
+                                         "album - Track 03.mp3"}));
         qint64 bytes = 0;
         for (int i = 0; i < 3; ++i) {
             const QString file = path(QStringLiteral("out/album - Track 0%1.mp3").arg(i + 1));
             expectTrack(file, i);
             bytes += QFileInfo(file).size();
         }
-        QCOMPARE(label(form, "lblNewSize")->text(), QStringLiteral("New mp3 File Size  :  ") + megabytes(bytes) + "MB");
-        QCOMPARE(status(form), QStringLiteral("Temporary wave file has been generated for track 3"));
+        QCOMPARE(label(form, "lblNewSize")->text(),
+                 QStringLiteral("New mp3 File Size  :  ") + megabytes(bytes) + "MB");
+        QCOMPARE(status(form),
+                 QStringLiteral("Temporary wave file has been generated for track 3"));
     }
 
     void cancelWhileRippingOrEncodingLeavesNothingAndTheNextRunStartsAfresh()
@@ -257,10 +292,12 @@ private slots:
         load(form);
         auto *pb1 = child<ProgressBar>(form, "PB1");
         bool ripping = false;
-        during(form, [&] { return pb1->Value() > 0; }, [&] {
-            ripping = status(form).startsWith(QStringLiteral("Ripping track 1"));
-            QTest::mouseClick(button(form, "cmdCancel"), Qt::LeftButton);
-        });
+        during(
+            form, [&] { return pb1->Value() > 0; },
+            [&] {
+                ripping = status(form).startsWith(QStringLiteral("Ripping track 1"));
+                QTest::mouseClick(button(form, "cmdCancel"), Qt::LeftButton);
+            });
         encode(form, QStringLiteral("cut.mp3"), {0, 1});
         QVERIFY(ripping);
         QCOMPARE(status(form), QStringLiteral("Ripping process has been cancelled !"));
@@ -271,8 +308,10 @@ private slots:
         expectIdleButtons(form);
 
         auto *progress = label(form, "lblProgress");
-        during(form, [&] { return progress->text().startsWith(QStringLiteral(" Encoding process is")); },
-               [&] { QTest::mouseClick(button(form, "cmdCancel"), Qt::LeftButton); });
+        during(
+            form,
+            [&] { return progress->text().startsWith(QStringLiteral(" Encoding process is")); },
+            [&] { QTest::mouseClick(button(form, "cmdCancel"), Qt::LeftButton); });
         encode(form, QStringLiteral("cut.mp3"), {2});
         QCOMPARE(status(form), QStringLiteral("Ripping process has been cancelled !"));
         QVERIFY(outputs().isEmpty());
@@ -288,7 +327,9 @@ private slots:
         CdToMp3Window form;
         load(form);
         bool closed = true;
-        during(form, [&] { return child<ProgressBar>(form, "PB1")->Value() > 0; }, [&] { closed = form.close(); });
+        during(
+            form, [&] { return child<ProgressBar>(form, "PB1")->Value() > 0; },
+            [&] { closed = form.close(); });
         encode(form, QStringLiteral("kept.mp3"), {0});
         QVERIFY(!closed);
         QVERIFY(form.isVisible());
@@ -343,7 +384,9 @@ private slots:
         {
             CdToMp3Window form; // a settings "file" that is a folder: the library does not start
             load(form);
-            QCOMPARE(status(form), QStringLiteral("CDRip File Open Error (error 29502, tavro.cCDDriveRip_Create)"));
+            QCOMPARE(
+                status(form),
+                QStringLiteral("CDRip File Open Error (error 29502, tavro.cCDDriveRip_Create)"));
             QCOMPARE(row(tracks(form), 0).first(), QStringLiteral("No CD Selected"));
         }
 
@@ -363,7 +406,8 @@ private slots:
         QVERIFY(status(form).isEmpty());
         QCOMPARE(tracks(form)->topLevelItemCount(), 1);
         encode(form, QStringLiteral("broken.mp3"), {0});
-        QCOMPARE(status(form), QStringLiteral("CDRip Error (error 29501, tavro.cCDTrackRipper.Read)"));
+        QCOMPARE(status(form),
+                 QStringLiteral("CDRip Error (error 29501, tavro.cCDTrackRipper.Read)"));
         QVERIFY(label(form, "lblDeleted")->isVisible());
         QVERIFY(!label(form, "lblCompleted")->isVisible());
         QVERIFY(outputs().isEmpty());

@@ -1,18 +1,17 @@
-#include "Mp3InfoWindow.h"
-
 #include <QApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "ChameleonButton.h"
-#include "Mp3FileRecord.h"
-#include "PlayerWindow.h"
-#include "Playlist.h"
 #include "CliRun.h"
 #include "FakeMediaComponent.h"
+#include "Mp3FileRecord.h"
+#include "Mp3InfoWindow.h"
+#include "PlayerWindow.h"
+#include "Playlist.h"
 #include "TestMedia.h"
 
 // The information window on real encoder output: what it shows for CBR, VBR, MPEG-2, tagged,
@@ -59,21 +58,25 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(TestMedia::makeMp3(path("cbr.mp3"), 2, {QStringLiteral("-b"), QStringLiteral("128")}));
-        QVERIFY(TestMedia::makeMp3(path("vbr.mp3"), 2, {QStringLiteral("-V"), QStringLiteral("2")}));
+        QVERIFY(
+            TestMedia::makeMp3(path("cbr.mp3"), 2, {QStringLiteral("-b"), QStringLiteral("128")}));
+        QVERIFY(
+            TestMedia::makeMp3(path("vbr.mp3"), 2, {QStringLiteral("-V"), QStringLiteral("2")}));
         // One second of 22050 Hz stereo silence: MPEG-2 frames without a byte pair the record
         // could take for an MPEG-1 header (a tone may hold such pairs by chance).
         QVERIFY(TestMedia::writeFile(path("silence.raw"), QByteArray(88200, '\0')));
-        QCOMPARE(TestMedia::run(QStringLiteral("lame"),
-                                {QStringLiteral("--quiet"), QStringLiteral("-r"), QStringLiteral("-s"),
-                                 QStringLiteral("22.05"), QStringLiteral("-b"), QStringLiteral("64"),
-                                 path("silence.raw"), path("mpeg2.mp3")}),
-                 0);
+        QCOMPARE(
+            TestMedia::run(QStringLiteral("lame"),
+                           {QStringLiteral("--quiet"), QStringLiteral("-r"), QStringLiteral("-s"),
+                            QStringLiteral("22.05"), QStringLiteral("-b"), QStringLiteral("64"),
+                            path("silence.raw"), path("mpeg2.mp3")}),
+            0);
         QVERIFY(QFile::copy(path("cbr.mp3"), path("tagged.mp3")));
         Mp3FileRecord record;
         record.setFullName(path("tagged.mp3"));
         record.ReadMP3Info();
-        QVERIFY(record.setTitle(QStringLiteral("Blue in Green")) && record.setYear(QStringLiteral("1959")) &&
+        QVERIFY(record.setTitle(QStringLiteral("Blue in Green")) &&
+                record.setYear(QStringLiteral("1959")) &&
                 record.setGenre(QStringLiteral("Unknown"))); // stored as genre 255
     }
 
@@ -86,11 +89,13 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("MP3 File Information"));
         QVERIFY(!form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(form.pos(), QPoint((screen.width() - form.width()) / 2, (screen.height() - form.height()) / 2));
+        QCOMPARE(form.pos(), QPoint((screen.width() - form.width()) / 2,
+                                    (screen.height() - form.height()) / 2));
         QVERIFY(form.width() > 400); // laid out before it was centred
-        QCOMPARE(label(form, QStringLiteral("Label21"))->text(),
-                 QStringLiteral("This is improved feature of TAVRO MP3 Player. You can get the complete "
-                                "MP3 file information as well as ID3 Tags information."));
+        QCOMPARE(
+            label(form, QStringLiteral("Label21"))->text(),
+            QStringLiteral("This is improved feature of TAVRO MP3 Player. You can get the complete "
+                           "MP3 file information as well as ID3 Tags information."));
     }
 
     void showsWhatTavroCliInfoShowsAndLeavesTheFileAlone_data()
@@ -99,28 +104,33 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // caption, value, caption, value, ...
         QTest::newRow("CBR, untagged")
             << "cbr.mp3"
-            << QStringList{"File Name :",   "cbr",          "MPEG Mode :",   "1.0",   "Layer :",        "3",
-                           "Protected :",   "No",           "Bitrate :",     "128  Kb/s",
-                           "Frequency :",   "44100  Hz",    "Private :",     "False",
-                           "Channel Mode :", "Joint Stereo", "Copyright :",  "NO",    "Emphasis :",     "None",
-                           "Title           ", "",          "Genre        ", "",     "Valid Header   :", "YES"};
+            << QStringList{"File Name :",      "cbr",       "MPEG Mode :",    "1.0",
+                           "Layer :",          "3",         "Protected :",    "No",
+                           "Bitrate :",        "128  Kb/s", "Frequency :",    "44100  Hz",
+                           "Private :",        "False",     "Channel Mode :", "Joint Stereo",
+                           "Copyright :",      "NO",        "Emphasis :",     "None",
+                           "Title           ", "",          "Genre        ",  "",
+                           "Valid Header   :", "YES"};
         QTest::newRow("VBR") << "vbr.mp3"
-                             << QStringList{"MPEG Mode :", "1.0", "Frequency :", "44100  Hz",
-                                            "Protected :", "No", "Valid Header   :", "YES"};
+                             << QStringList{"MPEG Mode :", "1.0", "Frequency :",      "44100  Hz",
+                                            "Protected :", "No",  "Valid Header   :", "YES"};
         // Only the play-time analyser reads MPEG-2 headers.
         QTest::newRow("MPEG-2") << "mpeg2.mp3"
-                                << QStringList{"MPEG Mode :", "",      "Bitrate :", "  Kb/s",
-                                               "Frequency :", "  Hz",  "Protected :", "No",
-                                               "Emphasis :",  "None",  "Valid Header   :", "NO"};
-        QTest::newRow("tagged") << "tagged.mp3"
-                                << QStringList{"Title           ", "Blue in Green", "Year           ", "1959",
-                                               "Artist         ", "",  "Genre        ", "Unknown",
-                                               "Valid Header   :", "YES"};
+                                << QStringList{"MPEG Mode :", "",     "Bitrate :",        "  Kb/s",
+                                               "Frequency :", "  Hz", "Protected :",      "No",
+                                               "Emphasis :",  "None", "Valid Header   :", "NO"};
+        QTest::newRow("tagged") << "tagged.mp3" << QStringList{"Title           ", "Blue in Green",
+                                                               "Year           ",  "1959",
+                                                               "Artist         ",  "",
+                                                               "Genre        ",    "Unknown",
+                                                               "Valid Header   :", "YES"};
         QTest::newRow("missing") << "gone.mp3"
-                                 << QStringList{"File Name :", "gone",  "MPEG Mode :", "",  "Bitrate :", "  Kb/s",
-                                                "Protected :", "Yes ",  "Padded :", "False", "Ch. Mode Ext :", "0",
-                                                "Emphasis :",  "",      "Title           ", "",
-                                                "Valid Header   :", "NO"};
+                                 << QStringList{
+                                        "File Name :",      "gone",   "MPEG Mode :",      "",
+                                        "Bitrate :",        "  Kb/s", "Protected :",      "Yes ",
+                                        "Padded :",         "False",  "Ch. Mode Ext :",   "0",
+                                        "Emphasis :",       "",       "Title           ", "",
+                                        "Valid Header   :", "NO"};
     }
 
     void showsWhatTavroCliInfoShowsAndLeavesTheFileAlone()
@@ -142,7 +152,8 @@ private slots:
     void fileNameIsThePlayListEntry()
     {
         Playlist playlist;
-        playlist.appendNamed(path("vbr.mp3"), QStringLiteral("vbr.mp3")); // as the searcher names it
+        playlist.appendNamed(path("vbr.mp3"),
+                             QStringLiteral("vbr.mp3")); // as the searcher names it
         playlist.setSelectedIndex(0);
         Mp3InfoWindow form(playlist);
         QCOMPARE(lines(form).value(QStringLiteral("File Name :")), QStringLiteral("vbr.mp3"));
@@ -161,8 +172,10 @@ private slots:
             if (auto *info = qobject_cast<Mp3InfoWindow *>(window))
                 form = info;
         QVERIFY(form && form->isVisible());
-        QCOMPARE(lines(*form).value(QStringLiteral("Title           ")), QStringLiteral("Blue in Green"));
-        QTest::mouseClick(form->findChild<ChameleonButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QCOMPARE(lines(*form).value(QStringLiteral("Title           ")),
+                 QStringLiteral("Blue in Green"));
+        QTest::mouseClick(form->findChild<ChameleonButton *>(QStringLiteral("cmdClose")),
+                          Qt::LeftButton);
         QTRY_VERIFY(form.isNull());
         QVERIFY(main.isVisible());
     }

@@ -1,19 +1,18 @@
-#include "Mp3SearchWindow.h"
-
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
-#include "ChameleonButton.h"
-#include "PlayerWindow.h"
-#include "Playlist.h"
-#include "FakeMediaComponent.h"
-#include "TestMedia.h"
-
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include "ChameleonButton.h"
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FakeMediaComponent.h"
+#include "FileListBox.h"
+#include "Mp3SearchWindow.h"
+#include "PlayerWindow.h"
+#include "Playlist.h"
+#include "TestMedia.h"
 
 // The tree searched: two files at the top, one in each of two subfolders, a WAV file and a
 // hidden folder that are not listed.
@@ -36,7 +35,10 @@ private:
             qFatal("no %s", name);
         return widget;
     }
-    static QString label(QWidget &form, const char *name) { return child<QLabel>(form, name)->text(); }
+    static QString label(QWidget &form, const char *name)
+    {
+        return child<QLabel>(form, name)->text();
+    }
     // Points the folder list at the tree and presses Search.
     void search(Mp3SearchWindow &form) const
     {
@@ -105,15 +107,17 @@ private slots:
         auto *closeButton = child<ChameleonButton>(form, "chameleonButton2");
         bool ranWhileSearching = false;
         QTimer::singleShot(0, &form, [&] {
-            ranWhileSearching = !searchButton->isEnabled() && !closeButton->isEnabled() &&
-                                label(form, "Label2") == QLatin1String(" Running ..... Please Wait!");
+            ranWhileSearching =
+                !searchButton->isEnabled() && !closeButton->isEnabled() &&
+                label(form, "Label2") == QLatin1String(" Running ..... Please Wait!");
         });
         search(form);
         QVERIFY(ranWhileSearching); // events were processed during the walk
 
         auto *lv1 = child<QTreeWidget>(form, "lv1");
         QCOMPARE(lv1->topLevelItemCount(), 4);
-        const QString size = QString::number(QFileInfo(m_tone).size() / 1048576.0, 'f', 2) + QStringLiteral(" MB");
+        const QString size =
+            QString::number(QFileInfo(m_tone).size() / 1048576.0, 'f', 2) + QStringLiteral(" MB");
         QCOMPARE(row(lv1, 0), (QStringList{"b.MP3", m_root.path(), size, "0:2"}));
         QCOMPARE(row(lv1, 1), (QStringList{"Top.mp3", m_root.path(), size, "0:2"}));
         QCOMPARE(row(lv1, 2), (QStringList{"1.mp3", path("one"), size, "0:2"}));
@@ -121,15 +125,19 @@ private slots:
         QCOMPARE(label(form, "Label4"), QStringLiteral("4")); // start, one, two, two/deep
         QCOMPARE(label(form, "Label6"), QStringLiteral("4"));
         QCOMPARE(label(form, "Label2"), QStringLiteral(" Completed!"));
-        QCOMPARE(child<QLabel>(form, "Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(child<QLabel>(form, "Label2")->palette().color(QPalette::WindowText),
+                 QColor(255, 0, 0));
         QVERIFY(searchButton->isEnabled() && closeButton->isEnabled());
-        QCOMPARE(child<DirListBox>(form, "Dir1")->Path(), child<DriveListBox>(form, "Drive1")->Drive());
+        QCOMPARE(child<DirListBox>(form, "Dir1")->Path(),
+                 child<DriveListBox>(form, "Drive1")->Drive());
 
         // One separator, then each file by its path and its name with the extension: the lists
         // stay index for index, and the selection stays.
-        QCOMPARE(playlist.names(), (QStringList{"old", "older", " NEXT DIRECTORY", "b.MP3", "Top.mp3", "1.mp3", "2.mp3"}));
-        QCOMPARE(playlist.paths(), (QStringList{"/music/old.mp3", "/music/older.mp3", "", path("b.MP3"),
-                                                path("Top.mp3"), path("one/1.mp3"), path("two/deep/2.mp3")}));
+        QCOMPARE(playlist.names(), (QStringList{"old", "older", " NEXT DIRECTORY", "b.MP3",
+                                                "Top.mp3", "1.mp3", "2.mp3"}));
+        QCOMPARE(playlist.paths(),
+                 (QStringList{"/music/old.mp3", "/music/older.mp3", "", path("b.MP3"),
+                              path("Top.mp3"), path("one/1.mp3"), path("two/deep/2.mp3")}));
         QCOMPARE(playlist.selectedIndex(), 1);
 
         search(form); // a second search starts afresh in the window and marks its results again

@@ -1,5 +1,3 @@
-#include "RenamerPage.h"
-
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
@@ -7,10 +5,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "FileListBox.h"
 #include "ChameleonButton.h"
-#include "RenamePattern.h"
+#include "FileListBox.h"
 #include "Mp3FileRecord.h"
+#include "RenamePattern.h"
+#include "RenamerPage.h"
 #include "ScriptedMessageBox.h"
 #include "TestMedia.h"
 
@@ -63,8 +62,10 @@ private slots:
         auto *renameAll = child<ChameleonButton>(page, QStringLiteral("cmd_4"));
         QCOMPARE(renameSelected->Caption(), QStringLiteral("RENAME SELECTED"));
         QCOMPARE(renameAll->Caption(), QStringLiteral("RENAME ALL"));
-        QCOMPARE(child<QCheckBox>(page, QStringLiteral("chkTime"))->text(), QStringLiteral("Attach Time(00:00)"));
-        QCOMPARE(child<QRadioButton>(page, QStringLiteral("optArrange_3"))->text(), QStringLiteral("Album, Title, Artist"));
+        QCOMPARE(child<QCheckBox>(page, QStringLiteral("chkTime"))->text(),
+                 QStringLiteral("Attach Time(00:00)"));
+        QCOMPARE(child<QRadioButton>(page, QStringLiteral("optArrange_3"))->text(),
+                 QStringLiteral("Album, Title, Artist"));
         QVERIFY(child<QRadioButton>(page, QStringLiteral("optSeparator_0"))->isChecked());
         QVERIFY(!renameSelected->isEnabled() && !renameAll->isEnabled());
         click(page, QStringLiteral("optArrange_0"));
@@ -86,10 +87,12 @@ private slots:
 
         click(page, QStringLiteral("optArrange_4")); // Title, Artist; Dash
         click(page, QStringLiteral("cmd_4"));
-        QCOMPARE(texts(child<QListWidget>(page, QStringLiteral("lv"))),
-                 (QStringList{dir.filePath("a.mp3") + " renamed to " + dir.filePath("Song-Band.mp3"),
-                              dir.filePath("b.mp3") + " not renamed, " + dir.filePath("Song-Band.mp3") + " exists",
-                              dir.filePath("c.MP3") + " renamed to " + dir.filePath("Tune-Band.mp3")}));
+        QCOMPARE(
+            texts(child<QListWidget>(page, QStringLiteral("lv"))),
+            (QStringList{dir.filePath("a.mp3") + " renamed to " + dir.filePath("Song-Band.mp3"),
+                         dir.filePath("b.mp3") + " not renamed, " + dir.filePath("Song-Band.mp3") +
+                             " exists",
+                         dir.filePath("c.MP3") + " renamed to " + dir.filePath("Tune-Band.mp3")}));
         QCOMPARE(texts(files), (QStringList{"b.mp3", "Song-Band.mp3", "Tune-Band.mp3"}));
         QCOMPARE(TestMedia::readFile(dir.filePath("b.mp3")), b);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
@@ -103,7 +106,7 @@ private slots:
         tagged(dir.filePath("b.mp3"), "Tune", "Band");
         RenamerPage page;
         page.setFolder(dir.path());
-        click(page, QStringLiteral("optArrange_5")); // Artist, Title
+        click(page, QStringLiteral("optArrange_5"));   // Artist, Title
         click(page, QStringLiteral("optSeparator_2")); // Underscore
         click(page, QStringLiteral("chkTime"));
         auto *files = child<FileListBox>(page, QStringLiteral("FileList_1"));

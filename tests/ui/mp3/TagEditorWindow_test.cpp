@@ -1,5 +1,3 @@
-#include "TagEditorWindow.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QJsonDocument>
@@ -13,16 +11,17 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "ChameleonButton.h"
+#include "CliRun.h"
 #include "DirListBox.h"
 #include "DirTree.h"
+#include "FakeMediaComponent.h"
 #include "FileListBox.h"
-#include "ChameleonButton.h"
 #include "FolderPickerDialog.h"
 #include "Mp3FileRecord.h"
 #include "PlayerWindow.h"
-#include "CliRun.h"
-#include "FakeMediaComponent.h"
 #include "ScriptedMessageBox.h"
+#include "TagEditorWindow.h"
 #include "TestMedia.h"
 
 // The tags editor's ID3 page on real files: what a click on a file shows, the year and genre
@@ -69,7 +68,8 @@ private:
         const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
         QVERIFY2(found.size() == 1, qPrintable(name));
         files->scrollToItem(found.first());
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(found.first()).center());
     }
     void tagged(const char *name, const QStringList &fields) const
     {
@@ -77,8 +77,9 @@ private:
         Mp3FileRecord record;
         record.setFullName(path(name));
         record.ReadMP3Info();
-        QVERIFY(record.setTitle(fields.at(0)) && record.setArtist(fields.at(1)) && record.setAlbum(fields.at(2)) &&
-                record.setYear(fields.at(3)) && record.setComment(fields.at(4)) && record.setGenre(fields.at(5)));
+        QVERIFY(record.setTitle(fields.at(0)) && record.setArtist(fields.at(1)) &&
+                record.setAlbum(fields.at(2)) && record.setYear(fields.at(3)) &&
+                record.setComment(fields.at(4)) && record.setGenre(fields.at(5)));
     }
     // Picks `folder` in the folder tree: down from its volume, one level at a time, then a click.
     static void pickInTree(DirTree *dirTree, const QString &folder)
@@ -88,14 +89,16 @@ private:
         QString mountPoint;
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             const QString point = tree->topLevelItem(i)->data(0, Qt::UserRole).toString();
-            const bool holds = point == QLatin1String("/") || folder.startsWith(point + QLatin1Char('/'));
+            const bool holds =
+                point == QLatin1String("/") || folder.startsWith(point + QLatin1Char('/'));
             if (holds && point.size() >= mountPoint.size()) {
                 node = tree->topLevelItem(i);
                 mountPoint = point;
             }
         }
         QVERIFY(node);
-        for (const QString &part : folder.mid(mountPoint.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        for (const QString &part :
+             folder.mid(mountPoint.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
             tree->expandItem(node);
             QTreeWidgetItem *next = nullptr;
             for (int i = 0; i < node->childCount() && !next; ++i)
@@ -105,9 +108,13 @@ private:
             node = next;
         }
         tree->scrollToItem(node);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(node).center());
     }
-    static FolderPickerDialog *folderWindow(const QWidget &editor) { return editor.findChild<FolderPickerDialog *>(); }
+    static FolderPickerDialog *folderWindow(const QWidget &editor)
+    {
+        return editor.findChild<FolderPickerDialog *>();
+    }
 
 private slots:
     void initTestCase()
@@ -130,8 +137,10 @@ private slots:
         QCOMPARE(choices(form, 0)->count(), 62); // 1950 to 2010 and an empty entry
         QCOMPARE(choices(form, 1)->count(), 148);
         clickFile(form, QStringLiteral("plain.mp3"));
-        QCOMPARE(child<FileListBox>(form, QStringLiteral("FileList_0"))->count(), 3); // not tone.source
-        QCOMPARE(child<QLineEdit>(form, QStringLiteral("txtPath_0"))->text(), m_dir.path() + QLatin1Char('/'));
+        QCOMPARE(child<FileListBox>(form, QStringLiteral("FileList_0"))->count(),
+                 3); // not tone.source
+        QCOMPARE(child<QLineEdit>(form, QStringLiteral("txtPath_0"))->text(),
+                 m_dir.path() + QLatin1Char('/'));
     }
 
     void clickShowsTagChoicesAndHeaderLines()
@@ -144,10 +153,13 @@ private slots:
         QStringList lines;
         for (int i = 0; i < 9; ++i)
             lines << child<QLabel>(form, QStringLiteral("lbl1_%1").arg(i))->text();
-        const double seconds = std::floor((QFileInfo(path("rock.mp3")).size() * 8.0 / 128000 + 0.05) * 100) / 100;
-        QCOMPARE(lines, (QStringList{"Version: 1.0", "Layer: 3", "Bit Rate : 128  Kb/s", "Sample Rate: 44100  Hz",
-                                     "Channel Mode: Joint Stereo", "Copyright: NO", "Original: YES",
-                                     "Play Time: " + QString::number(seconds), "Valid Header: YES"}));
+        const double seconds =
+            std::floor((QFileInfo(path("rock.mp3")).size() * 8.0 / 128000 + 0.05) * 100) / 100;
+        QCOMPARE(lines,
+                 (QStringList{"Version: 1.0", "Layer: 3", "Bit Rate : 128  Kb/s",
+                              "Sample Rate: 44100  Hz", "Channel Mode: Joint Stereo",
+                              "Copyright: NO", "Original: YES",
+                              "Play Time: " + QString::number(seconds), "Valid Header: YES"}));
 
         // Genre 255 reads "Unknown", which no entry holds; neither does the year 1949.
         clickFile(form, QStringLiteral("odd.MP3"));
@@ -159,7 +171,8 @@ private slots:
         clickFile(form, QStringLiteral("plain.mp3"));
         QCOMPARE(boxes(form), QStringList(6, QString()));
         QCOMPARE(choices(form, 1)->currentText(), QStringLiteral("Unknown"));
-        QCOMPARE(child<QLabel>(form, QStringLiteral("lbl1_8"))->text(), QStringLiteral("Valid Header: YES"));
+        QCOMPARE(child<QLabel>(form, QStringLiteral("lbl1_8"))->text(),
+                 QStringLiteral("Valid Header: YES"));
 
         // Back to a known genre and year: the choices show them again.
         clickFile(form, QStringLiteral("rock.mp3"));
@@ -176,7 +189,8 @@ private slots:
             QComboBox *list = choices(form, index);
             list->setFocus();
             QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(box(form, index == 0 ? 3 : 5)->text(), index == 0 ? QStringLiteral("2000") : QStringLiteral("Techno"));
+            QCOMPARE(box(form, index == 0 ? 3 : 5)->text(),
+                     index == 0 ? QStringLiteral("2000") : QStringLiteral("Techno"));
         }
     }
 
@@ -190,9 +204,11 @@ private slots:
         for (int i = 0; i < 6; ++i)
             box(form, i)->setText(fields.at(i));
         click(form, QStringLiteral("cmdUpdate"));
-        const CliRun info = CliRun::run({QStringLiteral("info"), QStringLiteral("--json"), path("edit.mp3")});
+        const CliRun info =
+            CliRun::run({QStringLiteral("info"), QStringLiteral("--json"), path("edit.mp3")});
         QCOMPARE(info.exitCode, 0);
-        const QJsonObject record = QJsonDocument::fromJson(info.out).object().value(QStringLiteral("clsMP3")).toObject();
+        const QJsonObject record =
+            QJsonDocument::fromJson(info.out).object().value(QStringLiteral("clsMP3")).toObject();
         QStringList back;
         for (const char *key : {"title", "artist", "album", "Year", "Comment", "Genre"})
             back << record.value(QLatin1String(key)).toString();
@@ -211,7 +227,8 @@ private slots:
         QVERIFY(QFile::remove(path("edit.mp3")));
         click(form, QStringLiteral("cmdUpdate"));
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown.first().prompt, "The tag could not be written to " + path("edit.mp3"));
+        QCOMPARE(messages.shown.first().prompt,
+                 "The tag could not be written to " + path("edit.mp3"));
         QVERIFY(!QFile::exists(path("edit.mp3")));
     }
 
@@ -240,7 +257,10 @@ private slots:
         pickInTree(child<DirTree>(*folders, QStringLiteral("DirTree1")), m_dir.path());
         QTRY_VERIFY(folders.isNull());
         QCOMPARE(renamerPath->text(), m_dir.path() + QLatin1Char('/'));
-        QCOMPARE(child<FileListBox>(form, QStringLiteral("FileList_1"))->findItems(QStringLiteral("odd.MP3"), Qt::MatchExactly).size(), 1);
+        QCOMPARE(child<FileListBox>(form, QStringLiteral("FileList_1"))
+                     ->findItems(QStringLiteral("odd.MP3"), Qt::MatchExactly)
+                     .size(),
+                 1);
         QCOMPARE(id3Path->text(), id3Before);
 
         click(form, QStringLiteral("cmd_0"));

@@ -1,20 +1,18 @@
-#include "PlayerWindow.h"
-
-#include "ChameleonButton.h"
-#include "Mp3MediaComponent.h"
-#include "NullAudioOutput.h"
-
-#include "FakeMediaComponent.h"
-#include "ScriptedFileDialog.h"
-#include "ScriptedMessageBox.h"
-#include "TestMedia.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "ChameleonButton.h"
+#include "FakeMediaComponent.h"
+#include "Mp3MediaComponent.h"
+#include "NullAudioOutput.h"
+#include "PlayerWindow.h"
+#include "ScriptedFileDialog.h"
+#include "ScriptedMessageBox.h"
+#include "TestMedia.h"
 
 class PlayerWindowTest : public QObject {
     Q_OBJECT
@@ -34,14 +32,17 @@ private slots:
     {
         FakeMediaComponent media;
         PlayerWindow form(media);
-        const QStringList captions = {"Open",     "Play",     "Stop",      "Pause",    "Next",     "Previous",
-                                      "Clear",    "Mute Off", "Save List", "Mp3 Info", "Rip MP3",  "Delete",
-                                      "Record",   "Edit Tags", "Cut/Merge", "Vol+",    "Vol-",     "Speed +",
-                                      "Speed -",  "Audio CD", "About",     "Search MP3 "};
+        const QStringList captions = {
+            "Open",    "Play",      "Stop",      "Pause",      "Next",    "Previous",
+            "Clear",   "Mute Off",  "Save List", "Mp3 Info",   "Rip MP3", "Delete",
+            "Record",  "Edit Tags", "Cut/Merge", "Vol+",       "Vol-",    "Speed +",
+            "Speed -", "Audio CD",  "About",     "Search MP3 "};
         for (int n = 1; n <= 22; ++n)
             QCOMPARE(form.button(n)->Caption(), captions.at(n - 1));
-        QCOMPARE(form.button(12)->toolTip(), QStringLiteral("Delete Selected File From The Playlist Only !"));
-        QCOMPARE(form.button(22)->toolTip(), QStringLiteral("Search MP3 Files From Hard Disk or CD Rom"));
+        QCOMPARE(form.button(12)->toolTip(),
+                 QStringLiteral("Delete Selected File From The Playlist Only !"));
+        QCOMPARE(form.button(22)->toolTip(),
+                 QStringLiteral("Search MP3 Files From Hard Disk or CD Rom"));
         QCOMPARE(text(form, "Label1"), QStringLiteral("   TAVRO MP3 PLAYER    v  1.6"));
         QCOMPARE(text(form, "Label23"), QStringLiteral(" File Status:"));
         QCOMPARE(text(form, "Label28"), QStringLiteral(" No File is Selected "));
@@ -63,7 +64,8 @@ private slots:
         QCOMPARE(box.shown.size(), 1);
         QCOMPARE(box.shown.first().prompt, QStringLiteral("   Please select an MP3 File to play!"));
 
-        dialog.openAnswers = {QStringLiteral("/music/first song.mp3"), QStringLiteral("/music/second.mp3")};
+        dialog.openAnswers = {QStringLiteral("/music/first song.mp3"),
+                              QStringLiteral("/music/second.mp3")};
         click(form, 1);
         click(form, 1);
         auto *list = form.findChild<QListWidget *>(QStringLiteral("List1"));
@@ -156,7 +158,8 @@ private slots:
         form.playlist().appendAll({empty, words, cut, QStringLiteral("/no/such/file.mp3"), good});
         form.playlist().setSelectedIndex(0);
         form.engine().StartPlayback();
-        QTRY_VERIFY_WITH_TIMEOUT(form.playlist().selectedIndex() == 4 && media.currentPosition() > 0.1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            form.playlist().selectedIndex() == 4 && media.currentPosition() > 0.1, 10000);
         QCOMPARE(media.fileName(), good);
         QCOMPARE(text(form, "Label28"), QStringLiteral(" Playing "));
         QCOMPARE(form.playlist().names().size(), form.playlist().paths().size());
@@ -173,8 +176,9 @@ private slots:
         QVERIFY(TestMedia::makeMp3(path, 3.0, {QStringLiteral("-b"), QStringLiteral("128")}));
 
         QProcess recorder;
-        recorder.start(QStringLiteral("parec"), {QStringLiteral("-d"), QStringLiteral("playback_tap"),
-                                                 QStringLiteral("--format=s16le"), QStringLiteral("--channels=2")});
+        recorder.start(QStringLiteral("parec"),
+                       {QStringLiteral("-d"), QStringLiteral("playback_tap"),
+                        QStringLiteral("--format=s16le"), QStringLiteral("--channels=2")});
         QVERIFY(recorder.waitForStarted(5000));
 
         Mp3MediaComponent media;
