@@ -17,9 +17,9 @@ int main(int argc, char *argv[])
     FileDialog::setInstance(&fileDialog);
 
     Mp3MediaComponent media;
-    PlayerWindow form(media);
-    form.show();
-    form.startUp(QApplication::arguments().mid(1));
+    PlayerWindow window(media);
+    window.show();
+    window.startUp(QApplication::arguments().mid(1));
     const int status = QApplication::exec();
     MessageBox::setInstance(nullptr);
     FileDialog::setInstance(nullptr);

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-// One word of tavro-cli ("info", "encode", ...). Each command lives beside the core classes it
-// drives and registers itself with a CliRegistrar, so the front end needs no list of them.
+// One word of tavro-cli ("info", "encode", ...). Each command registers itself with a
+// CliRegistrar, so the front end needs no list of them.
 class CliCommand {
 public:
     // Exit statuses every command uses.

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 namespace {
-const char *const kGuardName = "modCloseBtnGuard";
+const char *const kGuardName = "closeBoxGuard";
 
 // Lives as a child of the disabled window: swallows the frame's close requests (the window system
 // delivers them as spontaneous close events) and remembers the flags to restore.

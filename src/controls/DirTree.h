@@ -22,7 +22,7 @@ public:
     // The last folder picked, ending in "/"; empty before the first pick.
     QString Path() const { return m_path; }
 
-    // The inner tree view (named "DirTree"), for windows that size or style it.
+    // The inner tree view, named "DirTree".
     QTreeWidget *tree() const { return m_tree; }
 
 signals:

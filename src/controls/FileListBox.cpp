@@ -16,7 +16,6 @@ void FileListBox::setPath(const QString &folder)
 
 void FileListBox::setPattern(const QString &pattern)
 {
-    m_pattern = pattern;
     m_wildcards.clear();
     for (const QString &part : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
         m_wildcards.append(

@@ -14,7 +14,6 @@ public:
     void setPath(const QString &folder);
     // Wildcards separated by ";", matched without regard to case ("*.mp3" lists a.MP3 too).
     // The default "*" lists every file.
-    QString Pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
 
 private:
@@ -22,6 +21,5 @@ private:
     void refresh();
 
     QString m_path;
-    QString m_pattern;
     QList<QRegularExpression> m_wildcards;
 };

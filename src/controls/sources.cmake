@@ -8,8 +8,6 @@ tavro_folder(tavro_controls controls
     FileListBox.cpp FileListBox.h
     OleColor.cpp OleColor.h
     ProgressBar.cpp ProgressBar.h
-    ProgressScale.cpp ProgressScale.h
-    PropertyBag.cpp PropertyBag.h
     ScreenPlacement.cpp ScreenPlacement.h
     WidgetFileDialog.cpp WidgetFileDialog.h
     WidgetMessageBox.cpp WidgetMessageBox.h

@@ -24,10 +24,7 @@ PlaybackEngine::PlaybackEngine(MediaComponent &media, Playlist &playlist, QObjec
     m_tick.setInterval(kTickMs);
     m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &PlaybackEngine::PlaybackTick);
-    connect(&m_playlist, &Playlist::selectionChanged, this, [this] {
-        if (!m_playlist.isEmpty())
-            setStatus(kSelected, PlayerDisplay::kBlue);
-    });
+    connect(&m_playlist, &Playlist::selectionChanged, this, &PlaybackEngine::showSelection);
 }
 
 void PlaybackEngine::StartPlayback(bool checkSelection)
@@ -60,7 +57,7 @@ void PlaybackEngine::StartPlayback(bool checkSelection)
         [&] { showCounts(); },
         [&] {
             d.pauseEnabled = true;
-            d.path = m_media.fileName();
+            d.filePath = m_media.fileName();
             d.muteCaption = QStringLiteral("Mute Off");
             m_media.setMute(false); // the caption says sound is on, so make it so
         },
@@ -68,7 +65,7 @@ void PlaybackEngine::StartPlayback(bool checkSelection)
         [&] {
             const QFileInfo file(m_media.fileName());
             if (file.isFile())
-                d.size = PlaybackTables::megabytes(file.size());
+                d.fileSize = PlaybackTables::megabytes(file.size());
         },
         [&] { d.pathStripVisible = true; });
     publish();
@@ -84,7 +81,7 @@ void PlaybackEngine::StopPlayback()
     d.position.clear();
     d.remaining.clear();
     d.length.clear();
-    d.size.clear();
+    d.fileSize.clear();
     showCounts();
     d.progress =
         QStringLiteral("Current File ") + QStringLiteral(" 0 %") + QStringLiteral("  Completed");
@@ -211,6 +208,12 @@ void PlaybackEngine::resetSpeedAndMute()
     publish();
 }
 
+void PlaybackEngine::showSelection()
+{
+    if (!m_playlist.isEmpty())
+        setStatus(kSelected, PlayerDisplay::kBlue);
+}
+
 void PlaybackEngine::setStatus(const QString &text, quint32 color)
 {
     m_display.status = text;
@@ -227,8 +230,8 @@ void PlaybackEngine::disablePause()
 void PlaybackEngine::clearValues()
 {
     auto &d = m_display;
-    for (QString *label : {&d.position, &d.remaining, &d.progress, &d.length, &d.size,
-                           &d.totalFiles, &d.currentFile, &d.path})
+    for (QString *label : {&d.position, &d.remaining, &d.progress, &d.length, &d.fileSize,
+                           &d.totalFiles, &d.currentFile, &d.filePath})
         label->clear();
     d.pauseEnabled = false;
     setStatus(kNoFile, PlayerDisplay::kBlue);

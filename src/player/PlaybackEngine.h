@@ -11,8 +11,8 @@ class MediaComponent;
 class Playlist;
 
 // Drives the media component for the main window: start, stop, pause, mute, volume and speed
-// levels, seeking, and the 1 ms playback tick that moves the displays and advances at the end of
-// a track. It never touches widgets: it keeps a PlayerDisplay and announces each change.
+// levels, seeking, and the 20 ms playback tick that moves the displays and advances at the end
+// of a track. It never touches widgets: it keeps a PlayerDisplay and announces each change.
 class PlaybackEngine : public QObject {
     Q_OBJECT
 public:
@@ -23,8 +23,6 @@ public:
     PlaybackEngine(MediaComponent &media, Playlist &playlist, QObject *parent = nullptr);
 
     const PlayerDisplay &display() const { return m_display; }
-    MediaComponent &media() { return m_media; }
-    bool tickActive() const { return m_tick.isActive(); }
 
     // Plays the selected entry. The start-up with a file argument skips the selection check.
     void StartPlayback(bool checkSelection = true);
@@ -45,8 +43,9 @@ public:
     void activate();
     // After a double-click, Next, Previous or an automatic advance.
     void resetSpeedAndMute();
+    // The user chose a play-list entry, or the selection moved: " File is selected ".
+    void showSelection();
 
-    void setStatus(const QString &text, quint32 color);
     void disablePause();
     // Clear empties every value label and shows no file.
     void clearValues();
@@ -55,13 +54,14 @@ signals:
     void displayChanged();
 
 private:
+    void setStatus(const QString &text, quint32 color);
     void advanceAtEnd();
     void setVolumeLevel(int level);
     void setSpeedLevel(int level);
     void showCounts();
     void publish();
 
-    // The tick runs a thousand times a second; a text is made again only when its number changes.
+    // The tick runs fifty times a second; a text is made again only when its number changes.
     struct CachedText {
         int number = INT_MIN;
         QString text;

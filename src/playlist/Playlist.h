@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
-// The play list: the full paths (List2) and, at the same indexes, their display names (List1),
-// with one selection shared by both. Every change keeps the two lists the same length.
+// The play list: the full paths and, at the same indexes, the names the window lists, with one
+// selection shared by both. Every change keeps the two lists the same length.
 class Playlist : public QObject {
     Q_OBJECT
 public:
@@ -12,9 +12,8 @@ public:
 
     int count() const { return int(m_paths.size()); }
     bool isEmpty() const { return m_paths.isEmpty(); }
-    const QStringList &paths() const { return m_paths; } // List2
-    const QStringList &names() const { return m_names; } // List1
-    QString path(int index) const { return m_paths.value(index); }
+    const QStringList &paths() const { return m_paths; }
+    const QStringList &names() const { return m_names; }
     QString name(int index) const { return m_names.value(index); }
 
     // -1 when nothing is selected.

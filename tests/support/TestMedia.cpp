@@ -1,6 +1,8 @@
 #include "TestMedia.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include <QFile>
 #include <QProcess>
@@ -74,4 +76,22 @@ bool TestMedia::writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool TestMedia::recordSink(QProcess &recorder)
+{
+    recorder.start(QStringLiteral("parec"),
+                   {QStringLiteral("-d"), QStringLiteral("playback_tap"),
+                    QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                    QStringLiteral("--channels=2")});
+    return recorder.waitForStarted(5000);
+}
+
+double TestMedia::peak(const QByteArray &samples)
+{
+    int highest = 0;
+    const auto *sample = reinterpret_cast<const qint16 *>(samples.constData());
+    for (qsizetype i = 0; i < samples.size() / 2; ++i)
+        highest = std::max(highest, std::abs(int(sample[i])));
+    return highest / 32768.0;
 }

@@ -7,19 +7,14 @@
 #include "MountTable.h"
 #include "TestMedia.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 // A made-up system: mount points are real folders below a temporary root, the kernel's mount
 // table, the block devices' removable flags and the label links are files of the test.
 class MountTableTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_root.isValid());
-        m_sources.mounts = path("mounts");
-        m_sources.blockDevices = path("sys");
-        m_sources.labels = path("labels");
-        QDir(m_root.path()).mkpath(QStringLiteral("labels"));
-    }
+    void SetUp() override { m_sources = {path("mounts"), path("sys"), folder("labels")}; }
 
     QString path(const QString &relative) const { return m_root.filePath(relative); }
     QString folder(const QString &relative) const
@@ -34,18 +29,15 @@ protected:
     // A disk with one partition, as sysfs shows them: the partition's folder lies in the disk's.
     void blockDevice(const QString &disk, const QString &partition, bool removable) const
     {
-        QDir(m_root.path()).mkpath(QStringLiteral("sys/%1/%2").arg(disk, partition));
-        TestMedia::writeFile(path(QStringLiteral("sys/%1/removable").arg(disk)),
-                             removable ? "1\n" : "0\n");
-        TestMedia::writeFile(path(QStringLiteral("sys/%1/%2/partition").arg(disk, partition)),
-                             "1\n");
-        QFile::link(path(QStringLiteral("sys/%1/%2").arg(disk, partition)),
-                    path(QStringLiteral("sys/") + partition));
+        const QString disks = folder(u"sys/%1/%2"_s.arg(disk, partition));
+        TestMedia::writeFile(path(u"sys/%1/removable"_s.arg(disk)), removable ? "1\n" : "0\n");
+        TestMedia::writeFile(disks + u"/partition"_s, "1\n");
+        QFile::link(disks, path(u"sys/"_s + partition));
     }
-    MountedVolume volume(const QString &device, const QString &mountPoint,
-                         const QString &fsType) const
+    DriveType classify(const QString &device, const QString &mountPoint,
+                       const QString &fsType) const
     {
-        return {device, mountPoint, fsType, QString(), DriveType::Unknown};
+        return MountTable(m_sources).classify({device, mountPoint, fsType, {}, DriveType::Unknown});
     }
 
     QTemporaryDir m_root;
@@ -55,10 +47,9 @@ protected:
 
 TEST_F(MountTableTest, ClassifiesByFileSystemDeviceAndPlace)
 {
-    const MountTable table(m_sources);
-    const QString place = folder(QStringLiteral("mnt/x"));
-    blockDevice(QStringLiteral("sdb"), QStringLiteral("sdb1"), true);
-    blockDevice(QStringLiteral("sda"), QStringLiteral("sda2"), false);
+    const QString place = folder(u"mnt/x"_s);
+    blockDevice(u"sdb"_s, u"sdb1"_s, true);
+    blockDevice(u"sda"_s, u"sda2"_s, false);
     const struct {
         const char *device;
         const char *fsType;
@@ -72,60 +63,48 @@ TEST_F(MountTableTest, ClassifiesByFileSystemDeviceAndPlace)
         {"/dev/loop3", "squashfs", DriveType::Unknown},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(table.classify(volume(QLatin1String(c.device), place, QLatin1String(c.fsType))),
-                  c.expected)
+        EXPECT_EQ(classify(QLatin1String(c.device), place, QLatin1String(c.fsType)), c.expected)
             << c.device << ' ' << c.fsType;
-    EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sda2"), path(QStringLiteral("gone")),
-                                    QStringLiteral("ext4"))),
-              DriveType::NoRootDir);
+    EXPECT_EQ(classify(u"/dev/sda2"_s, path(u"gone"_s), u"ext4"_s), DriveType::NoRootDir);
     // Desktops mount plugged-in media below /media; that alone makes a volume removable.
-    if (QFileInfo(QStringLiteral("/media")).isDir()) {
-        EXPECT_EQ(table.classify(volume(QStringLiteral("/dev/sdz1"), QStringLiteral("/media"),
-                                        QStringLiteral("ext4"))),
-                  DriveType::Removable);
+    if (QFileInfo(u"/media"_s).isDir()) {
+        EXPECT_EQ(classify(u"/dev/sdz1"_s, u"/media"_s, u"ext4"_s), DriveType::Removable);
     }
 }
 
 TEST_F(MountTableTest, ListsUserVolumesSortedWithLabelsAndLeavesSystemMountsOut)
 {
-    const QString data = folder(QStringLiteral("srv/my data"));
-    const QString music = folder(QStringLiteral("srv/music"));
-    const QString stick = folder(QStringLiteral("srv/stick"));
-    const QString device = path(QStringLiteral("dev-sdc1"));
+    const QString data = folder(u"srv/my data"_s);
+    const QString music = folder(u"srv/music"_s);
+    const QString stick = folder(u"srv/stick"_s);
+    const QString device = path(u"dev-sdc1"_s);
     TestMedia::writeFile(device, {});
-    QFile::link(device, path(QStringLiteral("labels/BIG\\x20DATA")));
-    blockDevice(QStringLiteral("sdd"), QStringLiteral("sdd1"), true);
-    const QString escapedData = QString(data).replace(QLatin1Char(' '), QStringLiteral("\\040"));
+    QFile::link(device, path(u"labels/BIG\\x20DATA"_s));
+    blockDevice(u"sdd"_s, u"sdd1"_s, true);
     writeMounts({
-        QStringLiteral("proc /proc proc rw 0 0"),
-        QStringLiteral("tmpfs /run tmpfs rw 0 0"),
-        QStringLiteral("devpts /dev/pts devpts rw 0 0"),
-        QStringLiteral("%1 %2 ext4 rw 0 0").arg(device, escapedData),
-        QStringLiteral("/dev/sdd1 %1 vfat rw 0 0").arg(stick),
-        QStringLiteral("server:/music %1 nfs rw 0 0").arg(music),
-        QStringLiteral("proc %1 proc rw 0 0").arg(music), // hides the share below it
-        QStringLiteral("/dev/sda1 %1 ext4 rw 0 0").arg(path(QStringLiteral("a-file"))),
+        u"proc /proc proc rw 0 0"_s,
+        u"tmpfs /run tmpfs rw 0 0"_s,
+        u"devpts /dev/pts devpts rw 0 0"_s,
+        u"%1 %2 ext4 rw 0 0"_s.arg(device, QString(data).replace(' ', "\\040")),
+        u"/dev/sdd1 %1 vfat rw 0 0"_s.arg(stick),
+        u"server:/music %1 nfs rw 0 0"_s.arg(music),
+        u"proc %1 proc rw 0 0"_s.arg(music), // hides the share below it
+        u"/dev/sda1 %1 ext4 rw 0 0"_s.arg(path(u"a-file"_s)),
     });
     const QList<MountedVolume> volumes = MountTable(m_sources).volumes();
     ASSERT_EQ(volumes.size(), 2);
-    EXPECT_EQ(volumes.at(0).mountPoint, data);
     EXPECT_EQ(volumes.at(0).type, DriveType::Fixed);
-    EXPECT_EQ(volumes.at(0).label, QStringLiteral("BIG DATA"));
-    EXPECT_EQ(MountTable::nodeText(volumes.at(0)), QStringLiteral("Big Data (%1)").arg(data));
-    EXPECT_EQ(volumes.at(1).mountPoint, stick);
-    EXPECT_EQ(MountTable::nodeText(volumes.at(1)), QStringLiteral("(%1)").arg(stick));
-    EXPECT_EQ(MountTable::properCase(QStringLiteral("my OLD  disk")),
-              QStringLiteral("My Old  Disk"));
+    EXPECT_EQ(volumes.at(0).label, u"BIG DATA"_s);
+    EXPECT_EQ(MountTable::nodeText(volumes.at(0)), u"Big Data (%1)"_s.arg(data));
+    EXPECT_EQ(MountTable::nodeText(volumes.at(1)), u"(%1)"_s.arg(stick));
+    EXPECT_EQ(MountTable::properCase(u"my OLD  disk"_s), u"My Old  Disk"_s);
     EXPECT_EQ(MountTable(m_sources).pseudoMountPoints(),
-              (QStringList{QStringLiteral("/proc"), QStringLiteral("/dev/pts"), music}));
+              (QStringList{u"/proc"_s, u"/dev/pts"_s, music}));
 }
 
 TEST_F(MountTableTest, BrokenOrMissingTableGivesNoVolumes)
 {
-    m_sources.mounts = path(QStringLiteral("missing"));
-    EXPECT_TRUE(MountTable(m_sources).volumes().isEmpty());
-    m_sources.mounts = path(QStringLiteral("mounts"));
-    writeMounts({QStringLiteral("\x01\x02 garbage"), QString(),
-                 QStringLiteral("a relative/path ext4"), QStringLiteral("x /trailing\\")});
+    EXPECT_TRUE(MountTable(m_sources).volumes().isEmpty()); // not written yet
+    writeMounts({u"\x01\x02 garbage"_s, QString(), u"a relative/path ext4"_s, u"x /trailing\\"_s});
     EXPECT_TRUE(MountTable(m_sources).volumes().isEmpty());
 }

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-// The media player component: plays one MP3 file at a time. The main window, the searcher and
-// the cutter drive it. Times are seconds (fractional); volume is an attenuation in hundredths
-// of a decibel (0 = full, negative = quieter); rate is a speed factor (1.0 = normal) that keeps
-// the pitch. Every call is made on the UI thread and returns at once.
+// The media player component: plays one MP3 file at a time for the main window. Times are
+// seconds (fractional); volume is an attenuation in hundredths of a decibel (0 = full, negative
+// = quieter); rate is a speed factor (1.0 = normal) that keeps the pitch. Every call is made on
+// the UI thread and returns at once.
 class MediaComponent {
 public:
     virtual ~MediaComponent() = default;

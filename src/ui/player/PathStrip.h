@@ -10,7 +10,6 @@ public:
 
     // One step: the drawing position is kept for the window's lifetime, starting at 0.
     void step();
-    int positionTwips() const { return m_twips; }
 
 private:
     int m_twips = 0;

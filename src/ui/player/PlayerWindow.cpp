@@ -57,7 +57,10 @@ PlayerWindow::PlayerWindow(MediaComponent &media, QWidget *parent)
     ScreenPlacement::centre(this);
 }
 
-ChameleonButton *PlayerWindow::button(int number) const { return m_ui.button(number); }
+ChameleonButton *PlayerWindow::button(int designerNumber) const
+{
+    return findChild<ChameleonButton *>(QStringLiteral("chameleonButton%1").arg(designerNumber));
+}
 
 void PlayerWindow::connectTitleLine()
 {
@@ -70,7 +73,7 @@ void PlayerWindow::connectTitleLine()
 void PlayerWindow::connectPlayback()
 {
     connect(m_ui.seekBar, &SeekBar::seekRequested, &m_engine, &PlaybackEngine::seekByBar);
-    connect(m_ui.slider1, &QSlider::valueChanged, this, [this](int value) {
+    connect(m_ui.positionSlider, &QSlider::valueChanged, this, [this](int value) {
         if (!m_rendering)
             m_engine.seekBySlider(value);
     });
@@ -79,49 +82,55 @@ void PlayerWindow::connectPlayback()
 
 void PlayerWindow::connectButtons()
 {
-    const auto on = [this](int number, auto handler) {
-        connect(m_ui.buttons.at(number), &ChameleonButton::Click, this, handler);
+    // Record, Cut/Merge, Audio CD and About have no window yet: they do nothing.
+    const auto on = [this](ChameleonButton *button, auto handler) {
+        connect(button, &ChameleonButton::Click, this, handler);
     };
-    on(1, [this] { m_actions.open(); });
-    on(2, [this] { m_engine.StartPlayback(); });
-    on(3, [this] { m_engine.StopPlayback(); });
-    on(4, [this] { m_engine.pauseOrResume(); });
-    on(5, [this] { m_actions.next(); });
-    on(6, [this] { m_actions.previous(); });
-    on(7, [this] { m_actions.clear(); });
-    on(8, [this] { m_engine.toggleMute(); });
-    on(9, [this] { m_actions.save(); });
-    on(10, [this] {
+    on(m_ui.open, [this] { m_actions.open(); });
+    on(m_ui.play, [this] { m_engine.StartPlayback(); });
+    on(m_ui.stop, [this] { m_engine.StopPlayback(); });
+    on(m_ui.pause, [this] { m_engine.pauseOrResume(); });
+    on(m_ui.next, [this] { m_actions.next(); });
+    on(m_ui.previous, [this] { m_actions.previous(); });
+    on(m_ui.clear, [this] { m_actions.clear(); });
+    on(m_ui.mute, [this] { m_engine.toggleMute(); });
+    on(m_ui.saveList, [this] { m_actions.save(); });
+    on(m_ui.deleteEntry, [this] { m_actions.deleteSelected(); });
+    on(m_ui.volumeUp, [this] { m_engine.volumeUp(); });
+    on(m_ui.volumeDown, [this] { m_engine.volumeDown(); });
+    on(m_ui.speedUp, [this] { m_engine.speedUp(); });
+    on(m_ui.speedDown, [this] { m_engine.speedDown(); });
+    on(m_ui.openInfo, [this] {
         if (m_actions.checkInfoSelection())
-            openToolWindow(10);
+            showToolWindow(new Mp3InfoWindow(m_playlist));
     });
-    for (int number : {11, 13, 14, 15, 20, 21, 22})
-        on(number, [this, number] { openToolWindow(number); });
-    on(12, [this] { m_actions.deleteSelected(); });
-    on(16, [this] { m_engine.volumeUp(); });
-    on(17, [this] { m_engine.volumeDown(); });
-    on(18, [this] { m_engine.speedUp(); });
-    on(19, [this] { m_engine.speedDown(); });
+    on(m_ui.ripMp3, [this] { showToolWindow(new CdToMp3Window); });
+    // The editor is hidden, not unloaded, by its Close, and comes back as it was left.
+    on(m_ui.editTags, [this] { TagEditorWindow::showFor(this); });
+    on(m_ui.search, [this] { showToolWindow(new Mp3SearchWindow(m_playlist)); });
 }
 
 void PlayerWindow::connectPlaylist()
 {
+    QListWidget *list = m_ui.playlist;
     connect(&m_playlist, &Playlist::entriesAppended, this,
-            [this](int first) { m_ui.list->addItems(m_playlist.names().mid(first)); });
-    connect(&m_playlist, &Playlist::entriesReset, this, [this] {
-        const QSignalBlocker block(m_ui.list);
-        m_ui.list->clear();
-        m_ui.list->addItems(m_playlist.names());
+            [this, list](int first) { list->addItems(m_playlist.names().mid(first)); });
+    connect(&m_playlist, &Playlist::entriesReset, this, [this, list] {
+        const QSignalBlocker block(list);
+        list->clear();
+        list->addItems(m_playlist.names());
     });
-    connect(&m_playlist, &Playlist::selectionChanged, this, [this](int index) {
-        const QSignalBlocker block(m_ui.list);
-        m_ui.list->setCurrentRow(index);
+    connect(&m_playlist, &Playlist::selectionChanged, this, [list](int index) {
+        const QSignalBlocker block(list);
+        list->setCurrentRow(index);
         if (index < 0)
-            m_ui.list->clearSelection();
+            list->clearSelection();
     });
-    connect(m_ui.list, &QListWidget::currentRowChanged, &m_playlist, &Playlist::setSelectedIndex);
-    connect(m_ui.list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        m_playlist.setSelectedIndex(m_ui.list->row(item));
+    connect(list, &QListWidget::currentRowChanged, &m_playlist, &Playlist::setSelectedIndex);
+    // A click on the entry already selected changes no row, yet it is a choice all the same.
+    connect(list, &QListWidget::itemClicked, &m_engine, &PlaybackEngine::showSelection);
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, list](QListWidgetItem *item) {
+        m_playlist.setSelectedIndex(list->row(item));
         m_actions.doubleClick();
     });
 }
@@ -133,34 +142,36 @@ void PlayerWindow::render()
     const PlayerDisplay &was = m_shown;
     const bool all = !m_shownOnce;
     m_rendering = true;
-    const std::pair<const char *, QString PlayerDisplay::*> texts[] = {
-        {"Label4", &PlayerDisplay::position},     {"Label5", &PlayerDisplay::remaining},
-        {"Label6", &PlayerDisplay::progress},     {"Label9", &PlayerDisplay::length},
-        {"Label12", &PlayerDisplay::size},        {"Label14", &PlayerDisplay::totalFiles},
-        {"Label16", &PlayerDisplay::currentFile}, {"Label17", &PlayerDisplay::path},
-        {"Label28", &PlayerDisplay::status}};
-    for (const auto &[name, text] : texts)
+    const std::pair<QLabel *, QString PlayerDisplay::*> texts[] = {
+        {m_ui.position, &PlayerDisplay::position},
+        {m_ui.remaining, &PlayerDisplay::remaining},
+        {m_ui.progress, &PlayerDisplay::progress},
+        {m_ui.length, &PlayerDisplay::length},
+        {m_ui.fileSize, &PlayerDisplay::fileSize},
+        {m_ui.totalFiles, &PlayerDisplay::totalFiles},
+        {m_ui.currentFile, &PlayerDisplay::currentFile},
+        {m_ui.filePath, &PlayerDisplay::filePath},
+        {m_ui.status, &PlayerDisplay::status}};
+    for (const auto &[label, text] : texts)
         if (all || d.*text != was.*text)
-            m_ui.values.at(QLatin1String(name))->setText(d.*text);
+            label->setText(d.*text);
     if (all || d.statusColor != was.statusColor)
-        PlayerWindowControls::setTextColor(m_ui.values.at(QStringLiteral("Label28")),
-                                           QColor::fromRgb(QRgb(d.statusColor)));
+        PlayerWindowControls::setTextColor(m_ui.status, QColor::fromRgb(QRgb(d.statusColor)));
 
-    ChameleonButton *pause = m_ui.buttons.at(4);
-    pause->setEnabled(d.pauseEnabled);
+    m_ui.pause->setEnabled(d.pauseEnabled);
     if (all || d.pauseCaption != was.pauseCaption)
-        pause->setCaption(d.pauseCaption);
+        m_ui.pause->setCaption(d.pauseCaption);
     if (all || d.muteCaption != was.muteCaption)
-        m_ui.buttons.at(8)->setCaption(d.muteCaption);
-    for (int number : {16, 17})
-        m_ui.buttons.at(number)->setToolTip(d.volumeTip);
-    for (int number : {18, 19})
-        m_ui.buttons.at(number)->setToolTip(d.speedTip);
-    m_ui.slider2->setValue(d.volumeLevel);
-    m_ui.slider3->setValue(d.speedLevel);
+        m_ui.mute->setCaption(d.muteCaption);
+    for (ChameleonButton *button : {m_ui.volumeUp, m_ui.volumeDown})
+        button->setToolTip(d.volumeTip);
+    for (ChameleonButton *button : {m_ui.speedUp, m_ui.speedDown})
+        button->setToolTip(d.speedTip);
+    m_ui.volumeSlider->setValue(d.volumeLevel);
+    m_ui.speedSlider->setValue(d.speedLevel);
     if (all || d.sliderMax != was.sliderMax || d.sliderValue != was.sliderValue) {
-        m_ui.slider1->setMaximum(qMax(d.sliderMax, 0));
-        m_ui.slider1->setValue(d.sliderValue);
+        m_ui.positionSlider->setMaximum(qMax(d.sliderMax, 0));
+        m_ui.positionSlider->setValue(d.sliderValue);
     }
     m_ui.seekBar->show(d.seekScale, d.marker);
     m_ui.pathStrip->setVisible(d.pathStripVisible);
@@ -200,20 +211,6 @@ void PlayerWindow::showToolWindow(QWidget *window)
     connect(window, &QObject::destroyed, this, &QWidget::show);
     hide();
     window->show();
-}
-
-void PlayerWindow::openToolWindow(int buttonNumber)
-{
-    QWidget *window = nullptr;
-    switch (buttonNumber) {
-    case 10: window = new Mp3InfoWindow(m_playlist); break;
-    case 11: window = new CdToMp3Window; break;
-    case 14: TagEditorWindow::showFor(this); break; // hidden, not unloaded, on Close
-    case 22: window = new Mp3SearchWindow(m_playlist); break;
-    default: break; // windows not built yet
-    }
-    if (window)
-        showToolWindow(window);
 }
 
 void PlayerWindow::changeEvent(QEvent *event)

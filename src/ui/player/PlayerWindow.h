@@ -13,8 +13,8 @@ class ChameleonButton;
 class MediaComponent;
 
 // The main player window: a frameless 7095 x 4455-twip window with its own title line. It owns
-// the play list and the playback engine and only wires its controls to them. Controls carry
-// their designer names as object names (chameleonButton1, Label14, List1, ...).
+// the play list and the playback engine and only wires its controls (PlayerWindowControls) to
+// them. The tool-window buttons show their window in place of this one.
 class PlayerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -25,12 +25,13 @@ public:
 
     Playlist &playlist() { return m_playlist; }
     PlaybackEngine &engine() { return m_engine; }
-    ChameleonButton *button(int number) const;
+    const PlayerWindowControls &controls() const { return m_ui; }
+    // The button named chameleonButton<designerNumber>. Only the tool windows' tests still use
+    // it; it goes once they have stopped.
+    ChameleonButton *button(int designerNumber) const;
 
     // Shows a tool window in place of this one; this window comes back when that one is closed.
     void showToolWindow(QWidget *window);
-    // Opens the tool window of a main-window button (ChameleonButton<number>).
-    void openToolWindow(int buttonNumber);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -60,9 +61,9 @@ private:
     bool m_shownOnce = false;
     int m_creditTwips = 0;
 
-    QTimer m_creditTimer; // Timer2
-    QTimer m_pathTimer;   // Timer3
-    QTimer m_clockTimer;  // Timer4
+    QTimer m_creditTimer;
+    QTimer m_pathTimer;
+    QTimer m_clockTimer;
 
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -12,53 +12,61 @@
 namespace {
 constexpr int kWidth = PlayerWindowControls::kWidth;
 
+using Button = ChameleonButton *PlayerWindowControls::*;
+using Value = QLabel *PlayerWindowControls::*;
+
 struct ButtonSpec {
-    int number;
+    Button button;
+    int designerNumber; // chameleonButton<number>
     const char *caption;
     const char *tooltip;
 };
 
 // In the order they are laid out: three rows of eight.
 constexpr ButtonSpec kButtons[] = {
-    {1, "Open", "Select Files or Playlist"},
-    {2, "Play", "Play Selected File"},
-    {3, "Stop", "Stop Playing File"},
-    {4, "Pause", "Pause or Resume the File"},
-    {5, "Next", "Play Next File"},
-    {6, "Previous", "Play Previous File"},
-    {7, "Clear", "Clear the Playlist"},
-    {12, "Delete", "Delete Selected File From The Playlist Only !"},
-    {9, "Save List", "Save Displayed Playlist"},
-    {8, "Mute Off", "Mute On or Off"},
-    {16, "Vol+", ""},
-    {17, "Vol-", ""},
-    {18, "Speed +", ""},
-    {19, "Speed -", ""},
-    {10, "Mp3 Info", "Mp3 File Information"},
-    {14, "Edit Tags", "Edit ID3 Tags"},
-    {11, "Rip MP3", "Convert Audio CD to MP3"},
-    {20, "Audio CD", "Play An Audio CD"},
-    {13, "Record", "Record Your Voice As An MP3 File"},
-    {15, "Cut/Merge", "Cut or Merge MP3 Files"},
-    {22, "Search MP3 ", "Search MP3 Files From Hard Disk or CD Rom"},
-    {21, "About", "About The Player / Author"},
+    {&PlayerWindowControls::open, 1, "Open", "Select Files or Playlist"},
+    {&PlayerWindowControls::play, 2, "Play", "Play Selected File"},
+    {&PlayerWindowControls::stop, 3, "Stop", "Stop Playing File"},
+    {&PlayerWindowControls::pause, 4, "Pause", "Pause or Resume the File"},
+    {&PlayerWindowControls::next, 5, "Next", "Play Next File"},
+    {&PlayerWindowControls::previous, 6, "Previous", "Play Previous File"},
+    {&PlayerWindowControls::clear, 7, "Clear", "Clear the Playlist"},
+    {&PlayerWindowControls::deleteEntry, 12, "Delete",
+     "Delete Selected File From The Playlist Only !"},
+    {&PlayerWindowControls::saveList, 9, "Save List", "Save Displayed Playlist"},
+    {&PlayerWindowControls::mute, 8, "Mute Off", "Mute On or Off"},
+    {&PlayerWindowControls::volumeUp, 16, "Vol+", ""},
+    {&PlayerWindowControls::volumeDown, 17, "Vol-", ""},
+    {&PlayerWindowControls::speedUp, 18, "Speed +", ""},
+    {&PlayerWindowControls::speedDown, 19, "Speed -", ""},
+    {&PlayerWindowControls::openInfo, 10, "Mp3 Info", "Mp3 File Information"},
+    {&PlayerWindowControls::editTags, 14, "Edit Tags", "Edit ID3 Tags"},
+    {&PlayerWindowControls::ripMp3, 11, "Rip MP3", "Convert Audio CD to MP3"},
+    {&PlayerWindowControls::audioCd, 20, "Audio CD", "Play An Audio CD"},
+    {&PlayerWindowControls::record, 13, "Record", "Record Your Voice As An MP3 File"},
+    {&PlayerWindowControls::cutMerge, 15, "Cut/Merge", "Cut or Merge MP3 Files"},
+    {&PlayerWindowControls::search, 22, "Search MP3 ", "Search MP3 Files From Hard Disk or CD Rom"},
+    {&PlayerWindowControls::about, 21, "About", "About The Player / Author"},
 };
 
 struct ValueRow {
     const char *captionName;
     const char *caption;
+    Value value;
     const char *valueName;
     const char *tooltip;
 };
 
 constexpr ValueRow kValueRows[] = {
-    {"Label15", "Current File :", "Label16", "Shows Playing File Number"},
-    {"Label13", "Total Files :", "Label14", "Shows Playlist Files"},
-    {"Label11", "File Size:", "Label12", "Shows in Megabytes"},
-    {"Label7", "Current Position:", "Label4", "Shows in min:sec"},
-    {"Label10", "Time Remaining:", "Label5", "Shows in min:sec"},
-    {"Label8", "File Length:", "Label9", "Shows in min:sec"},
-    {"Label23", " File Status:", "Label28", ""},
+    {"Label15", "Current File :", &PlayerWindowControls::currentFile, "Label16",
+     "Shows Playing File Number"},
+    {"Label13", "Total Files :", &PlayerWindowControls::totalFiles, "Label14",
+     "Shows Playlist Files"},
+    {"Label11", "File Size:", &PlayerWindowControls::fileSize, "Label12", "Shows in Megabytes"},
+    {"Label7", "Current Position:", &PlayerWindowControls::position, "Label4", "Shows in min:sec"},
+    {"Label10", "Time Remaining:", &PlayerWindowControls::remaining, "Label5", "Shows in min:sec"},
+    {"Label8", "File Length:", &PlayerWindowControls::length, "Label9", "Shows in min:sec"},
+    {"Label23", " File Status:", &PlayerWindowControls::status, "Label28", ""},
 };
 
 const QString kCredit = QStringLiteral(
@@ -67,28 +75,22 @@ const QString kCredit = QStringLiteral(
 
 } // namespace
 
-PlayerWindowControls::PlayerWindowControls(QWidget &form) : m_form(form)
+PlayerWindowControls::PlayerWindowControls(QWidget &window) : m_window(window)
 {
-    form.setFixedSize(kWidth, kHeight);
-    form.setAutoFillBackground(true);
-    QPalette background = form.palette();
+    window.setFixedSize(kWidth, kHeight);
+    window.setAutoFillBackground(true);
+    QPalette background = window.palette();
     background.setColor(QPalette::Window, QColor(214, 222, 238));
-    form.setPalette(background);
-    QFont small = form.font();
+    window.setPalette(background);
+    QFont small = window.font();
     small.setPointSizeF(7.5);
-    form.setFont(small);
+    window.setFont(small);
 
     buildTitleLine();
     buildPlaylistAndValues();
     buildPlaybackControls();
     buildButtons();
     buildFooter();
-}
-
-ChameleonButton *PlayerWindowControls::button(int number) const
-{
-    const auto it = buttons.find(number);
-    return it == buttons.end() ? nullptr : it->second;
 }
 
 void PlayerWindowControls::setTextColor(QWidget *widget, const QColor &color)
@@ -101,7 +103,7 @@ void PlayerWindowControls::setTextColor(QWidget *widget, const QColor &color)
 QLabel *PlayerWindowControls::addLabel(const char *name, const QString &caption,
                                        const QRect &geometry, const QString &tooltip)
 {
-    auto *label = new QLabel(caption, &m_form);
+    auto *label = new QLabel(caption, &m_window);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setToolTip(tooltip);
@@ -110,14 +112,14 @@ QLabel *PlayerWindowControls::addLabel(const char *name, const QString &caption,
 
 void PlayerWindowControls::buildTitleLine()
 {
-    title = new TitleLabel(QStringLiteral("   TAVRO MP3 PLAYER    v  1.6"), &m_form);
+    title = new TitleLabel(QStringLiteral("   TAVRO MP3 PLAYER    v  1.6"), &m_window);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(0, 0, kWidth - 50, 18);
-    minimise = new TitleLabel(QStringLiteral("----"), &m_form);
+    minimise = new TitleLabel(QStringLiteral("----"), &m_window);
     minimise->setObjectName(QStringLiteral("Label2"));
     minimise->setToolTip(QStringLiteral("Minimize"));
     minimise->setGeometry(kWidth - 50, 0, 25, 18);
-    exit = new TitleLabel(QStringLiteral("X"), &m_form);
+    exit = new TitleLabel(QStringLiteral("X"), &m_window);
     exit->setObjectName(QStringLiteral("Label3"));
     exit->setToolTip(QStringLiteral("Exit The Player"));
     exit->setGeometry(kWidth - 25, 0, 25, 18);
@@ -132,12 +134,12 @@ void PlayerWindowControls::buildTitleLine()
 
 void PlayerWindowControls::buildPlaylistAndValues()
 {
-    list = new QListWidget(&m_form);
-    list->setObjectName(QStringLiteral("List1"));
-    list->setToolTip(QStringLiteral("Play List"));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setGeometry(6, 21, 200, 98);
-    list->setUniformItemSizes(true);
+    playlist = new QListWidget(&m_window);
+    playlist->setObjectName(QStringLiteral("List1"));
+    playlist->setToolTip(QStringLiteral("Play List"));
+    playlist->setSelectionMode(QAbstractItemView::SingleSelection);
+    playlist->setGeometry(6, 21, 200, 98);
+    playlist->setUniformItemSizes(true);
 
     int y = 21;
     for (const ValueRow &row : kValueRows) {
@@ -146,32 +148,30 @@ void PlayerWindowControls::buildPlaylistAndValues()
         QLabel *value =
             addLabel(row.valueName, QString(), QRect(306, y, 161, 14), QLatin1String(row.tooltip));
         setTextColor(value, QColor(0, 0, 128));
-        values[QLatin1String(row.valueName)] = value;
+        this->*row.value = value;
         y += 14;
     }
-    for (const char *name : {"Label17", "Label6"})
-        values[QLatin1String(name)] = addLabel(name, QString(), QRect());
-    values[QStringLiteral("Label17")]->setGeometry(6, 121, 461, 13);
-    values[QStringLiteral("Label6")]->setGeometry(6, 149, 200, 13);
+    filePath = addLabel("Label17", QString(), QRect(6, 121, 461, 13));
+    progress = addLabel("Label6", QString(), QRect(6, 149, 200, 13));
 }
 
 void PlayerWindowControls::buildPlaybackControls()
 {
-    pathStrip = new PathStrip(&m_form);
+    pathStrip = new PathStrip(&m_window);
     pathStrip->setObjectName(QStringLiteral("Picture1"));
     pathStrip->setGeometry(6, 135, 461, 13);
 
-    seekBar = new SeekBar(&m_form);
+    seekBar = new SeekBar(&m_window);
     seekBar->setObjectName(QStringLiteral("P1"));
     seekBar->setGeometry(6, 163, 461, 9);
 
-    slider1 = new QSlider(Qt::Horizontal, &m_form);
-    slider1->setObjectName(QStringLiteral("Slider1"));
-    slider1->setGeometry(6, 173, 461, 16);
+    positionSlider = new QSlider(Qt::Horizontal, &m_window);
+    positionSlider->setObjectName(QStringLiteral("Slider1"));
+    positionSlider->setGeometry(6, 173, 461, 16);
 
     // The level sliders only show the levels; the buttons change them.
     const auto levelSlider = [this](const char *name, const QString &caption, int x) {
-        auto *slider = new QSlider(Qt::Horizontal, &m_form);
+        auto *slider = new QSlider(Qt::Horizontal, &m_window);
         slider->setObjectName(QLatin1String(name));
         slider->setRange(0, 10);
         slider->setValue(5);
@@ -181,34 +181,34 @@ void PlayerWindowControls::buildPlaybackControls()
         addLabel("", caption, QRect(x, 270, 40, 14));
         return slider;
     };
-    slider2 = levelSlider("Slider2", QStringLiteral("Volume"), 6);
-    slider3 = levelSlider("Slider3", QStringLiteral("Speed"), 126);
+    volumeSlider = levelSlider("Slider2", QStringLiteral("Volume"), 6);
+    speedSlider = levelSlider("Slider3", QStringLiteral("Speed"), 126);
 }
 
 void PlayerWindowControls::buildButtons()
 {
     addLabel("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))
         ->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(0,40,110);"));
-    QFont buttonFont = m_form.font();
+    QFont buttonFont = m_window.font();
     buttonFont.setPointSizeF(7.0);
     int slot = 0;
     for (const ButtonSpec &entry : kButtons) {
-        auto *button = new ChameleonButton(QLatin1String(entry.caption), &m_form);
-        button->setObjectName(QStringLiteral("chameleonButton%1").arg(entry.number));
+        auto *button = new ChameleonButton(QLatin1String(entry.caption), &m_window);
+        button->setObjectName(QStringLiteral("chameleonButton%1").arg(entry.designerNumber));
         button->setToolTip(QLatin1String(entry.tooltip));
         button->setFont(buttonFont);
         button->setGeometry(6 + (slot % 8) * 58, 204 + (slot / 8) * 21, 56, 20);
-        buttons[entry.number] = button;
+        this->*entry.button = button;
         ++slot;
     }
 }
 
 void PlayerWindowControls::buildFooter()
 {
-    auto *make = new QRadioButton(QStringLiteral("Make Association"), &m_form);
+    auto *make = new QRadioButton(QStringLiteral("Make Association"), &m_window);
     make->setObjectName(QStringLiteral("Option1"));
     make->setGeometry(80, 189, 120, 14);
-    auto *remove = new QRadioButton(QStringLiteral("Remove Association"), &m_form);
+    auto *remove = new QRadioButton(QStringLiteral("Remove Association"), &m_window);
     remove->setObjectName(QStringLiteral("Option2"));
     remove->setGeometry(200, 189, 130, 14);
     for (QRadioButton *option : {make, remove})
@@ -217,13 +217,12 @@ void PlayerWindowControls::buildFooter()
 
     date = addLabel("Label30", QString(), QRect(250, 270, 217, 14));
     date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto *time = new TitleLabel(QString(), &m_form);
+    time = new TitleLabel(QString(), &m_window);
     time->setObjectName(QStringLiteral("Label27"));
     time->setGeometry(330, 189, 137, 14);
     time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    this->time = time;
 
-    credit = new ScrollingText(&m_form);
+    credit = new ScrollingText(&m_window);
     credit->setObjectName(QStringLiteral("Label24"));
     credit->setGeometry(0, 284, kWidth, 12);
     credit->setText(kCredit);

@@ -10,13 +10,11 @@ class ScrollingText : public QWidget {
 public:
     explicit ScrollingText(QWidget *parent = nullptr);
 
-    QString text() const { return m_text; }
     void setText(const QString &text);
     void setTextColor(const QColor &color);
     int textWidth() const { return m_picture.width(); }
     // Puts the text's left edge at x pixels from the strip's left edge.
     void moveTextTo(int x);
-    int textX() const { return m_x; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -11,7 +11,6 @@ public:
 
     // scale: seconds across the whole width (the duration); marker: seconds from the left.
     void show(double scale, double marker);
-    int markerPixel() const { return m_markerPixel; }
 
 signals:
     void seekRequested(double seconds);

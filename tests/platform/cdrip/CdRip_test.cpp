@@ -1,0 +1,215 @@
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include "CdRipSettings.h"
+#include "CdioRipLibrary.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
+
+namespace {
+const QList<TestDisc::Track> kTracks = {{187, 440}, {226, 660}, {75, 0}, {149, 1000}};
+const qint32 kLeadOut = TestDisc::startSector(kTracks, int(kTracks.size()));
+
+qint32 int32At(const unsigned char *bytes) { return qFromLittleEndian<qint32>(bytes); }
+
+// The settings file, and the library over its drives 0..3: the disc, a missing image, a junk
+// sheet, and the disc's sheet over a BIN cut short in track 2 (tracks 3 and 4 would start past its
+// end).
+class CdRipTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(TestDisc::write(path("disc.cue"), kTracks));
+        TestMedia::writeFile(path("junk.cue"), "TRACK \xff\x01 AUDIO\nINDEX 99:99:99\n");
+        TestMedia::writeFile(
+            path("short.cue"),
+            TestMedia::readFile(path("disc.cue")).replace("disc.bin", "short.bin"));
+        TestMedia::writeFile(path("short.bin"),
+                             TestMedia::readFile(path("disc.bin")).left(2352 * 300 + 1001));
+        ASSERT_TRUE(
+            TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue"), path("gone.cue"),
+                                                        path("junk.cue"), path("short.cue")}));
+        ASSERT_EQ(m_library.CR_Init(QFile::encodeName(path("cdrip.ini")).constData()), CR_OK);
+    }
+
+    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+    static CdRipSettings loaded(const QString &file)
+    {
+        CdRipSettings settings;
+        EXPECT_TRUE(settings.load(file));
+        return settings;
+    }
+    static auto numbers(const CdRipSettings &s)
+    {
+        return std::tuple(s.scanDevices, s.readSectors, s.rippingMethod, s.retries, s.cdSpeed);
+    }
+    CDROMPARAMS params()
+    {
+        CDROMPARAMS record{};
+        EXPECT_EQ(m_library.CR_GetCDROMParameters(&record), CR_OK);
+        return record;
+    }
+    void setField(int offset, qint32 value)
+    {
+        CDROMPARAMS record = params();
+        qToLittleEndian<qint32>(value, record.data() + offset);
+        ASSERT_EQ(m_library.CR_SetCDROMParameters(&record), CR_OK);
+    }
+    // Rips [start, end): every chunk but the last answers a "more" code, the last CR_RANGE_DONE.
+    QByteArray rip(qint32 start, qint32 end)
+    {
+        qint32 size = 0;
+        EXPECT_EQ(m_library.CR_OpenRipper(&size, start, end), CR_OK);
+        QByteArray buffer(size, '\0'), audio;
+        CDEX_ERR code = CR_OK;
+        for (int chunk = 0; code != CR_RANGE_DONE && chunk < 10000; ++chunk) {
+            qint32 bytes = 0, abort = 0;
+            code = m_library.CR_RipChunk(reinterpret_cast<unsigned char *>(buffer.data()), &bytes,
+                                         abort);
+            EXPECT_TRUE(code == CR_OK || code == CR_REPAIRED || code == CR_RANGE_DONE) << code;
+            audio += buffer.left(bytes);
+        }
+        EXPECT_EQ(m_library.CR_GetPercentCompleted(), 100);
+        EXPECT_EQ(m_library.CR_GetNumberOfJitterErrors(), 0);
+        EXPECT_EQ(m_library.CR_CloseRipper(), CR_OK);
+        return audio;
+    }
+
+    QTemporaryDir m_dir;
+    CdioRipLibrary m_library;
+};
+} // namespace
+using CdRipSettingsTest = CdRipTest;
+using CdioRipLibraryTest = CdRipTest;
+
+TEST_F(CdioRipLibraryTest, ImagesAreDrivesAndMissingOrBrokenOnesHaveNoDisc)
+{
+    ASSERT_EQ(m_library.CR_GetNumCDROM(), 4);
+    for (int drive = 0; drive <= 4; ++drive) { // drive 4 does not exist
+        m_library.CR_SetActiveCDROM(drive);
+        CDROMPARAMS record{};
+        EXPECT_EQ(m_library.CR_GetCDROMParameters(&record), drive < 4 ? CR_OK : CR_ERROR);
+        EXPECT_EQ(int32At(record.data() + CdRomParams::DriveType),
+                  drive < 4 ? CdRomParams::DriveTypeImage : 0);
+        EXPECT_EQ(m_library.CR_IsUnitReady() != 0, drive == 0) << drive;
+    }
+    for (const int drive : {1, 4}) { // a missing image; no such drive
+        m_library.CR_SetActiveCDROM(drive);
+        EXPECT_EQ(m_library.CR_ReadToc(), CR_ERROR);
+        EXPECT_EQ(m_library.CR_GetNumTocEntries(), 0);
+        qint32 size = 0;
+        EXPECT_EQ(m_library.CR_OpenRipper(&size, 0, 10), CR_ERROR);
+    }
+    // A drive keeps what is written into its record, but not a new name.
+    m_library.CR_SetActiveCDROM(0);
+    CDROMPARAMS record = params();
+    record[0] = 'X';
+    record[CdRomParams::Size - 1] = 0xA5;
+    ASSERT_EQ(m_library.CR_SetCDROMParameters(&record), CR_OK);
+    EXPECT_EQ(params()[CdRomParams::Size - 1], 0xA5);
+    EXPECT_NE(params()[0], 'X');
+    EXPECT_EQ(CdioRipLibrary().CR_Init(QFile::encodeName(m_dir.path()).constData()),
+              CR_FILE_OPEN_ERROR)
+        << "a folder is no settings file";
+}
+
+TEST_F(CdioRipLibraryTest, TableOfContentsEntriesAreTheImagesTracksAsBytes)
+{
+    m_library.CR_SetActiveCDROM(0);
+    ASSERT_EQ(m_library.CR_ReadToc(), CR_OK);
+    ASSERT_EQ(m_library.CR_GetNumTocEntries(), kTracks.size());
+    for (int i = 0; i <= kTracks.size(); ++i) {
+        const TOCENTRY entry = m_library.CR_GetTocEntry(i);
+        EXPECT_EQ(int32At(entry.data()), TestDisc::startSector(kTracks, i)) << i;
+        EXPECT_EQ(entry[TocEntryRecord::Flag] & 0xF4, 0x10) << "audio, ADR 1";
+        EXPECT_EQ(entry[TocEntryRecord::TrackNumber], i < kTracks.size() ? i + 1 : 0xAA);
+        EXPECT_EQ(entry[6] | entry[7], 0);
+    }
+    EXPECT_EQ(m_library.CR_GetTocEntry(-1), TOCENTRY{});
+    EXPECT_EQ(m_library.CR_GetTocEntry(kTracks.size() + 1), TOCENTRY{});
+}
+
+TEST_F(CdioRipLibraryTest, RipsEveryTrackByteForByteThroughParanoiaAndPlainReads)
+{
+    m_library.CR_SetActiveCDROM(0);
+    setField(CdRomParams::ReadSectors, 7); // chunks that do not divide the tracks
+    for (const qint32 method : {CdRomParams::RipParanoia, CdRomParams::RipPlain}) {
+        setField(CdRomParams::RippingMethod, method);
+        for (int i = 0; i < kTracks.size(); ++i)
+            EXPECT_TRUE(
+                rip(TestDisc::startSector(kTracks, i), TestDisc::startSector(kTracks, i + 1)) ==
+                TestDisc::trackAudio(kTracks, i))
+                << "method " << method << " track " << i + 1;
+    }
+    // A range across tracks, ending on the disc's last sector.
+    EXPECT_TRUE(rip(300, kLeadOut) == TestDisc::trackAudio(kTracks, 1).mid((300 - 187) * 2352) +
+                                          TestDisc::trackAudio(kTracks, 2) +
+                                          TestDisc::trackAudio(kTracks, 3));
+}
+
+TEST_F(CdioRipLibraryTest, BadRangesAbortsAndCallsWithoutARunFail)
+{
+    m_library.CR_SetActiveCDROM(0);
+    qint32 size = -1;
+    for (const auto &[start, end] : {std::pair{-1, 10}, {10, 10}, {20, 10}, {0, kLeadOut + 1}}) {
+        EXPECT_EQ(m_library.CR_OpenRipper(&size, start, end), CR_ERROR) << start << ".." << end;
+        EXPECT_EQ(size, 0);
+    }
+    QByteArray buffer(2352 * 26, '\0');
+    auto *data = reinterpret_cast<unsigned char *>(buffer.data());
+    qint32 bytes = -1;
+    qint32 abort = 0;
+    EXPECT_EQ(m_library.CR_RipChunk(data, &bytes, abort), CR_ERROR);
+    EXPECT_EQ(bytes, 0);
+
+    ASSERT_EQ(m_library.CR_OpenRipper(&size, 0, kLeadOut), CR_OK);
+    EXPECT_EQ(size, 26 * 2352);
+    EXPECT_EQ(m_library.CR_RipChunk(data, &bytes, abort), CR_OK);
+    EXPECT_EQ(bytes, size);
+    abort = 1;
+    EXPECT_EQ(m_library.CR_RipChunk(data, &bytes, abort), CR_RANGE_DONE);
+    EXPECT_EQ(bytes, 0);
+    EXPECT_EQ(m_library.CR_CloseRipper(), CR_OK);
+}
+
+TEST_F(CdRipSettingsTest, MissingFileIsCreatedWithDefaultsWhereTheEnvironmentPoints)
+{
+    const QString file = path("config/tavro/cdrip.ini");
+    qputenv("TAVRO_CDRIP_INI", QFile::encodeName(file));
+    EXPECT_EQ(CdRipSettings::defaultPath(), file);
+    qunsetenv("TAVRO_CDRIP_INI");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("xdg")));
+    EXPECT_EQ(CdRipSettings::defaultPath(), path("xdg/tavro/cdrip.ini"));
+
+    CdRipSettings s = loaded(file);
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(numbers(loaded(file)), std::tuple(true, 26, 0, 20, 0));
+    EXPECT_TRUE(loaded(file).images.isEmpty());
+
+    s = {false, {path("one.cue"), path("two words.cue")}, 7, 1, 3, 8};
+    ASSERT_TRUE(s.save(file));
+    EXPECT_EQ(loaded(file).images, s.images);
+    EXPECT_EQ(numbers(loaded(file)), numbers(s));
+    EXPECT_FALSE(s.save(path("missing/dir/x.ini")));
+    EXPECT_FALSE(s.load(m_dir.path())) << "a folder is not a settings file";
+}
+
+TEST_F(CdRipSettingsTest, ReadsWhatItCanAndIgnoresTheRest)
+{
+    TestMedia::writeFile(
+        path("junk.ini"),
+        QByteArray("; comment\n[drives]\n ScanDevices = 0 \n"
+                   "[Images]\n# comment\n/discs/a.cue\nsub/b.cue\n\n"
+                   "[Ripping]\nReadSectors=5000\nRetries=abc\nRippingMethod=1 ; plain\nCDSpeed=-3\n"
+                   "junk line without equals\n=7\n[Other]\nReadSectors=3\n") +
+            QByteArray("\x00\xff\xfe binary\r\n", 13));
+    const CdRipSettings s = loaded(path("junk.ini"));
+    EXPECT_EQ(s.images, (QStringList{"/discs/a.cue", path("sub/b.cue")}));
+    // Sectors clamped, retries not a number (default kept), speed clamped.
+    EXPECT_EQ(numbers(s), std::tuple(false, 200, 1, 20, 0));
+}
