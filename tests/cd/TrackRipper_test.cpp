@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "CdDrives.h"
 #include "ExpectRaised.h"
 #include "FakeRipLibrary.h"
-#include "TestDisc.h"
 #include "TrackRipper.h"
 
 namespace {
@@ -37,7 +34,6 @@ TEST(TrackRipper, ReadsChunksUntilTheLibrarySaysTheRangeIsDone)
     t.library->chunks = {
         {CR_OK, "abcd"}, {CR_REPAIRED, "ef"}, {CR_SKIPPED, "g"}, {CR_RANGE_DONE, "xyz"}};
     t.library->percent = 40;
-    t.library->jitterErrors = 3;
     ASSERT_TRUE(ripper.OpenRipper());
     EXPECT_EQ(t.library->openedDrive, 1) << "the track's drive is selected";
     EXPECT_EQ(t.library->openedStart, 100);
@@ -49,7 +45,6 @@ TEST(TrackRipper, ReadsChunksUntilTheLibrarySaysTheRangeIsDone)
                           ripper.ReadBufferSize());
     EXPECT_EQ(got, QByteArray("abcdefgxyz"));
     EXPECT_EQ(ripper.PercentComplete(), 40);
-    EXPECT_EQ(ripper.JitterErrorCount(), 3);
     EXPECT_EQ(t.library->closeCalls, 1);
     EXPECT_TRUE(ripper.CloseRipper()) << "already closed";
     EXPECT_EQ(t.library->closeCalls, 1);
@@ -91,45 +86,4 @@ TEST(TrackRipper, FailuresRaiseOrStopTheRun)
         EXPECT_FALSE(ripper.Read()) << "closed by the failure";
     }
     EXPECT_EQ(t.library->closeCalls, closes + 3) << "the jitter run, then each failed one";
-}
-
-TEST(TrackRipper, SectionsMustLieOnTheDisc)
-{
-    FakeTrack t;
-    TrackRipper ripper(t.library);
-    CdDrive drive = t.rip.CDDrive(2); // total length 250 + 150 sectors
-    for (const auto &[start, end] : {std::pair{-1, 10}, {10, 10}, {10, 9}, {0, 400}, {400, 401}}) {
-        expectRaised([&] { ripper.CreateForSection(drive, start, end); }, 29503,
-                     "tavro.CreateForSection", "Invalid sector specified");
-    }
-    ripper.CreateForSection(drive, 5, 399);
-    t.library->CR_SetActiveCDROM(0);
-    ASSERT_TRUE(ripper.OpenRipper());
-    EXPECT_EQ(t.library->openedDrive, 1);
-    EXPECT_EQ(t.library->openedStart, 5);
-    EXPECT_EQ(t.library->openedEnd, 399);
-}
-
-TEST(TrackRipper, RipsAnImagesTrackByteForByte)
-{
-    const QList<TestDisc::Track> tracks = {{301, 440}, {75 * 4 + 13, 880}, {1, 1200}};
-    QTemporaryDir dir;
-    const QString cue = dir.filePath(QStringLiteral("disc.cue"));
-    ASSERT_TRUE(TestDisc::write(cue, tracks));
-    ASSERT_TRUE(TestDisc::writeSettings(dir.filePath(QStringLiteral("cdrip.ini")), {cue}));
-    CdDrives rip;
-    rip.Create(dir.filePath(QStringLiteral("cdrip.ini")));
-    const DiscToc toc = rip.CDDrive(1).TOC();
-    TrackRipper ripper(toc.library());
-    for (int i = 0; i < tracks.size(); ++i) {
-        ripper.CreateForTrack(toc.Entry(i + 1));
-        ASSERT_TRUE(ripper.OpenRipper());
-        QByteArray got;
-        while (ripper.Read())
-            got += QByteArray(reinterpret_cast<const char *>(ripper.ReadBufferPtr()),
-                              ripper.ReadBufferSize());
-        EXPECT_TRUE(got == TestDisc::trackAudio(tracks, i)) << "track " << i + 1;
-        EXPECT_EQ(ripper.PercentComplete(), 100);
-        EXPECT_EQ(ripper.JitterErrorCount(), 0);
-    }
 }

@@ -39,14 +39,9 @@ protected:
 };
 } // namespace
 
-TEST_F(WavToMp3EncoderTest, DefaultsAndFileNameRules)
+TEST_F(WavToMp3EncoderTest, TakesOnlyAnExistingWavAndANewMp3Name)
 {
     WavToMp3Encoder encoder;
-    EXPECT_EQ(encoder.EncodingPreset(), 4);
-    EXPECT_EQ(encoder.Bitrate(), 128);
-    EXPECT_EQ(encoder.SampleRate(), 44100);
-    EXPECT_EQ(encoder.OutputMode(), 1);
-
     const QString existing = wav("in.wav", 0.1);
     encoder.setWavFile(existing);
     encoder.setWavFile(path("missing.wav"));
@@ -93,7 +88,6 @@ TEST_F(WavToMp3EncoderTest, KeepsTheRecordingsRateAndEncodesAClipShorterThanAChu
     encoder.setWavFile(wav("48k.wav", 1.0, 48000));
     encoder.setMp3File(path("48k.mp3"));
     encoder.Encode();
-    EXPECT_EQ(encoder.SampleRate(), 48000);
     DecodedMp3 decoded = DecodedMp3::decode(path("48k.mp3"));
     EXPECT_EQ(decoded.sampleRate, 48000);
     EXPECT_EQ(decoded.frames, 48000);
@@ -140,9 +134,6 @@ TEST_F(WavToMp3EncoderTest, ErrorsCarryTheirNumbersAndSources)
     EXPECT_FALSE(QFile::exists(path("out.mp3")));
 
     encoder.setWavFile(stereo);
-    encoder.setOutputMode(7);
-    expectRaised([&] { encoder.Encode(); }, 29772, "tavro.lameInit", "Invalid Format Parameters");
-    encoder.setOutputMode(1);
     encoder.setEncodingPreset(99);
     expectRaised([&] { encoder.Encode(); }, 29772, "tavro.lameInit", "Invalid Format Parameters");
 
