@@ -83,8 +83,8 @@ CdToMp3Run::Listing CdToMp3Run::listDisc(qint32 driveIndex)
     return listing;
 }
 
-QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions,
-                          const QString &output, const QStringList &replaceable)
+QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, const QString &output,
+                          const QStringList &replaceable)
 {
     if (isRunning())
         return QStringLiteral("A run is going on");

@@ -82,7 +82,7 @@ private:
     CdDrives m_drives;
     WavToMp3Encoder m_encoder;
     std::optional<DiscToc> m_disc;
-    QList<qint32> m_queue; // positions in m_disc
+    QList<qint32> m_queue;       // positions in m_disc
     std::optional<int> m_preset; // applied when a run starts
     std::unique_ptr<CdToMp3Job> m_job;
     std::unique_ptr<QThread> m_thread; // the worker while a run goes on
