@@ -25,13 +25,9 @@ qint32 CdDrives::CDDriveCount() const
     return m_library->CR_GetNumCDROM();
 }
 
-qint32 CdDrives::Version() const { return m_library->CR_GetCDRipVersion(); }
-
 CdDrive CdDrives::CDDrive(qint32 nIndex) const
 {
     CdDrive drive(m_library);
     drive.fInit(nIndex - 1);
     return drive;
 }
-
-qint32 CdDrives::ActiveCDDriveIndex() const { return m_library->CR_GetActiveCDROM() + 1; }

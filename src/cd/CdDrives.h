@@ -19,10 +19,8 @@ public:
     // Starts the library with the settings file sIniFile; once started, later calls do nothing.
     void Create(const QString &sIniFile);
     qint32 CDDriveCount() const;
-    qint32 Version() const;
     // Drive nIndex, counting from 1.
     CdDrive CDDrive(qint32 nIndex) const;
-    qint32 ActiveCDDriveIndex() const;
 
 private:
     std::shared_ptr<CdRipLibrary> m_library;

@@ -20,8 +20,6 @@ QString classDescription(int code)
 {
     switch (code) {
     case 1: return QStringLiteral("CDRip Not Initialised.");
-    case 2: return QStringLiteral("CD Buffer not open for reading.");
-    case 3: return QStringLiteral("Invalid sector specified");
     case 7: return QStringLiteral("Failed to create memory buffer to read CD to.");
     default: return {};
     }

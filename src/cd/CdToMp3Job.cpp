@@ -64,7 +64,7 @@ QString CdToMp3Job::checkOutputs() const
     if (files.removeDuplicates() > 0)
         return QStringLiteral("Several tracks would go to one file");
     for (const QString &file : files) {
-        if (QFileInfo::exists(file) && !m_replace)
+        if (QFileInfo::exists(file) && !m_replaceable.contains(file))
             return file + QStringLiteral(" already exists");
     }
     return {};
@@ -72,21 +72,23 @@ QString CdToMp3Job::checkOutputs() const
 
 CdToMp3Job::Result CdToMp3Job::run()
 {
+    Result result{Outcome::Failed, {}, checkOutputs()};
+    if (result.error.isEmpty())
+        result = doTracks();
     m_cancelled = false;
-    Result result;
-    result.error = checkOutputs();
-    if (!result.error.isEmpty()) {
-        result.outcome = Outcome::Failed;
-        return result;
-    }
+    return result;
+}
+
+CdToMp3Job::Result CdToMp3Job::doTracks()
+{
     const QStringList files = outputFiles();
+    Result result;
     try {
-        for (qsizetype i = 0; i < files.size(); ++i) {
-            if (!doTrack(m_toc.Entry(m_tracks[i]), files[i])) {
+        for (qsizetype i = 0; i < files.size() && result.outcome == Outcome::Done; ++i) {
+            if (doTrack(m_toc.Entry(m_tracks[i]), files[i]))
+                result.files << files[i];
+            else
                 result.outcome = Outcome::Cancelled;
-                return result;
-            }
-            result.files << files[i];
         }
     } catch (const RaisedError &error) {
         result = {Outcome::Failed, result.files, error.text()};
@@ -104,24 +106,18 @@ bool CdToMp3Job::doTrack(const DiscTocEntry &entry, const QString &output)
             return false;
     } else {
         // Unique and private to this user, so that no other program's file is ever touched.
-        QTemporaryFile wav(
-            QDir(temporaryFolder()).filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
+        QTemporaryFile wav(QDir::temp().filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
         if (!wav.open())
-            fail(QStringLiteral("Cannot create a temporary file in ") + temporaryFolder());
+            fail(QStringLiteral("Cannot create a temporary file in ") + QDir::tempPath());
         wav.close();
         if (!rip(entry, wav.fileName()) ||
             !encode(entry.TrackNumber(), wav.fileName(), part.path()))
             return false;
     }
-    if (!part.commit(m_replace))
+    if (!part.commit(m_replaceable.contains(output)))
         fail(QStringLiteral("Cannot write ") + output);
     emit trackFinished(entry.TrackNumber(), output);
     return true;
-}
-
-QString CdToMp3Job::temporaryFolder() const
-{
-    return m_temporaryFolder.isEmpty() ? QDir::tempPath() : m_temporaryFolder;
 }
 
 bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile)
@@ -159,12 +155,14 @@ bool CdToMp3Job::encode(quint8 trackNumber, const QString &wavFile, const QStrin
     m_encoder.setMp3File(mp3File);
     if (m_encoder.WavFile() != wavFile || m_encoder.Mp3File() != mp3File)
         fail(QStringLiteral("Cannot write ") + mp3File);
-    const QMetaObject::Connection progress =
-        connect(&m_encoder, &WavToMp3Encoder::Progress, this,
-                [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
-                    emit encodeProgress(trackNumber, done, total);
-                    cancel = m_cancelled;
-                });
+    // Direct: the handler answers through the reference, on the thread that encodes.
+    const QMetaObject::Connection progress = connect(
+        &m_encoder, &WavToMp3Encoder::Progress, this,
+        [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
+            emit encodeProgress(trackNumber, done, total);
+            cancel = m_cancelled;
+        },
+        Qt::DirectConnection);
     try {
         m_encoder.Encode();
     } catch (...) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -11,12 +13,14 @@ class WavToMp3Encoder;
 class DiscTocEntry;
 
 // Turns tracks of a disc into files, one track after the other: each is ripped into a WAV file
-// under a unique name in the temporary folder (the user's, unless set), encoded by the encoder
-// handed in (with its preset) into a part file beside the output, moved into place when complete,
-// and the WAV file is deleted, also after a cancel or an error. With Wav output the rip goes
-// straight into the part file. The one job behind the encoder window and `tavro-cli rip`. Runs on
-// the calling thread; the signals come after each chunk, so that a window can process its events
-// there and a Cancel button can reach cancel().
+// under a unique name in the user's temporary folder, encoded by the encoder handed in (with its
+// preset) into a part file beside the output, moved into place when complete, and the WAV file
+// is deleted, also after a cancel or an error. With Wav output the rip goes straight into the
+// part file. An output never replaces an existing file unless that file is listed as
+// replaceable, and then in one step, so the old file stays whole until the new one is complete.
+// The one job behind the encoder window's run (CdToMp3Run, on a worker thread) and
+// `tavro-cli rip`. run() works on the calling thread and emits the signals there, after each
+// chunk; cancel() may come from any thread.
 class CdToMp3Job : public QObject {
     Q_OBJECT
 public:
@@ -35,11 +39,8 @@ public:
     // The chosen output name (see OutputFileFor).
     void setOutputFile(const QString &chosen) { m_chosen = chosen; }
     void setFormat(Format format) { m_format = format; }
-    // Existing outputs are refused unless this is set; then each is replaced when its new file
-    // is complete.
-    void setReplaceExisting(bool replace) { m_replace = replace; }
-    // Where the temporary WAV files go; empty means the user's temporary folder.
-    void setTemporaryFolder(const QString &folder) { m_temporaryFolder = folder; }
+    // Existing files the run may replace; any other existing output makes the run refuse.
+    void setReplaceable(const QStringList &files) { m_replaceable = files; }
 
     // The file for a track: the chosen name itself for a run of one track; for several, the
     // chosen name with " - Track NN" before its ".mp3" or ".wav" (or at its end). A "%N" in the
@@ -48,9 +49,10 @@ public:
     // The files a run would write, in track order; empty for a position not in the table.
     QStringList outputFiles() const;
 
-    // Checks every output first, so that a refused run writes nothing. Clears an earlier cancel.
+    // Checks every output first, so that a refused run writes nothing.
     Result run();
-    // Honoured after the current chunk of ripping or encoding.
+    // Honoured after the current chunk of ripping or encoding (by a run not started yet, at its
+    // first chunk); cleared when the run ends.
     void cancel() { m_cancelled = true; }
 
 signals:
@@ -64,18 +66,17 @@ signals:
 
 private:
     QString checkOutputs() const;
+    Result doTracks();
     // False when cancelled.
     bool doTrack(const DiscTocEntry &entry, const QString &output);
     bool rip(const DiscTocEntry &entry, const QString &wavFile);
     bool encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File);
-    QString temporaryFolder() const;
 
     DiscToc m_toc;
     WavToMp3Encoder &m_encoder;
     QList<qint32> m_tracks;
     QString m_chosen;
     Format m_format = Format::Mp3;
-    bool m_replace = false;
-    QString m_temporaryFolder;
-    bool m_cancelled = false;
+    QStringList m_replaceable;
+    std::atomic_bool m_cancelled = false;
 };

@@ -34,10 +34,6 @@ DiscToc::DiscToc(std::shared_ptr<CdRipLibrary> library) : m_library(std::move(li
 
 void DiscToc::fInit(qint32 index)
 {
-    // Count follows the collection, so that a failed read leaves no tracks that are not there.
-    m_entries.clear();
-    m_count = 0;
-    m_driveIndex = index;
     CdRipErrors::RaiseRipError(QStringLiteral("cCDToc.fInit"), m_library->CR_ReadToc(), true);
     m_count = m_library->CR_GetNumTocEntries();
     if (m_count <= 0)
@@ -51,18 +47,11 @@ void DiscToc::fInit(qint32 index)
     };
     for (qint64 i = 0; i < m_count; ++i) {
         const TOCENTRY &record = records[std::size_t(i)];
-        m_entries.push_back(DiscTocEntry(index, start(i), start(i + 1),
-                                         record[TocEntryRecord::TrackNumber],
-                                         record[TocEntryRecord::Flag]));
+        m_entries.push_back(
+            DiscTocEntry(index, start(i), start(i + 1), record[TocEntryRecord::TrackNumber]));
     }
     m_totalLengthSectors = qint64(start(m_count)) + DiscTocEntry::kLeadInSectors;
     m_cddbId = computeCDDBId();
-}
-
-void DiscToc::refresh()
-{
-    m_library->CR_SetActiveCDROM(m_driveIndex);
-    fInit(m_driveIndex);
 }
 
 const DiscTocEntry &DiscToc::Entry(qint32 lIndex) const
@@ -87,5 +76,5 @@ QString DiscToc::CDDBQuery() const
     QString query = QStringLiteral("cddb query %1 %2").arg(m_cddbId, 0, 16).arg(m_count);
     for (const DiscTocEntry &entry : m_entries)
         query += QLatin1Char(' ') + QString::number(entry.Offset());
-    return (query + QLatin1Char(' ') + QString::number(TotalLengthSeconds())).toLower();
+    return (query + QLatin1Char(' ') + QString::number(m_totalLengthSectors / 75)).toLower();
 }

@@ -13,16 +13,11 @@ class CdRipLibrary;
 // text. Made by CdDrive::TOC.
 class DiscToc {
 public:
-    // Selects the drive and reads the table again.
-    void refresh();
     qint32 Count() const { return m_count; }
     // Track lIndex, counting from 1; std::out_of_range outside 1..Count.
     const DiscTocEntry &Entry(qint32 lIndex) const;
-    // Lead-out start + 150; unchanged by a read that found no tracks.
-    qint64 TotalLengthSectors() const { return m_totalLengthSectors; }
-    qint64 TotalLengthSeconds() const { return m_totalLengthSectors / 75; }
-    quint32 CDDBId() const { return m_cddbId; }
-    // "cddb query <id> <count> <offset>... <seconds>", in lower case.
+    // "cddb query <id> <count> <offset>... <seconds>", in lower case: the disc's CDDB identifier
+    // in hexadecimal, the tracks' disc addresses and the disc's length up to the lead-out.
     QString CDDBQuery() const;
 
     // The library the table was read from, for rippers of its tracks.
@@ -35,9 +30,8 @@ private:
     quint32 computeCDDBId() const;
 
     std::shared_ptr<CdRipLibrary> m_library;
-    qint32 m_driveIndex = 0;
     qint32 m_count = 0;
     std::vector<DiscTocEntry> m_entries; // "T1".."Tn" in track order
-    qint64 m_totalLengthSectors = 0;
+    qint64 m_totalLengthSectors = 0;     // lead-out start + 150
     quint32 m_cddbId = 0;
 };

@@ -28,18 +28,14 @@ QString timeText(qint64 frameCount)
 } // namespace
 
 DiscTocEntry::DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector,
-                           quint8 trackNumber, qint32 entryType)
+                           quint8 trackNumber)
     : m_driveIndex(driveIndex), m_startSector(startSector), m_endSector(endSector),
-      m_trackNumber(trackNumber), m_entryType(entryType)
+      m_trackNumber(trackNumber)
 {
 }
 
 qint64 DiscTocEntry::StartTimeMinutes() const { return minutes(Offset()); }
 qint64 DiscTocEntry::StartTimeSeconds() const { return seconds(Offset()); }
-qint64 DiscTocEntry::StartTimeFrames() const { return frames(Offset()); }
-qint64 DiscTocEntry::LengthMinutes() const { return minutes(length()); }
-qint64 DiscTocEntry::LengthSeconds() const { return seconds(length()); }
-qint64 DiscTocEntry::LengthFrames() const { return frames(length()); }
 
 qint64 DiscTocEntry::SizeBytes() const
 {

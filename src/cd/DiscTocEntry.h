@@ -11,8 +11,6 @@ public:
     qint32 StartSector() const { return m_startSector; }
     qint32 EndSector() const { return m_endSector; }
     quint8 TrackNumber() const { return m_trackNumber; }
-    // The entry's ADR/control byte.
-    qint32 TOCEntryType() const { return m_entryType; }
     // 0-based library drive the track is on.
     qint32 DriveIndex() const { return m_driveIndex; }
     // Start as a disc address: StartSector + 150.
@@ -20,10 +18,6 @@ public:
 
     qint64 StartTimeMinutes() const;
     qint64 StartTimeSeconds() const;
-    qint64 StartTimeFrames() const;
-    qint64 LengthMinutes() const;
-    qint64 LengthSeconds() const;
-    qint64 LengthFrames() const;
     // Bytes of 44100 Hz 16-bit stereo audio: 2352 a sector.
     qint64 SizeBytes() const;
     // "m:ss.ff", ff being the frames as sixtieths of a second (frames x 60 / 75): "0:02.00".
@@ -34,8 +28,7 @@ public:
 
 private:
     friend class DiscToc;
-    DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector, quint8 trackNumber,
-                 qint32 entryType);
+    DiscTocEntry(qint32 driveIndex, qint32 startSector, qint32 endSector, quint8 trackNumber);
 
     qint64 length() const { return qint64(m_endSector) - m_startSector; }
 
@@ -43,5 +36,4 @@ private:
     qint32 m_startSector;
     qint32 m_endSector;
     quint8 m_trackNumber;
-    qint32 m_entryType;
 };

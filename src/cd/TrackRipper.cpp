@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 
-#include "CdDrive.h"
 #include "CdRipErrors.h"
 #include "CdRipLibrary.h"
 #include "DiscTocEntry.h"
@@ -34,27 +33,11 @@ void TrackRipper::CreateForTrack(const DiscTocEntry &cTrack)
     m_driveIndex = cTrack.DriveIndex();
 }
 
-void TrackRipper::CreateForSection(CdDrive &drive, qint32 lStartSector, qint32 lEndSector)
-{
-    if (!CloseRipper())
-        return;
-    m_startSector = m_endSector = 0;
-    const QString source = QStringLiteral("CreateForSection");
-    if (lStartSector < 0 || lStartSector >= drive.TOC().TotalLengthSectors())
-        CdRipErrors::RaiseRipError(source, 3, false);
-    if (lEndSector <= lStartSector || lEndSector >= drive.TOC().TotalLengthSectors())
-        CdRipErrors::RaiseRipError(source, 3, false);
-    m_startSector = lStartSector;
-    m_endSector = lEndSector;
-    m_driveIndex = drive.DriveIndex();
-}
-
 bool TrackRipper::CloseRipper()
 {
     if (!m_ripperOpen)
         return true;
     m_ripperOpen = false;
-    m_jitterErrorCount = m_library->CR_GetNumberOfJitterErrors();
     const CDEX_ERR result = m_library->CR_CloseRipper();
     CdRipErrors::RaiseRipError(QStringLiteral("cCDTrackRipper.CloseRipper"), result, true);
     return result == CR_OK;
@@ -77,7 +60,6 @@ bool TrackRipper::OpenRipper()
         CdRipErrors::RaiseRipError(QStringLiteral("cCDTrackRipper.CreateBuffer"), 7, false);
     }
     m_ripperOpen = true;
-    m_jitterErrorCount = 0;
     return true;
 }
 

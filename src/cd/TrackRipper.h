@@ -5,13 +5,12 @@
 #include <QtGlobal>
 
 class CdRipLibrary;
-class CdDrive;
 class DiscTocEntry;
 
-// Reads the audio of one track, or of a sector range, in chunks through the ripping library it
-// is handed: CreateForTrack / CreateForSection, OpenRipper, then Read until it returns false,
-// taking each chunk from ReadBufferPtr / ReadBufferSize (16-bit little-endian stereo at
-// 44100 Hz). Errors raise RaisedError 29500 + code. UI thread only.
+// Reads the audio of one track in chunks through the ripping library it is handed:
+// CreateForTrack, OpenRipper, then Read until it returns false, taking each chunk from
+// ReadBufferPtr / ReadBufferSize (16-bit little-endian stereo at 44100 Hz). Errors raise
+// RaisedError 29500 + code. Like the library, used by one thread at a time.
 class TrackRipper {
 public:
     explicit TrackRipper(std::shared_ptr<CdRipLibrary> library);
@@ -21,8 +20,6 @@ public:
     TrackRipper &operator=(const TrackRipper &) = delete;
 
     void CreateForTrack(const DiscTocEntry &cTrack);
-    // Sectors [lStartSector, lEndSector) of the drive; 29503 for a range off the disc.
-    void CreateForSection(CdDrive &drive, qint32 lStartSector, qint32 lEndSector);
     bool OpenRipper();
     bool Read();
     // False only when the library answers that the range was already done.
@@ -32,7 +29,6 @@ public:
     const unsigned char *ReadBufferPtr() const { return m_buffer.get(); }
     qint32 ReadBufferSize() const { return m_readSize; }
     qint32 PercentComplete() const { return m_percentComplete; }
-    qint32 JitterErrorCount() const { return m_jitterErrorCount; }
 
 private:
     bool CreateBuffer(qint32 size);
@@ -42,7 +38,6 @@ private:
     qint32 m_driveIndex = 0;
     qint32 m_startSector = 0;
     qint32 m_endSector = 0;
-    qint32 m_jitterErrorCount = 0;
     bool m_ripperOpen = false;
     qint32 m_bufferSize = 0;
     qint32 m_readSize = 0;

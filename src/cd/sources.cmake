@@ -3,6 +3,7 @@ tavro_folder(tavro_core cd
     CdDrives.cpp CdDrives.h
     CdRipErrors.cpp CdRipErrors.h
     CdToMp3Job.cpp CdToMp3Job.h
+    CdToMp3Run.cpp CdToMp3Run.h
     DiscToc.cpp DiscToc.h
     DiscTocEntry.cpp DiscTocEntry.h
     EncoderRunTexts.cpp EncoderRunTexts.h

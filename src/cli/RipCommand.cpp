@@ -138,7 +138,8 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
     CdToMp3Job job(toc, encoder);
     job.setTracks(tracks);
     job.setOutputFile(options.out);
-    job.setReplaceExisting(options.force);
+    if (options.force)
+        job.setReplaceable(job.outputFiles());
     if (options.out.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
         job.setFormat(CdToMp3Job::Format::Wav);
 

@@ -17,7 +17,6 @@ public:
     // Closes any open file, keeps the name, makes the buffer if there is none yet and creates
     // the file. An existing file is never replaced: creating it fails instead.
     void setFilename(const QString &name);
-    qint64 BufferSize() const { return m_bufferSize; }
     // A new zero-filled buffer; when it cannot be made the size becomes 0.
     void setBufferSize(qint64 bytes);
     unsigned char *BufferPointer() { return m_buffer.get(); }

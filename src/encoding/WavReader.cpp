@@ -131,27 +131,3 @@ void WavReader::setReadBufferSize(qint64 frames)
     if (!m_file.isOpen() && frames >= 1 && frames <= kMaxBufferBytes / kFrameBytes)
         m_bufferBytes = frames * kFrameBytes;
 }
-
-qint64 WavReader::BufferStartPosition() const
-{
-    return m_file.isOpen() ? m_file.pos() - m_dataStart : 0;
-}
-
-void WavReader::SeekAbsolute(qint64 lSample)
-{
-    if (lSample >= 0 && lSample <= m_dataLength / kFrameBytes)
-        seekData(lSample * kFrameBytes);
-}
-
-void WavReader::SeekRelative(qint64 lSampleOffset)
-{
-    const qint64 target = BufferStartPosition() + lSampleOffset * kFrameBytes;
-    if (target >= 0 && target <= m_dataLength)
-        seekData(target);
-}
-
-void WavReader::seekData(qint64 bytes)
-{
-    if (m_file.isOpen())
-        m_file.seek(m_dataStart + bytes);
-}

@@ -6,9 +6,8 @@
 #include <QString>
 
 // Reads the sample data of a 16-bit stereo RIFF/WAVE file one buffer at a time, for the MP3
-// encoder. Positions and sizes count stereo frames of 4 bytes unless they say bytes. Failures
-// show only in results: an open that fails returns false, a read on a closed reader returns
-// false, a seek out of range does nothing.
+// encoder. Sizes count stereo frames of 4 bytes. Failures show only in results: an open that
+// fails returns false, and so does a read on a closed reader.
 class WavReader {
 public:
     WavReader() = default;
@@ -27,15 +26,10 @@ public:
     const qint16 *ReadBufferPtr() const { return m_buffer.data(); }
     // Frames placed in the buffer by the last read.
     qint64 ReadSize() const { return m_readBytes / kFrameBytes; }
-    qint64 ReadBufferSize() const { return m_bufferBytes / kFrameBytes; }
     // Refused while a file is open, and for sizes under one frame or over the buffer limit.
     void setReadBufferSize(qint64 frames);
     // Frames in the data chunk (as far as the file really holds them).
     qint64 AudioLength() const { return m_dataLength / kFrameBytes; }
-    // Bytes from the start of the data to the next read.
-    qint64 BufferStartPosition() const;
-    void SeekAbsolute(qint64 lSample);
-    void SeekRelative(qint64 lSampleOffset);
 
     // Samples per second of the open file, from its format chunk; 0 while closed.
     quint32 SampleRate() const { return m_sampleRate; }
@@ -44,7 +38,6 @@ private:
     static constexpr qint64 kFrameBytes = 4;
 
     bool readFormat(qint64 fileEnd);
-    void seekData(qint64 bytes);
 
     QFile m_file;
     QString m_filename;

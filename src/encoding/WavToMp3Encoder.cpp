@@ -71,11 +71,6 @@ void WavToMp3Encoder::setMp3File(const QString &path)
         m_mp3File = path;
 }
 
-int WavToMp3Encoder::field(int offset) const
-{
-    return qFromLittleEndian<qint32>(m_config.data() + offset);
-}
-
 void WavToMp3Encoder::setField(int offset, int value)
 {
     qToLittleEndian<qint32>(value, m_config.data() + offset);
@@ -107,7 +102,7 @@ void WavToMp3Encoder::adoptWavSampleRate()
 {
     WavReader probe;
     if (probe.OpenFile(m_wavFile))
-        setSampleRate(int(probe.SampleRate()));
+        setField(BeConfig::SampleRate, int(probe.SampleRate()));
 }
 
 void WavToMp3Encoder::lameInit()

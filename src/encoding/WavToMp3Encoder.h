@@ -10,7 +10,8 @@
 // Turns a 16-bit stereo WAV file into an MP3 file through the encoder library, reporting
 // progress with a cancellable event. Failures raise RaisedError 29770 + code (the encoder
 // library's codes, or 1 when no stream opened); errors of the reader and writer during a run
-// keep their numbers and get the source "tavro.lameConvert". Runs on the calling thread.
+// keep their numbers and get the source "tavro.lameConvert". One thread at a time: Progress is
+// emitted on the thread that runs Encode.
 class WavToMp3Encoder : public QObject {
     Q_OBJECT
 public:
@@ -25,17 +26,11 @@ public:
     // Kept only when no file of that name exists.
     void setMp3File(const QString &path);
 
-    // The configuration record's fields (EncoderLibrary.h): preset code (default 4, r3mix),
-    // bit rate in kbit/s (128), input rate in Hz (44100; Encode sets it to the WAV's own rate),
-    // channel mode code (1, joint stereo).
-    int EncodingPreset() const { return field(BeConfig::Preset); }
+    // Fields of the configuration record (EncoderLibrary.h): the preset code (default 4, r3mix)
+    // and the bit rate in kbit/s (128). The input rate follows each WAV file (44100 until one
+    // is read), the channel mode is joint stereo.
     void setEncodingPreset(int code) { setField(BeConfig::Preset, code); }
-    int Bitrate() const { return field(BeConfig::Bitrate); }
     void setBitrate(int kbps) { setField(BeConfig::Bitrate, kbps); }
-    int SampleRate() const { return field(BeConfig::SampleRate); }
-    void setSampleRate(int hz) { setField(BeConfig::SampleRate, hz); }
-    int OutputMode() const { return field(BeConfig::Mode); }
-    void setOutputMode(int code) { setField(BeConfig::Mode, code); }
 
     // Encodes WavFile into Mp3File. A cancelled run deletes the MP3 file; a failed one leaves
     // what was written.
@@ -48,7 +43,6 @@ signals:
     void Progress(qint64 samplesDone, qint64 totalSamples, bool &cancel);
 
 private:
-    int field(int offset) const;
     void setField(int offset, int value);
     void adoptWavSampleRate();
     void lameInit();

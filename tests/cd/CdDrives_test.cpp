@@ -2,111 +2,170 @@
 
 #include <gtest/gtest.h>
 
-#include <QtEndian>
-
 #include "CdDrives.h"
 #include "CdRipErrors.h"
 #include "ExpectRaised.h"
 #include "FakeRipLibrary.h"
+#include "TrackRipper.h"
+
+// The classes over the ripping library: drives, tables of contents, the track ripper, errors.
+namespace {
+// Fake drives "a" and "b", both holding a disc with these track starts and lead-out.
+struct FakeDisc {
+    std::shared_ptr<FakeRipLibrary> library = std::make_shared<FakeRipLibrary>();
+    CdDrives rip{library};
+
+    explicit FakeDisc(std::vector<qint32> starts = {0, 100, 250}, CDEX_ERR readToc = CR_OK)
+    {
+        library->drives = {FakeRipLibrary::record("a"), FakeRipLibrary::record("b")};
+        library->tocStarts = std::move(starts);
+        library->readTocResult = readToc;
+    }
+    DiscToc toc(qint32 drive = 1)
+    {
+        rip.Create(QStringLiteral("cdrip.ini"));
+        return rip.CDDrive(drive).TOC();
+    }
+};
+
+QByteArray readAll(TrackRipper &ripper)
+{
+    QByteArray got;
+    while (ripper.Read())
+        got += QByteArray(reinterpret_cast<const char *>(ripper.ReadBufferPtr()),
+                          ripper.ReadBufferSize());
+    return got;
+}
+} // namespace
 
 TEST(RaiseRipError, NumbersSourcesAndDescriptions)
 {
-    using CdRipErrors::RaiseRipError;
-    const QString op = QStringLiteral("x.Op");
-    EXPECT_NO_THROW(RaiseRipError(op, 0, true));
-    EXPECT_NO_THROW(RaiseRipError(op, 0, false));
-    EXPECT_NO_THROW(RaiseRipError(op, 4, true)) << "a finished range is no error";
-    expectRaised([&] { RaiseRipError(op, 1, true); }, 29501, "tavro.x.Op", "CDRip Error");
-    expectRaised([&] { RaiseRipError(op, 2, true); }, 29502, "tavro.x.Op", "CDRip File Open Error");
-    expectRaised([&] { RaiseRipError(op, -1, true); }, 29499, "tavro.x.Op", "CDRip Jitter Error");
-    expectRaised([&] { RaiseRipError(op, 3, true); }, 29503, "tavro.x.Op", "");
-    expectRaised([&] { RaiseRipError(op, 1, false); }, 29501, "tavro.x.Op",
-                 "CDRip Not Initialised.");
-    expectRaised([&] { RaiseRipError(op, 2, false); }, 29502, "tavro.x.Op",
-                 "CD Buffer not open for reading.");
-    expectRaised([&] { RaiseRipError(op, 3, false); }, 29503, "tavro.x.Op",
-                 "Invalid sector specified");
-    expectRaised([&] { RaiseRipError(op, 4, false); }, 29504, "tavro.x.Op", "");
-    expectRaised([&] { RaiseRipError(op, 7, false); }, 29507, "tavro.x.Op",
-                 "Failed to create memory buffer to read CD to.");
+    for (const auto &[code, library] : {std::pair{0, true}, {0, false}, {4, true}}) // 4: range done
+        EXPECT_NO_THROW(CdRipErrors::RaiseRipError(QStringLiteral("x.Op"), code, library));
+    const QList<std::tuple<int, bool, const char *>> cases = {
+        {1, true, "CDRip Error"},
+        {2, true, "CDRip File Open Error"},
+        {-1, true, "CDRip Jitter Error"},
+        {3, true, ""},
+        {1, false, "CDRip Not Initialised."},
+        {4, false, ""},
+        {7, false, "Failed to create memory buffer to read CD to."}};
+    for (const auto &[code, library, description] : cases)
+        expectRaised([&] { CdRipErrors::RaiseRipError(QStringLiteral("x.Op"), code, library); },
+                     29500 + code, "tavro.x.Op", description);
 }
 
 TEST(CdDrives, CountsDrivesOnlyOnceStartedAndHandsThemOutFromOne)
 {
-    auto library = std::make_shared<FakeRipLibrary>();
-    library->drives = {FakeRipLibrary::record("first"), FakeRipLibrary::record("second")};
-    CdDrives rip(library);
+    FakeDisc disc;
+    CdDrives &rip = disc.rip;
     expectRaised([&] { rip.CDDriveCount(); }, 29501, "tavro.cCDDriveRip.CDDriveCount",
                  "CDRip Not Initialised.");
-
-    library->initResult = CR_FILE_OPEN_ERROR;
+    disc.library->initResult = CR_FILE_OPEN_ERROR;
     expectRaised([&] { rip.Create(QStringLiteral("/x/cdrip.ini")); }, 29502,
                  "tavro.cCDDriveRip_Create", "CDRip File Open Error");
     EXPECT_THROW(rip.CDDriveCount(), RaisedError);
-    library->initResult = CR_OK;
+    disc.library->initResult = CR_OK;
     rip.Create(QStringLiteral("/x/cdrip.ini"));
-    library->initResult = CR_ERROR;
-    EXPECT_NO_THROW(rip.Create(QStringLiteral("/x/cdrip.ini")))
-        << "started: later calls do nothing";
+    disc.library->initResult = CR_ERROR;
+    EXPECT_NO_THROW(rip.Create(QStringLiteral("/x/cdrip.ini"))) << "started: later calls pass";
 
     EXPECT_EQ(rip.CDDriveCount(), 2);
-    EXPECT_EQ(rip.Version(), 123);
-    EXPECT_EQ(rip.CDDrive(2).Name(), QStringLiteral("second"));
-    EXPECT_EQ(rip.ActiveCDDriveIndex(), 2);
-    EXPECT_EQ(rip.CDDrive(1).Name(), QStringLiteral("first"));
+    EXPECT_EQ(rip.CDDrive(2).Name(), QStringLiteral("b"));
+    CdDrive first = rip.CDDrive(1);
+    EXPECT_EQ(first.Name(), QStringLiteral("a"));
     expectRaised([&] { rip.CDDrive(3); }, 29501, "tavro.cCDDriveInfo.fInit", "CDRip Error");
+    EXPECT_TRUE(first.IsUnitReady());
+    disc.library->unitReady = false;
+    EXPECT_FALSE(first.IsUnitReady());
 }
 
-TEST(CdDrive, FieldsLiveInTheRecordAndApplySendsOnlyChanges)
+TEST(DiscToc, TimesSizesIdsAndQueriesOfKnownDiscs)
 {
-    auto library = std::make_shared<FakeRipLibrary>();
-    CDROMPARAMS record = FakeRipLibrary::record("Drive");
-    std::fill(record.begin() + 255, record.end(), 0xEE); // bytes nobody names must survive
-    qToLittleEndian<qint32>(26, record.data() + 256);
-    qToLittleEndian<qint16>(-5, record.data() + 328);
-    library->drives = {record};
-    CdDrives rip(library);
-    CdDrive drive = rip.CDDrive(1);
-    EXPECT_EQ(drive.ReadSectors(), 26);
-    EXPECT_EQ(drive.Retries(), -5);
+    // Digit sums of the start seconds 999, 1899, 1989, 1998 and 2799 are 5 x 27 = 0x87: the
+    // id's top bit is set; the lead-out at 2800 s gives 2800 - 999 = 0x709.
+    std::vector<qint32> topBit;
+    for (const int seconds : {999, 1899, 1989, 1998, 2799, 2800})
+        topBit.push_back(seconds * 75 - 150);
+    // Tracks of 1 sector, 74 frames, 1 frame and 1 h 2 min 3 s 37 frames.
+    const int hour = 4500 * 60, longest = 4500 * 62 + 75 * 3 + 37;
+    const std::vector<qint32> odd = {0, 1, 75, 76, 76 + longest};
+    const char *oddQuery = "cddb query a0e8c04 4 150 151 225 226 3726";
+    const QList<std::tuple<std::vector<qint32>, int, const char *, qint64, const char *>> cases = {
+        {{0, hour}, 1, "0:02.00 60:00.00", hour * 2352LL, "cddb query 20e1001 1 150 3602"},
+        {odd, 1, "0:02.00 0:00.01", 2352, oddQuery},
+        {odd, 2, "0:02.01 0:00.59", 74 * 2352, oddQuery},
+        {odd, 4, "0:03.01 62:03.30", longest * 2352LL, oddQuery},
+        {topBit, 1, "16:39.00 15:00.00", 67500 * 2352LL,
+         "cddb query 87070905 5 74925 142425 149175 149850 209925 2800"}};
+    for (const auto &[starts, track, times, bytes, query] : cases) {
+        const DiscToc toc = FakeDisc(starts).toc();
+        const DiscTocEntry &entry = toc.Entry(track);
+        EXPECT_EQ((entry.FormattedStartTime() + ' ' + entry.FormattedLength()).toStdString(),
+                  times);
+        EXPECT_EQ(entry.SizeBytes(), bytes) << times;
+        EXPECT_EQ(toc.CDDBQuery().toStdString(), query);
+        EXPECT_THROW(toc.Entry(0), std::out_of_range);
+        EXPECT_THROW(toc.Entry(toc.Count() + 1), std::out_of_range);
+    }
+    EXPECT_EQ(FakeDisc({0}).toc().Count(), 0); // a lead-out only
+    expectRaised(
+        [] {
+            FakeDisc({0, 100}, CR_ERROR).toc();
+        },
+        29501, "tavro.cCDToc.fInit", "CDRip Error");
+}
 
-    drive.setReadSectors(26);
-    drive.setRetries(-5);
-    drive.Apply();
-    EXPECT_EQ(library->setParamsCalls, 0) << "same values: nothing changed";
+TEST(TrackRipper, ReadsTheTracksSectorsOnItsDriveUntilTheRangeIsDone)
+{
+    FakeDisc disc;
+    TrackRipper ripper(disc.library);
+    EXPECT_FALSE(ripper.Read()) << "not open";
+    EXPECT_EQ(ripper.ReadBufferPtr(), nullptr);
+    ripper.CreateForTrack(disc.toc(2).Entry(2));
+    disc.library->CR_SetActiveCDROM(0);
+    disc.library->chunks = {
+        {CR_OK, "abcd"}, {CR_REPAIRED, "ef"}, {CR_SKIPPED, "g"}, {CR_RANGE_DONE, "xyz"}};
+    disc.library->percent = 40;
+    ASSERT_TRUE(ripper.OpenRipper());
+    EXPECT_EQ(disc.library->openedDrive, 1) << "the track's drive is selected";
+    EXPECT_EQ(disc.library->openedStart, 100);
+    EXPECT_EQ(disc.library->openedEnd, 250);
+    EXPECT_EQ(readAll(ripper), QByteArray("abcdefgxyz"));
+    EXPECT_EQ(ripper.PercentComplete(), 40);
+    EXPECT_TRUE(ripper.CloseRipper()) << "closed by the last chunk already";
+    EXPECT_EQ(disc.library->closeCalls, 1);
+}
 
-    drive.setReadSectors(8);
-    drive.setReadOverlap(1);
-    drive.setBlockCompare(2);
-    drive.setStartOffset(-3);
-    drive.setEndOffset(4);
-    drive.setCDSpeed(16);
-    drive.setSpinUpTime(5);
-    drive.setDriveType(6);
-    drive.setRippingMethod(1);
-    drive.setRetries(32767);
-    EXPECT_THROW(drive.setRetries(32768), std::overflow_error);
-    EXPECT_THROW(drive.setRetries(-32769), std::overflow_error);
-    drive.Apply();
-    drive.Apply();
-    ASSERT_EQ(library->setParamsCalls, 1);
-    const CDROMPARAMS &sent = library->drives[0];
-    const int offsets[] = {256, 260, 264, 268, 272, 276, 280, 292, 296};
-    const qint32 values[] = {8, 1, 2, -3, 4, 16, 5, 6, 1};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(qFromLittleEndian<qint32>(sent.data() + offsets[i]), values[i]) << offsets[i];
-    EXPECT_EQ(qFromLittleEndian<qint16>(sent.data() + 328), 32767);
-    for (const int kept : {255, 284, 291, 300, 327, 330, 331, 352, 1379})
-        EXPECT_EQ(sent[std::size_t(kept)], 0xEE) << kept;
-
-    library->drives[0] = record;
-    drive.refresh();
-    EXPECT_EQ(drive.ReadSectors(), 26);
-    drive.PlayCDTrack(3);
-    EXPECT_EQ(library->playedTracks, QList<qint32>{2});
-    expectRaised([&] { drive.UnpauseCD(); }, 29501, "tavro.cDrive.UnPauseCD", "CDRip Error");
-    expectRaised([&] { drive.PauseCD(); }, 29501, "tavro.cDrive.PauseCD", "CDRip Error");
-    EXPECT_TRUE(drive.IsUnitReady());
-    library->unitReady = false;
-    EXPECT_FALSE(drive.IsUnitReady());
+TEST(TrackRipper, FailuresRaiseOrStopTheRunAndCloseIt)
+{
+    FakeDisc disc;
+    FakeRipLibrary &library = *disc.library;
+    TrackRipper ripper(disc.library);
+    ripper.CreateForTrack(disc.toc().Entry(1));
+    for (const qint32 size : {0, 1, 65 * 1024 * 1024}) { // buffers no library needs
+        library.chunkSize = size;
+        expectRaised([&] { ripper.OpenRipper(); }, 29507, "tavro.cCDTrackRipper.CreateBuffer",
+                     "Failed to create memory buffer to read CD to.");
+    }
+    EXPECT_EQ(library.closeCalls, 3) << "the library's run is closed again";
+    library.chunkSize = 4;
+    library.openResult = CR_FILE_OPEN_ERROR;
+    expectRaised([&] { ripper.OpenRipper(); }, 29502, "tavro.cCDTrackRipper.OpenRipper",
+                 "CDRip File Open Error");
+    library.openResult = CR_RANGE_DONE;
+    EXPECT_FALSE(ripper.OpenRipper());
+    library.openResult = CR_OK;
+    // A jitter code ends the reading; a chunk claimed larger than the buffer is cut to it.
+    library.chunks = {{CR_OK, "0123456789"}, {CR_JITTER_ERROR, ""}};
+    ASSERT_TRUE(ripper.OpenRipper());
+    EXPECT_EQ(readAll(ripper), QByteArray("0123"));
+    for (const CDEX_ERR code : {CR_ERROR, CR_FILE_OPEN_ERROR}) {
+        library.chunks = {{code, ""}};
+        ASSERT_TRUE(ripper.OpenRipper());
+        expectRaised([&] { ripper.Read(); }, 29500 + code, "tavro.cCDTrackRipper.Read",
+                     code == CR_ERROR ? "CDRip Error" : "CDRip File Open Error");
+        EXPECT_FALSE(ripper.Read()) << "closed by the failure";
+    }
+    EXPECT_EQ(library.closeCalls, 6) << "the jitter run, then each failed one";
 }

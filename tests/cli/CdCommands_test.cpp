@@ -17,7 +17,8 @@
 namespace {
 const QList<TestDisc::Track> kTracks = {{75 * 4 + 13, 440}, {75 * 2 + 1, 880}};
 
-// tavro-cli toc and rip on images made here, with their own settings file and temporary folder.
+// tavro-cli encode, toc and rip on files and images made here, with their own settings file and
+// temporary folder.
 class CdCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -35,16 +36,21 @@ protected:
         qunsetenv("TMPDIR");
     }
 
-    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-    QStringList outputs() const
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // What the commands left: files beside the image but its own, and in the temporary folder.
+    QString outputs() const
     {
         QStringList names = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-        names.removeAll(QStringLiteral("disc.cue"));
-        names.removeAll(QStringLiteral("disc.bin"));
-        names.removeAll(QStringLiteral("cdrip.ini"));
-        return names + QDir(path("tmp")).entryList(QDir::Files | QDir::Hidden);
+        for (const char *own :
+             {"cdrip.ini", "disc.bin", "disc.cue", "long.bin", "long.cue", "in.wav"})
+            names.removeAll(QLatin1String(own));
+        return (names + QDir(path("tmp")).entryList(QDir::Files | QDir::Hidden)).join(u',');
     }
-    static CliRun cli(const QStringList &args) { return CliRun::run(args); }
+
+    static CliRun encode(const QStringList &args)
+    {
+        return CliRun::run(QStringList{"encode"} + args);
+    }
 
     QTemporaryDir m_dir;
 };
@@ -52,66 +58,49 @@ protected:
 
 TEST_F(CdCommandsTest, TocListsTracksAndTheCddbQuery)
 {
-    for (const QStringList &args : {QStringList{QStringLiteral("toc")},
-                                    {QStringLiteral("toc"), QStringLiteral("1")},
-                                    {QStringLiteral("toc"), path("disc.cue")}}) {
-        const CliRun run = cli(args);
-        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-        const QStringList lines =
-            QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        ASSERT_EQ(lines.size(), 5) << run.out.constData();
-        EXPECT_TRUE(lines[0].endsWith(QStringLiteral("disc.cue")));
-        // 313 sectors = 4 s 13 frames (13 x 0.8 = 10 sixtieths) = 736176 bytes = 0.70 MB.
-        EXPECT_EQ(lines[2].simplified().toStdString(), "1 0:02.00 0:04.10 0.70MB 736176");
-        // Starts at 313 + 150 = 463 = 6 s 13 frames; 151 sectors = 2 s 1 frame = 355152 bytes.
-        EXPECT_EQ(lines[3].simplified().toStdString(), "2 0:06.10 0:02.01 0.34MB 355152");
-        // Start seconds 2 and 6, lead-out at (464 + 150) / 75 = 8 s: id (8 << 24) | (6 << 8) | 2.
-        EXPECT_EQ(lines[4].toStdString(), "cddb query 8000602 2 150 463 8");
+    // 313 sectors = 4 s 13 frames (13 x 0.8 = 10 sixtieths) = 736176 bytes; the second track
+    // starts at 313 + 150 = 6 s 13 frames. Start seconds 2 and 6, lead-out at 614 / 75 = 8 s:
+    // id (8 << 24) | (6 << 8) | 2.
+    const QByteArray table = "Track     Start    Length   Size(MB)       Bytes\n"
+                             "    1   0:02.00   0:04.10     0.70MB      736176\n"
+                             "    2   0:06.10   0:02.01     0.34MB      355152\n"
+                             "cddb query 8000602 2 150 463 8\n";
+    for (const QStringList &args : {QStringList{"toc"}, {"toc", "1"}, {"toc", path("disc.cue")}}) {
+        const CliRun run = CliRun::run(args);
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_EQ(run.out, "Drive: " + path("disc.cue").toUtf8() + '\n' + table);
     }
 }
 
 TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
 {
-    CliRun run = cli({QStringLiteral("toc"), QStringLiteral("2")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("No CD In Drive")) << run.err.constData();
-    EXPECT_EQ(cli({QStringLiteral("toc"), QStringLiteral("3")}).exitCode, 1);
-    EXPECT_EQ(cli({QStringLiteral("toc"), QStringLiteral("1"), QStringLiteral("2")}).exitCode, 2);
+    const QString out = path("o.mp3"), disc = path("disc.cue");
+    const QList<std::tuple<QStringList, int, const char *>> cases = {
+        {{"toc", "2"}, 1, "No CD In Drive: "},
+        {{"toc", "3"}, 1, "no drive 3"},
+        {{"toc", "1", "2"}, 2, "takes one drive or disc image"},
+        {{"rip", out}, 2, "needs --track N or --all"},
+        {{"rip", "--track", "1", "--all", out}, 2, "needs --track N or --all"},
+        {{"rip", "--track", "0", out}, 2, "--track takes a track number from 1 to 99"},
+        {{"rip", "--track", "1"}, 2, "needs one output file"},
+        {{"rip", "--all", "--preset", "loud", out}, 2, "unknown preset 'loud'"},
+        {{"rip", "--all", "--drive", "1", "--image", disc, out}, 2, "not both"},
+        {{"rip", "--image", disc, "--track", "3", out}, 1, "no such track on the disc"},
+        {{"rip", "--image", path("none.cue"), "--all", out}, 1, "none.cue: no such disc image"}};
+    for (const auto &[args, code, message] : cases) {
+        const CliRun run = CliRun::run(args);
+        EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
+    }
     TestDisc::writeSettings(path("cdrip.ini"), {});
-    run = cli({QStringLiteral("toc")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("No CD Selected")) << run.err.constData();
-
-    const QString out = path("o.mp3");
-    const QList<QStringList> usageErrors = {
-        {QStringLiteral("rip"), out},
-        {QStringLiteral("rip"), QStringLiteral("--track"), QStringLiteral("1"),
-         QStringLiteral("--all"), out},
-        {QStringLiteral("rip"), QStringLiteral("--track"), QStringLiteral("0"), out},
-        {QStringLiteral("rip"), QStringLiteral("--track"), QStringLiteral("1")},
-        {QStringLiteral("rip"), QStringLiteral("--all"), QStringLiteral("--preset"),
-         QStringLiteral("loud"), out},
-        {QStringLiteral("rip"), QStringLiteral("--all"), QStringLiteral("--drive"),
-         QStringLiteral("1"), QStringLiteral("--image"), path("disc.cue"), out},
-    };
-    for (const QStringList &args : usageErrors)
-        EXPECT_EQ(cli(args).exitCode, 2) << qPrintable(args.join(QLatin1Char(' ')));
-    EXPECT_EQ(cli({QStringLiteral("rip"), QStringLiteral("--image"), path("disc.cue"),
-                   QStringLiteral("--track"), QStringLiteral("3"), out})
-                  .exitCode,
-              1);
-    EXPECT_EQ(cli({QStringLiteral("rip"), QStringLiteral("--image"), path("none.cue"),
-                   QStringLiteral("--all"), out})
-                  .exitCode,
-              1);
-    EXPECT_TRUE(outputs().isEmpty()) << qPrintable(outputs().join(QLatin1Char(',')));
+    EXPECT_TRUE(CliRun::run({"toc"}).err.contains("No CD Selected: no CD drive"));
+    EXPECT_EQ(outputs(), QString());
 }
 
-TEST_F(CdCommandsTest, RipsTracksToMp3AndWavWithoutOverwriting)
+TEST_F(CdCommandsTest, RipsTracksToMp3AndWavReplacingOnlyWhenForced)
 {
-    CliRun run = cli({QStringLiteral("rip"), QStringLiteral("--track"), QStringLiteral("2"),
-                      QStringLiteral("--preset"), QStringLiteral("cbr"),
-                      QStringLiteral("--bitrate"), QStringLiteral("192"), path("two.mp3")});
+    CliRun run = CliRun::run(
+        {"rip", "--track", "2", "--preset", "cbr", "--bitrate", "192", path("two.mp3")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
     const DecodedMp3 two = DecodedMp3::decode(path("two.mp3"));
@@ -119,43 +108,34 @@ TEST_F(CdCommandsTest, RipsTracksToMp3AndWavWithoutOverwriting)
     EXPECT_NEAR(two.frequency(), 880, 15);
     EXPECT_EQ(quint8(TestMedia::readFile(path("two.mp3")).at(2)) >> 4, 11) << "192 kbit/s";
 
-    run = cli({QStringLiteral("rip"), QStringLiteral("--image"), path("disc.cue"),
-               QStringLiteral("--all"), path("t%N.wav")});
+    run = CliRun::run({"rip", "--image", path("disc.cue"), "--all", path("t%N.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out,
-              (path("t01.wav") + QLatin1Char('\n') + path("t02.wav") + QLatin1Char('\n')).toUtf8());
+    EXPECT_EQ(run.out, (path("t01.wav") + '\n' + path("t02.wav") + '\n').toUtf8());
     for (int i = 0; i < kTracks.size(); ++i)
-        EXPECT_TRUE(TestMedia::readFile(path("t0%1.wav").arg(i + 1).toUtf8().constData()).mid(46) ==
+        EXPECT_TRUE(TestMedia::readFile(path("t0%1.wav").arg(i + 1)).mid(46) ==
                     TestDisc::trackAudio(kTracks, i));
 
     TestMedia::writeFile(path("keep.mp3"), "keep me");
-    run = cli(
-        {QStringLiteral("rip"), QStringLiteral("--track"), QStringLiteral("1"), path("keep.mp3")});
+    run = CliRun::run({"rip", "--track", "1", path("keep.mp3")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("already exists"));
+    EXPECT_TRUE(run.err.contains("keep.mp3 already exists")) << run.err.constData();
     EXPECT_EQ(TestMedia::readFile(path("keep.mp3")), QByteArray("keep me"));
-    run = cli({QStringLiteral("rip"), QStringLiteral("--track"), QStringLiteral("1"),
-               QStringLiteral("--force"), path("keep.mp3")});
+    run = CliRun::run({"rip", "--track", "1", "--force", path("keep.mp3")});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(DecodedMp3::decode(path("keep.mp3")).frames, kTracks[0].sectors * 588);
-    EXPECT_EQ(outputs(), (QStringList{QStringLiteral("keep.mp3"), QStringLiteral("t01.wav"),
-                                      QStringLiteral("t02.wav"), QStringLiteral("two.mp3")}));
+    EXPECT_EQ(outputs(), QStringLiteral("keep.mp3,t01.wav,t02.wav,two.mp3"));
 }
 
 TEST_F(CdCommandsTest, InterruptLeavesNoOutputAndNoTemporaryFile)
 {
-    const QList<TestDisc::Track> longTrack = {{75 * 240, 300}};
-    ASSERT_TRUE(TestDisc::write(path("long.cue"), longTrack));
+    ASSERT_TRUE(TestDisc::write(path("long.cue"), {{75 * 240, 300}}));
     QProcess process;
     process.start(qEnvironmentVariable("TAVRO_CLI"),
-                  {QStringLiteral("rip"), QStringLiteral("--image"), path("long.cue"),
-                   QStringLiteral("--track"), QStringLiteral("1"), path("out.mp3")});
+                  {"rip", "--image", path("long.cue"), "--track", "1", path("out.mp3")});
     ASSERT_TRUE(process.waitForStarted());
     QElapsedTimer clock;
     clock.start();
-    const auto ripping = [&] {
-        return !QDir(path("tmp")).entryList({QStringLiteral("tavro-rip-*.wav")}).isEmpty();
-    };
+    const auto ripping = [&] { return !QDir(path("tmp")).isEmpty(); };
     while (!ripping() && clock.elapsed() < 30000)
         QThread::usleep(200);
     ASSERT_TRUE(ripping()) << "the temporary WAV file appears while ripping";
@@ -163,8 +143,70 @@ TEST_F(CdCommandsTest, InterruptLeavesNoOutputAndNoTemporaryFile)
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 130);
-    QStringList left = outputs();
-    left.removeAll(QStringLiteral("long.cue"));
-    left.removeAll(QStringLiteral("long.bin"));
-    EXPECT_TRUE(left.isEmpty()) << qPrintable(left.join(QLatin1Char(',')));
+    EXPECT_EQ(outputs(), QString());
+}
+
+TEST_F(CdCommandsTest, EncodeUsesTheChosenPresetAndReplacesOnlyWhenForced)
+{
+    ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 1.0));
+    CliRun run = encode({path("in.wav"), path("out.mp3")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(DecodedMp3::decode(path("out.mp3")).frames, 44100);
+    EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
+
+    TestMedia::writeFile(path("cbr.mp3"), "keep me");
+    const QStringList cbr = {path("in.wav"), path("cbr.mp3"), "--preset", "12", "--bitrate", "192"};
+    run = encode(cbr);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("already exists (--force replaces it)")) << run.err.constData();
+    EXPECT_EQ(TestMedia::readFile(path("cbr.mp3")), QByteArray("keep me"));
+    run = encode(cbr + QStringList{"--force"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(quint8(TestMedia::readFile(path("cbr.mp3")).at(2)) >> 4, 11) << "192 kbit/s";
+    EXPECT_EQ(outputs(), QStringLiteral("cbr.mp3,out.mp3"));
+}
+
+TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
+{
+    ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 0.2));
+    TestMedia::writeFile(path("text.wav"), QByteArray("not a wave file\n").repeated(100));
+    const QString in = path("in.wav"), out = path("out.mp3");
+    const QList<std::tuple<QStringList, int, const char *>> cases = {
+        {{in, out, "--preset", "loud"},
+         2,
+         "one of: default, voice, r3mix, standard, fast-standard"},
+        {{in, out, "--preset", "15"}, 2, "unknown preset '15'"},
+        {{in, out, "--bitrate", "999"}, 2, "--bitrate takes kbit/s from 8 to 320"},
+        {{in, out, "--bitrate"}, 2, "--bitrate needs a value"},
+        {{in, out, "--quiet"}, 2, "unknown option --quiet"},
+        {{in}, 2, "needs an input WAV file and an output MP3 file"},
+        {{path("missing.wav"), out}, 1, "missing.wav: no such file"},
+        {{path("text.wav"), out}, 1, "Invalid Format (error 29771, tavro.lameConvert)"}};
+    for (const auto &[args, code, message] : cases) {
+        const CliRun run = encode(args);
+        EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
+    }
+    EXPECT_EQ(outputs(), QStringLiteral("text.wav"));
+}
+
+TEST_F(CdCommandsTest, EncodeInterruptLeavesNoOutput)
+{
+    // Five minutes of audio, so that the run is still going when the interrupt comes.
+    ASSERT_TRUE(TestMedia::makeWav(path("long.wav"), 300.0));
+    QProcess process;
+    process.start(qEnvironmentVariable("TAVRO_CLI"),
+                  {QStringLiteral("encode"), path("long.wav"), path("out.mp3")});
+    ASSERT_TRUE(process.waitForStarted());
+    const QString part = path(".out.mp3.%1.part").arg(process.processId());
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(part) && clock.elapsed() < 30000)
+        QThread::msleep(5);
+    ASSERT_TRUE(QFile::exists(part));
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_EQ(outputs(), QStringLiteral("long.wav"));
 }

@@ -5,6 +5,7 @@
 
 #include "DecodedMp3.h"
 #include "ExpectRaised.h"
+#include "Mp3Writer.h"
 #include "TestMedia.h"
 #include "WavToMp3Encoder.h"
 
@@ -14,12 +15,11 @@ constexpr int kCbr = 12;
 
 class WavToMp3EncoderTest : public ::testing::Test {
 protected:
-    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-    QString wav(const char *name, double seconds, int rate = 44100, int channels = 2)
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString wav(const QString &name, double seconds, int rate = 44100, int channels = 2)
     {
-        const QString file = path(name);
-        EXPECT_TRUE(TestMedia::makeWav(file, seconds, 1000, rate, channels));
-        return file;
+        EXPECT_TRUE(TestMedia::makeWav(path(name), seconds, 1000, rate, channels));
+        return path(name);
     }
     // Records every Progress event; cancels on event number cancelAt (1-based), if set.
     void watch(WavToMp3Encoder &encoder, int cancelAt = 0)
@@ -30,82 +30,54 @@ protected:
                              cancel = events.size() == cancelAt;
                          });
     }
-    // The tag frame's id: "Xing" for VBR, "Info" for CBR (MPEG-1 stereo side information is 32
-    // bytes).
-    static QByteArray tagId(const QString &mp3) { return TestMedia::readFile(mp3).mid(36, 4); }
 
     QTemporaryDir m_dir;
     QList<QPair<qint64, qint64>> events;
 };
 } // namespace
 
-TEST_F(WavToMp3EncoderTest, DefaultsAndFileNameRules)
+TEST_F(WavToMp3EncoderTest, TakesOnlyAnExistingWavAndANewMp3Name)
 {
     WavToMp3Encoder encoder;
-    EXPECT_EQ(encoder.EncodingPreset(), 4);
-    EXPECT_EQ(encoder.Bitrate(), 128);
-    EXPECT_EQ(encoder.SampleRate(), 44100);
-    EXPECT_EQ(encoder.OutputMode(), 1);
-
     const QString existing = wav("in.wav", 0.1);
-    encoder.setWavFile(existing);
-    encoder.setWavFile(path("missing.wav"));
-    encoder.setWavFile(m_dir.path());
+    for (const QString &name : {existing, path("missing.wav"), m_dir.path()})
+        encoder.setWavFile(name);
     EXPECT_EQ(encoder.WavFile(), existing);
     encoder.setMp3File(path("out.mp3"));
     encoder.setMp3File(existing);
     EXPECT_EQ(encoder.Mp3File(), path("out.mp3"));
 }
 
-TEST_F(WavToMp3EncoderTest, ToneSurvivesCbrAndVbrWithExactLengthAndTagFrame)
+// Decoded gapless (the tag frame holds delay and padding) to the input's exact length, with one
+// Progress per chunk of 1152 frames (the last one partial) and one at the end.
+TEST_F(WavToMp3EncoderTest, ToneSurvivesWithExactLengthRateAndTagFrame)
 {
-    const QString in = wav("tone.wav", 5.0);
-    for (const auto &[preset, tag] : {std::pair{kCbr, "Info"}, std::pair{kStandard, "Xing"}}) {
-        const QString out = path(preset == kCbr ? "cbr.mp3" : "vbr.mp3");
+    const QList<std::tuple<int, double, int, const char *, int>> cases = {
+        {kCbr, 5.0, 44100, "Info", 192}, // the tag frame's id follows 32 bytes of side info
+        {kStandard, 5.0, 44100, "Xing", 192},
+        {kCbr, 1.0, 48000, "Info", 42}, // the stream runs at the recording's own rate
+        {kCbr, 0.01, 44100, "Info", 1}};
+    for (const auto &[preset, seconds, rate, tag, chunks] : cases) {
+        const QString out = path(QStringLiteral("%1-%2-%3.mp3").arg(preset).arg(seconds).arg(rate));
         WavToMp3Encoder encoder;
         encoder.setEncodingPreset(preset);
-        encoder.setWavFile(in);
+        encoder.setWavFile(wav(QStringLiteral("in.wav"), seconds, rate));
         encoder.setMp3File(out);
         events.clear();
         watch(encoder);
         encoder.Encode();
-
-        EXPECT_EQ(tagId(out), QByteArray(tag)) << preset;
+        EXPECT_EQ(TestMedia::readFile(out).mid(36, 4), QByteArray(tag)) << qPrintable(out);
         const DecodedMp3 decoded = DecodedMp3::decode(out);
-        ASSERT_TRUE(decoded.ok) << preset;
-        EXPECT_EQ(decoded.sampleRate, 44100);
-        EXPECT_EQ(decoded.frames, 220500)
-            << preset; // gapless: the tag frame holds delay and padding
-        EXPECT_NEAR(decoded.frequency(), 1000.0, 5.0) << preset;
-
-        // One event per chunk of 1152 frames, the last chunk partial, then the end.
-        ASSERT_EQ(events.size(), 192 + 1);
-        EXPECT_EQ(events.first(), qMakePair(qint64(2304), qint64(441000)));
-        EXPECT_EQ(events.at(191), qMakePair(qint64(441000), qint64(441000)));
-        EXPECT_EQ(events.last(), qMakePair(qint64(441000), qint64(441000)));
+        EXPECT_EQ(decoded.sampleRate, rate);
+        const qint64 samples = qRound64(seconds * rate) * 2;
+        EXPECT_EQ(decoded.frames * 2, samples) << qPrintable(out);
+        if (chunks > 1)
+            EXPECT_NEAR(decoded.frequency(), 1000.0, 5.0) << qPrintable(out);
+        ASSERT_EQ(events.size(), chunks + 1) << qPrintable(out);
+        EXPECT_EQ(events.first(), qMakePair(qMin<qint64>(2304, samples), samples));
+        EXPECT_EQ(events.at(chunks - 1), qMakePair(samples, samples));
+        EXPECT_EQ(events.last(), qMakePair(samples, samples));
     }
-}
-
-TEST_F(WavToMp3EncoderTest, KeepsTheRecordingsRateAndEncodesAClipShorterThanAChunk)
-{
-    WavToMp3Encoder encoder;
-    encoder.setEncodingPreset(kCbr);
-    encoder.setWavFile(wav("48k.wav", 1.0, 48000));
-    encoder.setMp3File(path("48k.mp3"));
-    encoder.Encode();
-    EXPECT_EQ(encoder.SampleRate(), 48000);
-    DecodedMp3 decoded = DecodedMp3::decode(path("48k.mp3"));
-    EXPECT_EQ(decoded.sampleRate, 48000);
-    EXPECT_EQ(decoded.frames, 48000);
-    EXPECT_NEAR(decoded.frequency(), 1000.0, 5.0);
-
-    watch(encoder);
-    encoder.setWavFile(wav("click.wav", 0.01));
-    encoder.setMp3File(path("click.mp3"));
-    encoder.Encode();
-    decoded = DecodedMp3::decode(path("click.mp3"));
-    EXPECT_EQ(decoded.frames, 441);
-    EXPECT_EQ(events, (QList<QPair<qint64, qint64>>{{882, 882}, {882, 882}}));
 }
 
 TEST_F(WavToMp3EncoderTest, CancelOnTheFirstEventDeletesTheFile)
@@ -119,14 +91,13 @@ TEST_F(WavToMp3EncoderTest, CancelOnTheFirstEventDeletesTheFile)
     EXPECT_FALSE(QFile::exists(path("cancelled.mp3")));
 }
 
-TEST_F(WavToMp3EncoderTest, ErrorsCarryTheirNumbersAndSources)
+TEST_F(WavToMp3EncoderTest, ErrorsCarryTheirNumbersAndSourcesAndOverwriteNothing)
 {
     const QString stereo = wav("stereo.wav", 0.2);
     WavToMp3Encoder encoder;
     encoder.setWavFile(stereo);
     expectRaised([&] { encoder.Encode(); }, 29872, "tavro.lameConvert",
                  "Unable to open file for writing");
-
     // A file that appeared after the name was accepted is not overwritten.
     encoder.setMp3File(path("taken.mp3"));
     TestMedia::writeFile(path("taken.mp3"), "mine");
@@ -138,15 +109,24 @@ TEST_F(WavToMp3EncoderTest, ErrorsCarryTheirNumbersAndSources)
     encoder.setWavFile(wav("mono.wav", 0.2, 44100, 1));
     expectRaised([&] { encoder.Encode(); }, 29771, "tavro.lameConvert", "Invalid Format");
     EXPECT_FALSE(QFile::exists(path("out.mp3")));
-
     encoder.setWavFile(stereo);
-    encoder.setOutputMode(7);
-    expectRaised([&] { encoder.Encode(); }, 29772, "tavro.lameInit", "Invalid Format Parameters");
-    encoder.setOutputMode(1);
     encoder.setEncodingPreset(99);
     expectRaised([&] { encoder.Encode(); }, 29772, "tavro.lameInit", "Invalid Format Parameters");
-
     encoder.setEncodingPreset(kStandard); // the same object runs again after failures
     encoder.Encode();
     EXPECT_EQ(DecodedMp3::decode(path("out.mp3")).frames, 8820);
+}
+
+TEST(Mp3Writer, RaisesItsNumberedErrors)
+{
+    Mp3Writer writer;
+    expectRaised([&] { writer.WriteBufferToFile(8193); }, 29873, "tavro.WriteBufferToFile",
+                 "Cannot write more data than is available in the buffer");
+    expectRaised([&] { writer.WriteBufferToFile(10); }, 29874, "tavro.WriteBufferToFile",
+                 "File not open for writing");
+    expectRaised([&] { writer.setBufferSize(-1); }, 29871, "tavro.AllocateBuffer",
+                 "Unable to allocate output buffer for writing");
+    EXPECT_EQ(writer.BufferPointer(), nullptr);
+    expectRaised([&] { writer.WriteBufferToFile(1); }, 29873, "tavro.WriteBufferToFile",
+                 "Cannot write more data than is available in the buffer");
 }

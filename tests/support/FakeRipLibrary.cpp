@@ -12,26 +12,19 @@ CDROMPARAMS FakeRipLibrary::record(const char *name)
     return r;
 }
 
+QList<FakeRipLibrary::Chunk> FakeRipLibrary::track(int sectors, char fill)
+{
+    QList<Chunk> sectorChunks(sectors, Chunk{CR_OK, QByteArray(2352, fill)});
+    if (sectors > 0)
+        sectorChunks.last().code = CR_RANGE_DONE;
+    return sectorChunks;
+}
+
 CDEX_ERR FakeRipLibrary::CR_GetCDROMParameters(CDROMPARAMS *params)
 {
     if (m_active < 0 || m_active >= CR_GetNumCDROM())
         return CR_ERROR;
     *params = drives[std::size_t(m_active)];
-    return CR_OK;
-}
-
-CDEX_ERR FakeRipLibrary::CR_SetCDROMParameters(const CDROMPARAMS *params)
-{
-    ++setParamsCalls;
-    if (m_active < 0 || m_active >= CR_GetNumCDROM())
-        return CR_ERROR;
-    drives[std::size_t(m_active)] = *params;
-    return CR_OK;
-}
-
-CDEX_ERR FakeRipLibrary::CR_PlayTrack(std::int32_t track)
-{
-    playedTracks << track;
     return CR_OK;
 }
 
@@ -42,8 +35,7 @@ TOCENTRY FakeRipLibrary::CR_GetTocEntry(std::int32_t entry)
         return r;
     qToLittleEndian<qint32>(tocStarts[std::size_t(entry)], r.data());
     r[TocEntryRecord::Flag] = 0x10;
-    r[TocEntryRecord::TrackNumber] =
-        tocTracks.empty() ? quint8(entry + 1) : tocTracks[std::size_t(entry)];
+    r[TocEntryRecord::TrackNumber] = quint8(entry + 1);
     return r;
 }
 
@@ -59,6 +51,8 @@ CDEX_ERR FakeRipLibrary::CR_OpenRipper(std::int32_t *bufferSize, std::int32_t st
 
 CDEX_ERR FakeRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes, std::int32_t &)
 {
+    if (gate)
+        gate->acquire();
     if (chunks.isEmpty()) {
         *numBytes = 0;
         return CR_ERROR;
@@ -73,5 +67,5 @@ CDEX_ERR FakeRipLibrary::CR_RipChunk(unsigned char *buffer, std::int32_t *numByt
 CDEX_ERR FakeRipLibrary::CR_CloseRipper()
 {
     ++closeCalls;
-    return closeResult;
+    return CR_OK;
 }

@@ -4,11 +4,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSemaphore>
 
 #include "CdRipLibrary.h"
 
 // A scripted ripping library: drives with parameter records, one table of contents, and a
-// list of answers for CR_RipChunk. Counts the calls tests care about.
+// list of answers for CR_RipChunk. Counts the calls tests care about. A run on a worker thread
+// can be held in CR_RipChunk: each chunk takes a permit of gate when one is set.
 class FakeRipLibrary final : public CdRipLibrary {
 public:
     struct Chunk {
@@ -20,36 +22,34 @@ public:
     std::vector<CDROMPARAMS> drives;
     bool unitReady = true;
     std::vector<qint32> tocStarts; // tracks then the lead-out
-    std::vector<quint8> tocTracks; // track numbers, same length as tocStarts
     CDEX_ERR readTocResult = CR_OK;
     qint32 chunkSize = 2352;
     CDEX_ERR openResult = CR_OK;
     QList<Chunk> chunks;
+    QSemaphore *gate = nullptr;
     qint32 percent = 0;
-    qint32 jitterErrors = 0;
-    CDEX_ERR closeResult = CR_OK;
 
-    int setParamsCalls = 0;
     int closeCalls = 0;
     qint32 openedStart = -1;
     qint32 openedEnd = -1;
     qint32 openedDrive = -1;
-    QList<qint32> playedTracks;
 
     // A drive record named name.
     static CDROMPARAMS record(const char *name);
+    // Chunks of one sector each for a track of this many sectors, silent but for the byte fill.
+    static QList<Chunk> track(int sectors, char fill = 0);
 
     CDEX_ERR CR_Init(const char *) override { return initResult; }
     std::int32_t CR_GetNumCDROM() override { return std::int32_t(drives.size()); }
     std::int32_t CR_GetActiveCDROM() override { return m_active; }
     void CR_SetActiveCDROM(std::int32_t drive) override { m_active = drive; }
     CDEX_ERR CR_GetCDROMParameters(CDROMPARAMS *params) override;
-    CDEX_ERR CR_SetCDROMParameters(const CDROMPARAMS *params) override;
+    CDEX_ERR CR_SetCDROMParameters(const CDROMPARAMS *) override { return CR_ERROR; }
     std::int32_t CR_GetCDRipVersion() override { return 123; }
     std::int32_t CR_IsUnitReady() override { return unitReady; }
     std::int32_t CR_IsAudioPlaying() override { return 0; }
     std::int32_t CR_EjectCD(std::int32_t) override { return 1; }
-    CDEX_ERR CR_PlayTrack(std::int32_t track) override;
+    CDEX_ERR CR_PlayTrack(std::int32_t) override { return CR_ERROR; }
     CDEX_ERR CR_PauseCD(std::int32_t) override { return CR_ERROR; }
     CDEX_ERR CR_StopPlayTrack() override { return CR_OK; }
     CDEX_ERR CR_ReadToc() override { return readTocResult; }
@@ -59,7 +59,7 @@ public:
     CDEX_ERR CR_RipChunk(unsigned char *buffer, std::int32_t *numBytes,
                          std::int32_t &abort) override;
     std::int32_t CR_GetPercentCompleted() override { return percent; }
-    std::int32_t CR_GetNumberOfJitterErrors() override { return jitterErrors; }
+    std::int32_t CR_GetNumberOfJitterErrors() override { return 0; }
     CDEX_ERR CR_CloseRipper() override;
 
 private:

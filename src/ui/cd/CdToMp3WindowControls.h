@@ -12,40 +12,38 @@ class QString;
 class QTreeWidget;
 class QWidget;
 
-// The encoder window's controls with their fixed texts and places; CdToMp3Window wires them to the
-// rip job. Object names are the controls' designer names (cboDrives, lvwTracks, PB1, ...);
-// the labels shown after a run are lblDeleted, lblCompleted, lblStandard, lblTotalElapsed,
-// lblNewSize, and lblProgress shows the encoding progress.
+// The encoder window's controls with their fixed texts and places; CdToMp3Window wires them to
+// its run. Each control's object name is its designer name (cboDrives, lvwTracks, PB1, ...).
 class CdToMp3WindowControls {
 public:
     // Builds the controls on form, which owns them.
     explicit CdToMp3WindowControls(QWidget &form);
 
-    // lvwTracks columns.
+    // The track list's columns.
     enum Column { Name, Track, StartAt, Length, Size };
 
-    QComboBox *cboDrives = nullptr;
-    QTreeWidget *lvwTracks = nullptr;
-    QLineEdit *txtCDDBQuery = nullptr;
-    QLineEdit *txtOutputMp3File = nullptr;
-    QComboBox *cboOption = nullptr;
-    ChameleonButton *cmdPickMp3File = nullptr;
-    ChameleonButton *cmdRip = nullptr;
-    ChameleonButton *cmdRefresh = nullptr;
-    ChameleonButton *cmdCancel = nullptr;
-    ChameleonButton *cmdClose = nullptr;
-    ProgressBar *PB1 = nullptr;
-    ProgressBar *PB2 = nullptr;
-    QLabel *lblInfo = nullptr;
-    QLabel *lblstart = nullptr;
-    QLabel *lblend = nullptr;
-    QLabel *lblelapsed = nullptr;
-    QLabel *lblDeleted = nullptr;
-    QLabel *lblCompleted = nullptr;
-    QLabel *lblStandard = nullptr;
-    QLabel *lblTotalElapsed = nullptr;
-    QLabel *lblNewSize = nullptr;
-    QLabel *lblProgress = nullptr;
+    QComboBox *drives = nullptr;
+    QTreeWidget *tracks = nullptr;
+    QLineEdit *cddbQuery = nullptr;
+    QLineEdit *outputFile = nullptr;
+    QComboBox *presets = nullptr;
+    ChameleonButton *saveAs = nullptr;
+    ChameleonButton *encode = nullptr;
+    ChameleonButton *refresh = nullptr;
+    ChameleonButton *cancel = nullptr;
+    ChameleonButton *close = nullptr;
+    ProgressBar *ripBar = nullptr;
+    ProgressBar *encodeBar = nullptr;
+    QLabel *status = nullptr;
+    QLabel *startTime = nullptr;
+    QLabel *endTime = nullptr;
+    QLabel *elapsed = nullptr;
+    QLabel *wavDeleted = nullptr;
+    QLabel *completed = nullptr;
+    QLabel *standard = nullptr;
+    QLabel *elapsedCaption = nullptr;
+    QLabel *newSize = nullptr;
+    QLabel *encodePercent = nullptr;
 
     // Everything the window shows only after (or during) a run.
     QList<QWidget *> runOnly() const;

@@ -1,0 +1,158 @@
+#include "CdToMp3Run.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+#include "CdRipSettings.h"
+#include "EncoderRunTexts.h"
+#include "RaisedError.h"
+
+namespace {
+const QString kNoCdSelected = QStringLiteral("No CD Selected");
+const QString kNoCdInDrive = QStringLiteral("No CD In Drive");
+
+QString errorText(const std::exception &error)
+{
+    const auto *raised = dynamic_cast<const RaisedError *>(&error);
+    return raised ? raised->text() : QString::fromLocal8Bit(error.what());
+}
+
+qint64 totalSize(const QStringList &files)
+{
+    qint64 bytes = 0;
+    for (const QString &file : files)
+        bytes += QFileInfo(file).size();
+    return bytes;
+}
+} // namespace
+
+CdToMp3Run::CdToMp3Run(std::shared_ptr<CdRipLibrary> library, QObject *parent)
+    : QObject(parent), m_drives(library ? CdDrives(std::move(library)) : CdDrives())
+{
+}
+
+CdToMp3Run::~CdToMp3Run()
+{
+    if (!m_thread)
+        return;
+    m_job->cancel();
+    m_thread->wait();
+}
+
+QStringList CdToMp3Run::loadDrives(QString &error)
+{
+    QStringList names;
+    if (isRunning())
+        return names;
+    try {
+        m_drives.Create(CdRipSettings::defaultPath());
+        for (qint32 i = 1; i <= m_drives.CDDriveCount(); ++i)
+            names << m_drives.CDDrive(i).Name();
+    } catch (const std::exception &failure) {
+        error = errorText(failure);
+    }
+    return names;
+}
+
+std::optional<CdDrive> CdToMp3Run::readyDrive(qint32 driveIndex, QString &why)
+{
+    if (driveIndex < 0) {
+        why = kNoCdSelected;
+        return std::nullopt;
+    }
+    CdDrive drive = m_drives.CDDrive(driveIndex + 1);
+    if (!drive.IsUnitReady()) {
+        why = kNoCdInDrive;
+        return std::nullopt;
+    }
+    return drive;
+}
+
+CdToMp3Run::Listing CdToMp3Run::listDisc(qint32 driveIndex)
+{
+    if (isRunning())
+        return {};
+    m_disc.reset();
+    Listing listing;
+    try {
+        if (std::optional<CdDrive> drive = readyDrive(driveIndex, listing.row))
+            m_disc = drive->TOC();
+    } catch (const std::exception &failure) {
+        listing.error = errorText(failure);
+    }
+    return listing;
+}
+
+QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, const QString &output,
+                          const QStringList &replaceable)
+{
+    if (isRunning())
+        return QStringLiteral("A run is going on");
+    QString why = kNoCdSelected;
+    std::optional<CdDrive> drive;
+    try {
+        drive = readyDrive(driveIndex, why);
+    } catch (const std::exception &failure) {
+        why = errorText(failure);
+    }
+    if (!drive || !m_disc)
+        return why;
+
+    m_queue.clear();
+    for (const qint32 position : positions) {
+        if (!m_queue.contains(position))
+            m_queue << position;
+    }
+    if (m_preset)
+        m_encoder.setEncodingPreset(*m_preset);
+    m_job = std::make_unique<CdToMp3Job>(*m_disc, m_encoder);
+    m_job->setTracks(m_queue);
+    m_job->setOutputFile(output);
+    m_job->setReplaceable(replaceable);
+    connectJob();
+    m_wavMade = false;
+    m_thread.reset(QThread::create([this] { m_result = m_job->run(); }));
+    connect(m_thread.get(), &QThread::finished, this, &CdToMp3Run::finish);
+    m_thread->start();
+    return {};
+}
+
+// The job emits on the worker; with this object as context every relay is queued to its thread.
+void CdToMp3Run::connectJob()
+{
+    CdToMp3Job *job = m_job.get();
+    connect(job, &CdToMp3Job::ripStarted, this, [this](quint8 track, const QString &wavFile) {
+        m_wavMade = true;
+        emit ripStarted();
+        emit statusChanged(EncoderRunTexts::Ripping(track, wavFile));
+    });
+    connect(job, &CdToMp3Job::ripProgress, this,
+            [this](quint8, qint32 percent) { emit ripProgress(percent); });
+    connect(job, &CdToMp3Job::ripFinished, this, [this](quint8 track) {
+        emit statusChanged(EncoderRunTexts::WavReady(track));
+        emit encodingStarted();
+    });
+    connect(job, &CdToMp3Job::encodeProgress, this, [this](quint8, qint64 done, qint64 total) {
+        emit encodeProgress(done, total, EncoderRunTexts::EncodingProgress(done, total));
+    });
+    connect(job, &CdToMp3Job::trackFinished, this, &CdToMp3Run::trackFinished);
+}
+
+void CdToMp3Run::cancel()
+{
+    if (m_job)
+        m_job->cancel();
+}
+
+// Queued behind everything the job reported, so the report comes last.
+void CdToMp3Run::finish()
+{
+    m_thread->wait();
+    m_thread.reset();
+    m_job.reset();
+    Report report{m_result.outcome, m_result.error, m_wavMade, m_result.files,
+                  EncoderRunTexts::NewSize(totalSize(m_result.files))};
+    if (report.outcome == CdToMp3Job::Outcome::Cancelled)
+        report.status = QStringLiteral("Ripping process has been cancelled !");
+    emit finished(report);
+}

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "CdToMp3Run.h"
+#include "EncoderRunTexts.h"
+#include "FakeRipLibrary.h"
+#include "TestMedia.h"
+
+namespace {
+// A fake drive with a disc of two short silent tracks; a run's ripping waits at each chunk for a
+// permit of the gate.
+class CdToMp3RunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+        m_library->drives = {FakeRipLibrary::record("fake")};
+        m_library->tocStarts = {0, 30, 50};
+        m_library->chunks = FakeRipLibrary::track(30) + FakeRipLibrary::track(20);
+        m_library->percent = 100;
+        m_library->gate = &m_gate;
+        m_gate.release(50);
+        QString error;
+        ASSERT_EQ(m_run->loadDrives(error), QStringList{"fake"});
+        ASSERT_TRUE(m_run->listDisc(0).row.isEmpty());
+    }
+    void TearDown() override
+    {
+        m_gate.release(1 << 20); // a run a failed check left held
+        qunsetenv("TMPDIR");
+    }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Starts a run of these tracks into out.mp3 and waits until it rips, holding it there.
+    void startAndHold(const QList<qint32> &positions)
+    {
+        m_gate.acquire(m_gate.available());
+        QSignalSpy ripping(&*m_run, &CdToMp3Run::ripStarted);
+        ASSERT_EQ(m_run->start(0, positions, path("out.mp3"), {}), QString());
+        ASSERT_TRUE(ripping.wait(60000));
+    }
+    CdToMp3Run::Report releaseAndWait()
+    {
+        QSignalSpy finished(&*m_run, &CdToMp3Run::finished);
+        m_gate.release(50);
+        EXPECT_TRUE(finished.wait(60000));
+        EXPECT_FALSE(m_run->isRunning());
+        return finished.value(0).value(0).value<CdToMp3Run::Report>();
+    }
+    QStringList left() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden) +
+               QDir(m_temp.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_temp;
+    QSemaphore m_gate;
+    std::shared_ptr<FakeRipLibrary> m_library = std::make_shared<FakeRipLibrary>();
+    std::optional<CdToMp3Run> m_run{std::in_place, m_library};
+};
+} // namespace
+
+TEST_F(CdToMp3RunTest, WithoutADiscItSaysWhyAndStartsNothing)
+{
+    m_library->unitReady = false; // the listed disc taken out
+    EXPECT_EQ(m_run->start(0, {1}, path("a.mp3"), {}), QStringLiteral("No CD In Drive"));
+    const auto expectNoDisc = [&](qint32 drive, const char *row, const char *error,
+                                  const char *why) {
+        const CdToMp3Run::Listing listing = m_run->listDisc(drive);
+        EXPECT_EQ(listing.row + listing.error, QLatin1String(row) + QLatin1String(error));
+        EXPECT_EQ(m_run->disc(), nullptr);
+        EXPECT_EQ(m_run->start(drive, {1}, path("a.mp3"), {}), QLatin1String(why));
+    };
+    expectNoDisc(0, "No CD In Drive", "", "No CD In Drive");
+    m_library->unitReady = true;
+    expectNoDisc(-1, "No CD Selected", "", "No CD Selected");
+    const char *noDrive = "CDRip Error (error 29501, tavro.cCDDriveInfo.fInit)";
+    expectNoDisc(1, "", noDrive, noDrive);
+    m_library->readTocResult = CR_ERROR;
+    expectNoDisc(0, "", "CDRip Error (error 29501, tavro.cCDToc.fInit)", "No CD Selected");
+    EXPECT_FALSE(m_run->isRunning());
+    EXPECT_TRUE(left().isEmpty());
+
+    CdToMp3Run unstarted(m_library);
+    m_library->initResult = CR_FILE_OPEN_ERROR;
+    QString error;
+    EXPECT_TRUE(unstarted.loadDrives(error).isEmpty());
+    EXPECT_EQ(error, "CDRip File Open Error (error 29502, tavro.cCDDriveRip_Create)");
+}
+
+TEST_F(CdToMp3RunTest, ARunReportsEachStepInOrderOnItsOwnThreadAndTouchesNothingElse)
+{
+    QStringList events; // repeats of one event count once
+    const auto note = [&](const QString &event) {
+        EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+        if (events.value(events.size() - 1) != event)
+            events << event;
+    };
+    CdToMp3Run &run = *m_run;
+    QObject::connect(&run, &CdToMp3Run::ripStarted, [&] { note("rip"); });
+    QObject::connect(&run, &CdToMp3Run::ripProgress, [&](qint32 p) { note(QString::number(p)); });
+    QObject::connect(&run, &CdToMp3Run::statusChanged, [&](QString text) {
+        note(text.replace(QRegularExpression("tavro-rip-\\w+"), "tavro-rip-X"));
+    });
+    QObject::connect(&run, &CdToMp3Run::encodingStarted, [&] { note("encode"); });
+    QObject::connect(
+        &run, &CdToMp3Run::encodeProgress,
+        [&](qint64 done, qint64 total, const QString &text) { note(done < total ? "%" : text); });
+    QObject::connect(&run, &CdToMp3Run::trackFinished, [&](quint8, const QString &f) { note(f); });
+    m_library->chunks = FakeRipLibrary::track(20) + FakeRipLibrary::track(30); // track 2 first
+    run.setEncodingPreset(12); // CBR: an "Info" tag frame instead of the default's "Xing"
+    startAndHold({2, 1, 2});
+    const DiscToc *listed = run.disc();
+    QString error;
+    EXPECT_EQ(run.start(0, {1}, path("b.mp3"), {}), QStringLiteral("A run is going on"));
+    EXPECT_TRUE(run.loadDrives(error).isEmpty());
+    EXPECT_TRUE(run.listDisc(-1).row.isEmpty());
+    EXPECT_EQ(run.disc(), listed);
+
+    const CdToMp3Run::Report done = releaseAndWait();
+    const QStringList files = {path("out - Track 02.mp3"), path("out - Track 01.mp3")};
+    const auto steps = [&](int track, const QString &file) {
+        return QStringLiteral(
+                   "rip\nRipping track %1  to %2/tavro-rip-X.wav...\n100\nTemporary wave "
+                   "file has been generated for track %1\nencode\n%\n Encoding "
+                   "process is 100.0 %  completed \n%3\n")
+            .arg(QString::number(track), m_temp.path(), file);
+    };
+    EXPECT_EQ(events.join('\n').toStdString() + '\n',
+              (steps(2, files[0]) + steps(1, files[1])).toStdString());
+    EXPECT_EQ(done.outcome, CdToMp3Job::Outcome::Done);
+    EXPECT_EQ(done.status + done.files.join(','), files.join(','));
+    EXPECT_TRUE(done.wavMade);
+    const qint64 bytes = QFileInfo(files[0]).size() + QFileInfo(files[1]).size();
+    EXPECT_EQ(done.newSize,
+              QString("New mp3 File Size  :  %1MB").arg(bytes / 1048576.0, 0, 'f', 2));
+    EXPECT_EQ(TestMedia::readFile(files[0]).mid(36, 4), QByteArray("Info"));
+    EXPECT_EQ(left().size(), 2) << qPrintable(left().join(','));
+}
+
+TEST_F(CdToMp3RunTest, ACancelOrAFailureEndsTheRunWithItsStatusAndLeavesNothing)
+{
+    startAndHold({1, 2});
+    m_run->cancel();
+    const CdToMp3Run::Report cancelled = releaseAndWait();
+    EXPECT_EQ(cancelled.outcome, CdToMp3Job::Outcome::Cancelled);
+    EXPECT_EQ(cancelled.status, QStringLiteral("Ripping process has been cancelled !"));
+    EXPECT_TRUE(cancelled.wavMade);
+    EXPECT_TRUE(cancelled.files.isEmpty());
+    EXPECT_TRUE(left().isEmpty()) << qPrintable(left().join(QLatin1Char(',')));
+
+    m_library->chunks = {{CR_OK, QByteArray(2352, '\0')}, {CR_ERROR, QByteArray()}};
+    startAndHold({1});
+    const CdToMp3Run::Report failed = releaseAndWait();
+    EXPECT_EQ(failed.outcome, CdToMp3Job::Outcome::Failed);
+    EXPECT_EQ(failed.status,
+              QStringLiteral("CDRip Error (error 29501, tavro.cCDTrackRipper.Read)"));
+    EXPECT_TRUE(left().isEmpty());
+}
+
+TEST_F(CdToMp3RunTest, DestroyingItDuringARunEndsTheWorker)
+{
+    startAndHold({1, 2});
+    m_gate.release(50);
+    m_run.reset(); // a thread still running here would abort the test
+    EXPECT_TRUE(QDir(m_temp.path()).isEmpty());
+}
+
+TEST(EncoderRunTexts, TimesSizesAndProgressAtTheirEdges)
+{
+    EXPECT_EQ(EncoderRunTexts::StartTime(QTime(9, 5, 3)), QStringLiteral(" 09 : 05 : 03 "));
+    EXPECT_EQ(EncoderRunTexts::EndTime(QTime(23, 59, 0)), QStringLiteral("23:59:00"));
+    EXPECT_EQ(EncoderRunTexts::Elapsed(25 * 3600 + 61), QStringLiteral(" 25 : 01 : 01 "));
+    EXPECT_EQ(EncoderRunTexts::Elapsed(-5), QStringLiteral(" 00 : 00 : 00 ")); // clock set back
+    EXPECT_EQ(EncoderRunTexts::NewSize(3690988), QStringLiteral("New mp3 File Size  :  3.52MB"));
+    EXPECT_EQ(EncoderRunTexts::EncodingProgress(2, 3),
+              QStringLiteral(" Encoding process is 66.7 %  completed "));
+    EXPECT_EQ(EncoderRunTexts::EncodingProgress(0, 0),
+              QStringLiteral(" Encoding process is 100.0 %  completed "));
+}

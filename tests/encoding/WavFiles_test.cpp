@@ -1,0 +1,220 @@
+#include <csignal>
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QTemporaryDir>
+
+#include "ExpectRaised.h"
+#include "LittleEndian.h"
+#include "TestMedia.h"
+#include "WavReader.h"
+#include "WavWriter.h"
+
+// WAV files as WavWriter writes them and WavReader reads them.
+namespace {
+QByteArray header(quint32 riffSize, quint32 dataSize)
+{
+    return "RIFF" + le(riffSize, 4) + "WAVEfmt " + le(18, 4) + le(1, 2) + le(2, 2) + le(44100, 4) +
+           le(176400, 4) + le(4, 2) + le(16, 2) + le(0, 2) + "data" + le(dataSize, 4);
+}
+
+// A chunk as RIFF lays it out: the size field may lie, odd bodies get a pad byte.
+QByteArray chunk(const char *id, const QByteArray &body, qint64 statedSize = -1)
+{
+    const QByteArray pad(body.size() % 2, '\0');
+    return id + le(quint32(statedSize < 0 ? body.size() : statedSize), 4) + body + pad;
+}
+
+QByteArray format(int channels, int bits, int rate = 44100, int chunkBytes = 16)
+{
+    const int align = channels * bits / 8;
+    QByteArray body =
+        le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2);
+    return chunk("fmt ", body + QByteArray(chunkBytes - body.size(), '\0'));
+}
+
+QByteArray wave(const QByteArray &chunks, qint64 statedSize = -1)
+{
+    return "RIFF" + le(quint32(statedSize < 0 ? chunks.size() + 4 : statedSize), 4) + "WAVE" +
+           chunks;
+}
+
+QByteArray samples(int bytes)
+{
+    QByteArray data(bytes, '\0');
+    for (int i = 0; i < bytes; ++i)
+        data[i] = char(i * 13 + 5);
+    return data;
+}
+
+class WavReaderTest : public ::testing::Test {
+protected:
+    QString file(const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("%1.wav").arg(++m_files));
+        EXPECT_TRUE(TestMedia::writeFile(path, bytes));
+        return path;
+    }
+    // Everything the reader hands out, buffer by buffer.
+    static QByteArray readAll(WavReader &reader, QList<bool> *results = nullptr)
+    {
+        QByteArray all;
+        for (bool more = true; more;) {
+            more = reader.Read();
+            if (results)
+                *results << more;
+            all += QByteArray(reinterpret_cast<const char *>(reader.ReadBufferPtr()),
+                              int(reader.ReadSize() * 4));
+        }
+        return all;
+    }
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+};
+} // namespace
+
+TEST_F(WavReaderTest, ReadsTheWritersFilesBufferByBufferUpToTheEnd)
+{
+    // Bytes, frames a buffer holds (0: the default of 32768) and what each read returns: true
+    // only for a full buffer that leaves data behind.
+    const QList<std::tuple<int, qint64, QList<bool>>> cases = {{10000, 1000, {true, true, false}},
+                                                               {131072, 0, {false}},
+                                                               {131073, 0, {true, false}},
+                                                               {131080, 0, {true, false}}};
+    const QString path = m_dir.filePath(QStringLiteral("ripped.wav"));
+    for (const auto &[bytes, bufferFrames, expected] : cases) {
+        const QByteArray data = samples(bytes);
+        {
+            WavWriter writer;
+            writer.OpenFile(path);
+            writer.WriteWavData(data.constData(), data.size());
+        }
+        WavReader reader;
+        reader.setReadBufferSize(0); // refused: a buffer holds a frame at least
+        reader.setReadBufferSize(bufferFrames);
+        reader.setFilename(path);
+        reader.setReadBufferSize(10); // refused while open
+        EXPECT_EQ(reader.Filename(), path);
+        EXPECT_EQ(reader.SampleRate(), 44100u);
+        EXPECT_EQ(reader.AudioLength(), bytes / 4);
+        QList<bool> results;
+        EXPECT_EQ(readAll(reader, &results), data.left(bytes / 4 * 4)) << bytes;
+        EXPECT_EQ(results, expected) << bytes;
+        reader.CloseFile();
+        EXPECT_FALSE(reader.Read());
+    }
+}
+
+// Any layout of 16-bit stereo; sizes that claim more than the file holds stop at its end.
+TEST_F(WavReaderTest, ReadsTheDataOfAnyLayoutAsFarAsTheFileHoldsIt)
+{
+    const QByteArray odd = samples(7); // padded, and the stray byte is no frame
+    const QByteArray list = chunk("LIST", "abcde");
+    const QByteArray fmt = format(2, 16, 48000);
+    const QList<std::tuple<QByteArray, quint32, QByteArray>> cases = {
+        {wave(format(2, 16, 48000, 18) + chunk("data", odd)), 48000, odd.left(4)},
+        {wave(format(2, 16, 48000, 50) + chunk("data", odd)), 48000, odd.left(4)},
+        {wave(format(2, 16, 48000, 60) + chunk("data", odd)), 48000, odd.left(4)},
+        {wave(list + fmt + list + chunk("data", odd) + list), 48000, odd.left(4)},
+        {chunk("JUNK", "xyz") + wave(fmt + chunk("data", odd)), 48000, odd.left(4)},
+        {wave(format(2, 16) + chunk("data", samples(100), 0xFFFFFFFFLL), 0xFFFFFFFFLL), 44100,
+         samples(100)},
+        {wave(format(2, 16) + chunk("data", samples(4000))).left(1044), 44100, samples(1000)},
+        // A writer that never closed its file leaves RIFF size 0 and data size 18.
+        {wave(format(2, 16) + chunk("data", samples(400), 18), 0), 44100, samples(16)}};
+    for (const auto &[bytes, rate, data] : cases) {
+        WavReader reader;
+        ASSERT_TRUE(reader.OpenFile(file(bytes))) << m_files;
+        EXPECT_EQ(reader.SampleRate(), rate) << m_files;
+        EXPECT_EQ(reader.AudioLength(), data.size() / 4) << m_files;
+        EXPECT_EQ(readAll(reader), data) << m_files;
+    }
+}
+
+TEST_F(WavReaderTest, RefusesWhatItCannotReadAndKeepsTheEarlierName)
+{
+    const QString good = file(wave(format(2, 16) + chunk("data", samples(8))));
+    const QByteArray hostileFmt = "fmt " + le(0xFFFFFFF0u, 4) + format(2, 16).mid(8);
+    const QList<QString> bad = {
+        file(wave(format(1, 16) + chunk("data", samples(8)))), // mono
+        file(wave(format(2, 8) + chunk("data", samples(8)))),  // 8 bits
+        file(wave(format(2, 16))),                             // no data
+        file(wave(chunk("data", samples(8)))),                 // no format
+        file(wave(chunk("data", samples(8)) + format(2, 16))), // data first
+        file("RIFF" + le(12, 4) + "AVI " + format(2, 16).left(8)),
+        file(wave(format(2, 16)).left(30)),
+        file(wave(hostileFmt + chunk("data", samples(8)))),
+        file(wave(chunk("LIST", "ab", 0xFFFFFFFFLL) + format(2, 16) + chunk("data", samples(8)))),
+        file({}),
+        file(QByteArray("RIFF is not what this is\n").repeated(100)),
+        m_dir.filePath(QStringLiteral("missing.wav")),
+        QString(),
+    };
+    WavReader reader;
+    reader.setFilename(good);
+    for (const QString &path : bad) {
+        reader.setFilename(path);
+        EXPECT_EQ(reader.Filename(), good) << qPrintable(path);
+        EXPECT_FALSE(reader.Read()) << qPrintable(path);
+        EXPECT_EQ(reader.AudioLength(), 0) << qPrintable(path);
+    }
+}
+
+TEST(WavWriterTest, WritesTheExactHeaderAndFixesSizesOnClose)
+{
+    QTemporaryDir dir;
+    const QString sector = dir.filePath(QStringLiteral("sector.wav"));
+    const QString empty = dir.filePath(QStringLiteral("empty.wav"));
+    const QString odd = dir.filePath(QStringLiteral("odd.wav"));
+    const QByteArray data = samples(2352);
+    WavWriter writer;
+    ASSERT_TRUE(writer.OpenFile(sector));
+    EXPECT_EQ(writer.WriteWavData(data.constData(), 1000), 1000);
+    EXPECT_EQ(writer.WriteWavData(data.constData() + 1000, 1352), 1352);
+    // Opening the next file finishes this one first.
+    ASSERT_TRUE(writer.OpenFile(empty));
+    writer.CloseFile();
+    ASSERT_TRUE(writer.OpenFile(odd));
+    writer.WriteWavData("abc", 3);
+    writer.CloseFile();
+    writer.CloseFile(); // nothing open: nothing happens
+
+    EXPECT_EQ(TestMedia::readFile(sector), header(2390, 2352) + data);
+    EXPECT_EQ(TestMedia::readFile(empty), header(38, 0));
+    // The pad byte is in the RIFF size but not in the data size.
+    EXPECT_EQ(TestMedia::readFile(odd), header(42, 3) + "abc" + QByteArray(1, '\0'));
+
+    QByteArray soxInfo;
+    ASSERT_EQ(TestMedia::run(QStringLiteral("soxi"), {QStringLiteral("-s"), sector}, &soxInfo), 0);
+    EXPECT_EQ(soxInfo.trimmed(), "588"); // another reader agrees: 2352 bytes of stereo frames
+}
+
+TEST(WavWriterTest, RaisesItsNumberedErrors)
+{
+    WavWriter writer;
+    for (const QString &name : {QStringLiteral("/nonexistent-folder/x.wav"), QString()})
+        expectRaised([&] { writer.OpenFile(name); }, 29603, "tavro.OpenFile",
+                     "Unable to open file for writing.");
+    expectRaised([&] { writer.OpenFile(QStringLiteral("/dev/full")); }, 29604,
+                 "tavro.WriteWaveFormatHeader", "Unable to write the WAV file header.");
+    expectRaised([&] { writer.WriteWavData("abcd", 4); }, 29605, "tavro.WriteWavData",
+                 "WAV file not open.");
+
+    // A disk that fills up during the data: a file size limit stands in for it.
+    QTemporaryDir dir;
+    ASSERT_TRUE(writer.OpenFile(dir.filePath(QStringLiteral("full.wav"))));
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    limit.rlim_cur = 100000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const QByteArray big = samples(1 << 20);
+    expectRaised(
+        [&] { writer.WriteWavData(big.constData(), big.size()); }, 29606, "tavro.WriteWavData",
+        "Error writing data: bytes written does not match request, WAV file may not be usable.");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
