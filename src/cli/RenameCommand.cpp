@@ -1,6 +1,9 @@
 #include "RenameCommand.h"
 
+#include <QCoreApplication>
+
 #include "CliRegistry.h"
+#include "MessageBox.h"
 #include "TagRenamer.h"
 
 static CliRegistrar<RenameCommand> registrar;
@@ -31,6 +34,10 @@ int RenameCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
     int status = 0;
     for (const QString &file : files) {
         const TagRenamer::Result result = TagRenamer::renameOne(file, pattern, attachTime);
+        // The console message box, as the renamer window shows them: "tavro: <notice>" on stderr.
+        for (const QString &notice : result.notices)
+            MessageBox::instance().show(notice, MessageBox::OkOnly,
+                                        QCoreApplication::applicationName());
         if (result.renamed()) {
             out << result.logLine() << '\n';
         } else {

@@ -167,11 +167,13 @@ int Mp3FileRecord::RemoveTag()
     return result;
 }
 
-QVariant Mp3FileRecord::RenameFile(QString &pattern)
+QVariant Mp3FileRecord::RenameFile(QString &pattern, bool attachTime, QStringList &notices)
 {
     if (!m_tagPresent)
         return QVariant();
-    pattern = RenamePattern::fileName(pattern, *this);
+    const RenamePattern::Name name = RenamePattern::apply(pattern, *this, attachTime);
+    pattern = name.fileName;
+    notices = name.notices;
     const QString target = m_path + pattern;
     // A tag with blank fields gives the bare ".mp3", which would hide the file.
     if (pattern == QLatin1String(".mp3") || !RegularFile::exists(m_fullName) ||

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "Id3v1Tag.h"
@@ -74,10 +75,11 @@ public:
     // 1 when a tag was cut off the file, 0 when it had none, -1 when it is missing or could not be
     // written. TagPresent is left as it was.
     int RemoveTag();
-    // Renames the file after the pattern (see RenamePattern); pattern receives the new name.
+    // Renames the file after the pattern (see RenamePattern; attachTime adds the play time);
+    // pattern receives the new name and notices what the pattern's caller should show.
     // 1 when renamed, -1 when not (missing file, the name is taken, or it would be the bare
     // ".mp3"), empty without a tag.
-    QVariant RenameFile(QString &pattern);
+    QVariant RenameFile(QString &pattern, bool attachTime, QStringList &notices);
 
 private:
     // Number -> name ("Unknown" past 147), name -> number (255 when no name matches).

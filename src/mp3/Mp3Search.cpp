@@ -53,7 +53,7 @@ bool Mp3Search::isMp3Name(const QString &name)
 
 void Mp3Search::run(const QString &startFolder)
 {
-    m_directories = m_files = m_unreadable = m_entries = 0;
+    m_directories = m_files = m_unreadable = 0;
     m_seen.clear();
     m_kernelDevices = kernelDevices();
     const QString start = QDir::cleanPath(QFileInfo(startFolder).absoluteFilePath());
@@ -63,7 +63,7 @@ void Mp3Search::run(const QString &startFolder)
         m_seen.insert({device, inode});
     QStringList queue{start};
     // The queue grows while it is walked: that makes the walk breadth first.
-    for (qsizetype k = 0; k < queue.size(); ++k) {
+    for (qsizetype k = 0; k < queue.size() && !m_cancelled; ++k) {
         const QString folder = queue.at(k); // a copy: visiting appends to the queue
         visit(folder, queue);
     }
@@ -73,14 +73,14 @@ void Mp3Search::visit(const QString &folder, QStringList &queue)
 {
     ++m_directories;
     emit folderEntered(folder);
-    emit yieldPoint();
     FolderListing listing;
     if (!listing.read(folder)) {
         ++m_unreadable;
         return;
     }
     for (const FolderListing::Entry &file : listing.files()) {
-        countEntry();
+        if (m_cancelled)
+            return;
         if (!isMp3Name(file.name))
             continue;
         ++m_files;
@@ -89,16 +89,11 @@ void Mp3Search::visit(const QString &folder, QStringList &queue)
             {file.name, folder, path, sizeText(file.size), durationText(m_duration.seconds(path))});
     }
     for (const FolderListing::Entry &sub : listing.folders()) {
-        countEntry();
+        if (m_cancelled)
+            return;
         if (m_kernelDevices.contains(sub.device) || m_seen.contains({sub.device, sub.inode}))
             continue;
         m_seen.insert({sub.device, sub.inode});
         queue.append(FolderListing::join(folder, sub.name));
     }
-}
-
-void Mp3Search::countEntry()
-{
-    if (++m_entries % kYieldEvery == 0)
-        emit yieldPoint();
 }

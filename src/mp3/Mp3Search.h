@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <utility>
 
 #include <QObject>
@@ -17,8 +18,8 @@
 // (links, bind mounts, loops), and the kernel's own file systems (/proc, /sys, ...) are not
 // entered. A folder that cannot be opened is counted and skipped.
 //
-// run() blocks. It raises yieldPoint once per folder and after every 100 entries, so that a
-// window can process its events there (the Search handler's loop runs on the UI thread).
+// run() blocks: the searcher window runs it on a worker thread, where its signals leave queued,
+// and stops it with cancel(), which the walk checks before each entry.
 class Mp3Search : public QObject {
     Q_OBJECT
 public:
@@ -30,12 +31,13 @@ public:
         QString durationText; // "4:5"
     };
 
-    static constexpr int kYieldEvery = 100;
-
     using QObject::QObject;
 
     void run(const QString &startFolder);
+    // From any thread: the walk ends before the next entry. Holds for every later run too.
+    void cancel() { m_cancelled = true; }
 
+    // Counts of the last run, to be read once it has returned.
     int directories() const { return m_directories; } // entered, the unreadable ones included
     int files() const { return m_files; }
     int unreadable() const { return m_unreadable; }
@@ -50,11 +52,9 @@ public:
 signals:
     void folderEntered(const QString &folder);
     void fileFound(const Mp3Search::Row &row);
-    void yieldPoint();
 
 private:
     void visit(const QString &folder, QStringList &queue);
-    void countEntry();
 
     using Identity = std::pair<quint64, quint64>; // device, inode
     Mp3Duration m_duration;
@@ -63,5 +63,5 @@ private:
     int m_directories = 0;
     int m_files = 0;
     int m_unreadable = 0;
-    int m_entries = 0;
+    std::atomic_bool m_cancelled = false;
 };

@@ -9,7 +9,7 @@
 //                 "Title, Artist"        %n %a       "Artist, Title"        %a %n
 //   separators    "Dash { - }" "-"   "Space {  }" " "   "Underscore { _ }" "_"
 // between the placeholders, so "Title, Artist" with a dash makes "%n-%a" (Song-Band.mp3).
-// "Attach Time(00:00)" is not part of the pattern: it sets RenamePattern::AttachTime.
+// "Attach Time(00:00)" is not part of the pattern: it goes to the rename as attachTime.
 class RenameChoices {
 public:
     static const QStringList &arrangements();

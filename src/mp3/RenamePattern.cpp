@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "AppMessage.h"
 #include "FixedText.h"
 #include "Mp3FileRecord.h"
 
@@ -38,8 +37,10 @@ QString cleaned(QString name)
 }
 } // namespace
 
-QString RenamePattern::fileName(QString pattern, const Mp3FileRecord &record)
+RenamePattern::Name RenamePattern::apply(QString pattern, const Mp3FileRecord &record,
+                                         bool attachTime)
 {
+    Name name;
     replaceAll(pattern, {{"%a", record.artist()},
                          {"%t", record.album()},
                          {"%n", record.title()},
@@ -49,11 +50,11 @@ QString RenamePattern::fileName(QString pattern, const Mp3FileRecord &record)
                          {"%c", record.Comment()}});
     pattern = FixedText::trimBlanks(pattern);
     if (!pattern.isEmpty() && QStringLiteral("- _").contains(pattern.back())) {
-        AppMessage::show(pattern);
+        name.notices << pattern;
         pattern.chop(1);
-        AppMessage::show(pattern);
+        name.notices << pattern;
     }
-    if (AttachTime == 1)
+    if (attachTime)
         pattern += QStringLiteral(" (%m)");
     // Halves to even, as the play time has always been rounded.
     const auto seconds = qint64(std::nearbyint(record.PlayTime().toDouble()));
@@ -67,5 +68,6 @@ QString RenamePattern::fileName(QString pattern, const Mp3FileRecord &record)
     pattern = cleaned(pattern);
     if (!pattern.endsWith(QLatin1String(".mp3")))
         pattern += QStringLiteral(".mp3");
-    return pattern;
+    name.fileName = pattern;
+    return name;
 }

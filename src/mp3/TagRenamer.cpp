@@ -6,17 +6,6 @@
 #include "Mp3FileRecord.h"
 #include "RenamePattern.h"
 
-namespace {
-// The attach-time switch holds only while one rename runs.
-class AttachTimeSwitch {
-public:
-    explicit AttachTimeSwitch(bool on) { RenamePattern::AttachTime = on ? 1 : 0; }
-    ~AttachTimeSwitch() { RenamePattern::AttachTime = 0; }
-    AttachTimeSwitch(const AttachTimeSwitch &) = delete;
-    AttachTimeSwitch &operator=(const AttachTimeSwitch &) = delete;
-};
-} // namespace
-
 QString TagRenamer::Result::reason() const
 {
     switch (outcome) {
@@ -50,9 +39,8 @@ TagRenamer::Result TagRenamer::renameOne(const QString &file, const QString &pat
     record.setFullName(file);
     if (record.ReadMP3Info() == QVariant(-1))
         return result;
-    const AttachTimeSwitch attach(attachTime);
     QString name = pattern;
-    const QVariant renamed = record.RenameFile(name);
+    const QVariant renamed = record.RenameFile(name, attachTime, result.notices);
     if (!renamed.isValid()) {
         result.outcome = Outcome::NoTag;
         return result;
@@ -69,11 +57,12 @@ TagRenamer::Result TagRenamer::renameOne(const QString &file, const QString &pat
     return result;
 }
 
-QList<TagRenamer::Result> TagRenamer::renameAll(const QString &folder, const QStringList &names,
-                                                const QString &pattern, bool attachTime)
+void TagRenamer::renameAll(const QString &folder, const QStringList &names, const QString &pattern,
+                           bool attachTime)
 {
-    QList<Result> results;
-    for (const QString &name : names)
-        results.append(renameOne(FolderListing::join(folder, name), pattern, attachTime));
-    return results;
+    for (const QString &name : names) {
+        if (m_cancelled)
+            return;
+        emit renamed(renameOne(FolderListing::join(folder, name), pattern, attachTime));
+    }
 }

@@ -1,5 +1,4 @@
 tavro_folder(tavro_core mp3
-    AppMessage.cpp AppMessage.h
     FileAttributeText.cpp FileAttributeText.h
     FixedText.cpp FixedText.h
     FrameTables.cpp FrameTables.h
@@ -21,4 +20,5 @@ tavro_folder(tavro_core mp3
     TagRenamer.cpp TagRenamer.h
     TagSheet.cpp TagSheet.h
     Windows1252.cpp Windows1252.h
+    WorkerRun.cpp WorkerRun.h
 )

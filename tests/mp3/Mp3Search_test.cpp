@@ -27,23 +27,30 @@ protected:
         folder(QFileInfo(relative).path());
         ASSERT_TRUE(QFile::copy(s_tone, path(relative)));
     }
-    void other(const QString &relative) const { TestMedia::writeFile(path(relative), "not audio"); }
 
     // Runs the search and returns each row as "folder relative to the root/name".
-    QStringList search(Mp3Search &searcher, const QString &start = {}) const
+    QStringList search(const QString &start = {})
     {
         QStringList found;
-        QObject::connect(&searcher, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) {
-            EXPECT_EQ(row.path, row.folder + QLatin1Char('/') + row.name);
-            found << QDir(m_root.path()).relativeFilePath(row.path);
-        });
-        searcher.run(start.isEmpty() ? m_root.path() : path(start));
+        const auto connection =
+            QObject::connect(&m_search, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) {
+                EXPECT_EQ(row.path, row.folder + QLatin1Char('/') + row.name);
+                found << QDir(m_root.path()).relativeFilePath(row.path);
+            });
+        m_search.run(start.isEmpty() ? m_root.path() : path(start));
+        QObject::disconnect(connection);
         return found;
+    }
+    // Directories entered, files found, folders that could not be read.
+    QList<int> counts() const
+    {
+        return {m_search.directories(), m_search.files(), m_search.unreadable()};
     }
 
     static QTemporaryDir *s_media;
     static QString s_tone;
     QTemporaryDir m_root;
+    Mp3Search m_search;
 };
 QTemporaryDir *Mp3SearchTest::s_media = nullptr;
 QString Mp3SearchTest::s_tone;
@@ -51,42 +58,33 @@ QString Mp3SearchTest::s_tone;
 
 TEST_F(Mp3SearchTest, ListsAThreeLevelTreeLevelByLevelInNameOrder)
 {
-    mp3(QStringLiteral("b.MP3"));
-    mp3(QStringLiteral("a.mp3"));
-    other(QStringLiteral("c.wav"));
-    mp3(QStringLiteral(".hidden.mp3"));
-    mp3(QStringLiteral("Zed/z1.mp3"));
-    mp3(QStringLiteral("Zed/deeper/e.mp3"));
-    mp3(QStringLiteral("alpha/a1.mp3"));
-    mp3(QStringLiteral("alpha/deep/d.mp3"));
+    for (const char *name : {"b.MP3", "a.mp3", ".hidden.mp3", "Zed/z1.mp3", "Zed/deeper/e.mp3",
+                             "alpha/a1.mp3", "alpha/deep/d.mp3", ".git/x.mp3"})
+        mp3(QLatin1String(name));
+    TestMedia::writeFile(path(QStringLiteral("c.wav")), "not audio");
     folder(QStringLiteral(".git/objects"));
-    mp3(QStringLiteral(".git/x.mp3"));
-
-    Mp3Search searcher;
-    EXPECT_EQ(search(searcher), (QStringList{"a.mp3", "b.MP3", "alpha/a1.mp3", "Zed/z1.mp3",
-                                             "alpha/deep/d.mp3", "Zed/deeper/e.mp3"}));
-    EXPECT_EQ(searcher.files(), 6);
-    EXPECT_EQ(searcher.directories(), 5);
-    EXPECT_EQ(searcher.unreadable(), 0);
+    EXPECT_EQ(search(), (QStringList{"a.mp3", "b.MP3", "alpha/a1.mp3", "Zed/z1.mp3",
+                                     "alpha/deep/d.mp3", "Zed/deeper/e.mp3"}));
+    EXPECT_EQ(counts(), (QList<int>{5, 6, 0}));
 }
 
 TEST_F(Mp3SearchTest, RowsCarryTheWindowsTexts)
 {
     mp3(QStringLiteral("one/song.mp3"));
-    Mp3Search searcher;
     QList<Mp3Search::Row> rows;
-    QObject::connect(&searcher, &Mp3Search::fileFound,
+    QObject::connect(&m_search, &Mp3Search::fileFound,
                      [&](const Mp3Search::Row &row) { rows << row; });
-    searcher.run(path(QStringLiteral("one/")));
+    m_search.run(path(QStringLiteral("one/")));
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].name, QStringLiteral("song.mp3"));
     EXPECT_EQ(rows[0].folder, path(QStringLiteral("one")));
     EXPECT_EQ(rows[0].sizeText, Mp3Search::sizeText(QFileInfo(s_tone).size()));
     EXPECT_EQ(rows[0].durationText, QStringLiteral("0:1"));
 
-    EXPECT_EQ(Mp3Search::sizeText(4000000), QStringLiteral("3.81 MB"));
-    EXPECT_EQ(Mp3Search::sizeText(1048576), QStringLiteral("1.00 MB"));
-    EXPECT_EQ(Mp3Search::sizeText(0), QStringLiteral("0.00 MB"));
+    const std::pair<qint64, const char *> sizes[] = {
+        {4000000, "3.81 MB"}, {1048576, "1.00 MB"}, {0, "0.00 MB"}};
+    for (const auto &[bytes, text] : sizes)
+        EXPECT_EQ(Mp3Search::sizeText(bytes), QLatin1String(text));
     const std::pair<double, const char *> durations[] = {
         {239.4, "3:59"}, {239.6, "4:0"}, {245.0, "4:5"},   {0.0, "0:0"},
         {59.5, "1:0"},   {62.5, "1:2"},  {3600.0, "60:0"},
@@ -106,10 +104,8 @@ TEST_F(Mp3SearchTest, FollowsLinksOnceAndNeverLoops)
     QFile::link(outside.path(), path(QStringLiteral("b/elsewhere")));          // new: followed
     QFile::link(path(QStringLiteral("gone")), path(QStringLiteral("b/broken.mp3"))); // dangles
     ASSERT_EQ(::mkfifo(path(QStringLiteral("b/pipe.mp3")).toLocal8Bit().constData(), 0600), 0);
-
-    Mp3Search searcher;
-    EXPECT_EQ(search(searcher), (QStringList{"b/b.mp3", "a/deep/d.mp3", "b/elsewhere/far.mp3"}));
-    EXPECT_EQ(searcher.directories(), 5); // start, a, b, a/deep, b/elsewhere
+    EXPECT_EQ(search(), (QStringList{"b/b.mp3", "a/deep/d.mp3", "b/elsewhere/far.mp3"}));
+    EXPECT_EQ(counts(), (QList<int>{5, 3, 0})); // start, a, b, a/deep, b/elsewhere
 }
 
 TEST_F(Mp3SearchTest, FolderThatCannotBeOpenedIsCountedAndSkipped)
@@ -117,44 +113,32 @@ TEST_F(Mp3SearchTest, FolderThatCannotBeOpenedIsCountedAndSkipped)
     mp3(QStringLiteral("first/1.mp3"));
     mp3(QStringLiteral("second/2.mp3"));
     mp3(QStringLiteral("second/below/3.mp3"));
-    Mp3Search searcher;
+    mp3(QStringLiteral("shut/4.mp3"));
+    const bool root = ::geteuid() == 0; // root reads every folder
+    ::chmod(path(QStringLiteral("shut")).toLocal8Bit().constData(), 0);
     // The second folder disappears after it was queued and before it is read.
-    QObject::connect(&searcher, &Mp3Search::folderEntered, [&](const QString &folder) {
+    QObject::connect(&m_search, &Mp3Search::folderEntered, [&](const QString &folder) {
         if (folder.endsWith(QLatin1String("/first")))
             QDir(path(QStringLiteral("second"))).removeRecursively();
     });
-    EXPECT_EQ(search(searcher), (QStringList{"first/1.mp3"}));
-    EXPECT_EQ(searcher.directories(), 3);
-    EXPECT_EQ(searcher.unreadable(), 1);
-
-    Mp3Search missingStart;
-    EXPECT_TRUE(search(missingStart, QStringLiteral("nowhere")).isEmpty());
-    EXPECT_EQ(missingStart.directories(), 1);
-    EXPECT_EQ(missingStart.unreadable(), 1);
-}
-
-TEST_F(Mp3SearchTest, FolderWithoutPermissionIsCountedAndSkipped)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every folder; the vanishing folder above covers the case";
-    mp3(QStringLiteral("open/1.mp3"));
-    mp3(QStringLiteral("shut/2.mp3"));
-    ::chmod(path(QStringLiteral("shut")).toLocal8Bit().constData(), 0);
-    Mp3Search searcher;
-    EXPECT_EQ(search(searcher), (QStringList{"open/1.mp3"}));
-    EXPECT_EQ(searcher.unreadable(), 1);
+    EXPECT_EQ(search(),
+              (root ? QStringList{"first/1.mp3", "shut/4.mp3"} : QStringList{"first/1.mp3"}));
+    EXPECT_EQ(counts(), (QList<int>{4, root ? 2 : 1, root ? 1 : 2}));
     ::chmod(path(QStringLiteral("shut")).toLocal8Bit().constData(), 0700);
+
+    EXPECT_TRUE(search(QStringLiteral("nowhere")).isEmpty());
+    EXPECT_EQ(counts(), (QList<int>{1, 0, 1}));
 }
 
-TEST_F(Mp3SearchTest, YieldsOncePerFolderAndEveryHundredEntries)
+TEST_F(Mp3SearchTest, CancelEndsTheWalkBeforeTheNextEntry)
 {
-    for (int i = 0; i < 250; ++i)
-        other(QStringLiteral("file%1.txt").arg(i));
-    folder(QStringLiteral("x"));
-    folder(QStringLiteral("y"));
-    Mp3Search searcher;
-    int yields = 0;
-    QObject::connect(&searcher, &Mp3Search::yieldPoint, [&] { ++yields; });
-    search(searcher);
-    EXPECT_EQ(yields, 3 + 252 / Mp3Search::kYieldEvery);
+    for (const char *name : {"a.mp3", "b.mp3", "sub/c.mp3"})
+        mp3(QLatin1String(name));
+    QStringList entered;
+    QObject::connect(&m_search, &Mp3Search::folderEntered,
+                     [&](const QString &folder) { entered << folder; });
+    QObject::connect(&m_search, &Mp3Search::fileFound, [&] { m_search.cancel(); });
+    EXPECT_EQ(search(), QStringList{"a.mp3"});
+    EXPECT_EQ(entered, QStringList{m_root.path()});
+    EXPECT_TRUE(search().isEmpty()); // and it stays cancelled
 }

@@ -129,8 +129,6 @@ QWidget *Mp3InfoWindow::buildSide(const QStringList &captions)
     return side;
 }
 
-void Mp3InfoWindow::GetMP3Info(const QString &path) { showReport(InfoReport(path)); }
-
 void Mp3InfoWindow::showReport(const InfoReport &report)
 {
     const QList<InfoReport::Line> lines = report.lines();

@@ -17,9 +17,6 @@ public:
     // Shows the selected entry of `playlist`, which is only read while the window is made.
     explicit Mp3InfoWindow(const Playlist &playlist, QWidget *parent = nullptr);
 
-    // Fills every value line for the file `path`; the "File Name" line gets its display name.
-    void GetMP3Info(const QString &path);
-
 private:
     QWidget *buildHeaderBox(const QStringList &captions);
     QWidget *buildTagBox(const QStringList &captions);

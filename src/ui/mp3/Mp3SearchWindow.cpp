@@ -1,6 +1,6 @@
 #include "Mp3SearchWindow.h"
 
-#include <QCoreApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -96,6 +96,7 @@ void Mp3SearchWindow::buildStatus()
     m_close->setGeometry(544, 392, 88, 28);
     connect(m_search, &ChameleonButton::Click, this, &Mp3SearchWindow::Search);
     connect(m_close, &ChameleonButton::Click, this, &QWidget::close);
+    connect(&m_run, &WorkerRun::finished, this, &Mp3SearchWindow::searchEnded);
 }
 
 void Mp3SearchWindow::setStatus(const QString &text, quint32 color)
@@ -108,6 +109,8 @@ void Mp3SearchWindow::setStatus(const QString &text, quint32 color)
 
 void Mp3SearchWindow::Search()
 {
+    if (m_run.isRunning())
+        return;
     if (m_playlist.count() > 1)
         m_playlist.appendNamed(QString(), QStringLiteral(" NEXT DIRECTORY"));
     m_close->setEnabled(false);
@@ -117,21 +120,39 @@ void Mp3SearchWindow::Search()
     m_directories->setText(QStringLiteral("0"));
     m_files->setText(QStringLiteral("0"));
 
-    Mp3Search search;
-    connect(&search, &Mp3Search::folderEntered, this,
-            [&] { m_directories->setText(QString::number(search.directories())); });
-    connect(&search, &Mp3Search::fileFound, this, [&](const Mp3Search::Row &row) {
-        m_files->setText(QString::number(search.files()));
+    m_foldersEntered = 0;
+    m_walk = std::make_unique<Mp3Search>();
+    Mp3Search *walk = m_walk.get();
+    connect(walk, &Mp3Search::folderEntered, this,
+            [this] { m_directories->setText(QString::number(++m_foldersEntered)); });
+    connect(walk, &Mp3Search::fileFound, this, [this](const Mp3Search::Row &row) {
         m_playlist.appendNamed(row.path, row.name);
         addRow(row);
+        m_files->setText(QString::number(m_lv1->topLevelItemCount()));
     });
-    connect(&search, &Mp3Search::yieldPoint, this, [] { QCoreApplication::processEvents(); });
-    search.run(m_dir1->Path());
+    m_run.start([walk, folder = m_dir1->Path()] { walk->run(folder); }, [walk] { walk->cancel(); });
+}
 
+void Mp3SearchWindow::searchEnded()
+{
+    m_walk.reset();
     m_dir1->setPath(m_drive1->Drive());
     setStatus(QStringLiteral(" Completed!"), kRed);
     m_close->setEnabled(true);
     m_search->setEnabled(true);
+    if (m_closeWhenEnded)
+        close();
+}
+
+void Mp3SearchWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_run.isRunning()) {
+        m_closeWhenEnded = true;
+        m_run.stop();
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Mp3SearchWindow::addRow(const Mp3Search::Row &row)

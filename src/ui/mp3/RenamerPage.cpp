@@ -1,5 +1,7 @@
 #include "RenamerPage.h"
 
+#include <utility>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -12,9 +14,7 @@
 #include "AppMessage.h"
 #include "ChameleonButton.h"
 #include "FileListBox.h"
-#include "FolderListing.h"
 #include "RenameChoices.h"
-#include "TagRenamer.h"
 #include "WorkingFolderBox.h"
 
 RenamerPage::RenamerPage(QWidget *parent) : QWidget(parent)
@@ -73,6 +73,7 @@ QWidget *RenamerPage::buildChoices()
     m_renameAll->setObjectName(QStringLiteral("cmd_4"));
     connect(m_renameSelected, &ChameleonButton::Click, this, &RenamerPage::renameSelected);
     connect(m_renameAll, &ChameleonButton::Click, this, &RenamerPage::renameAll);
+    connect(&m_run, &WorkerRun::finished, this, &RenamerPage::runEnded);
     m_separators->button(0)->setChecked(true);
 
     auto *buttons = new QVBoxLayout;
@@ -109,7 +110,7 @@ QString RenamerPage::pattern() const
 
 void RenamerPage::enableRenaming()
 {
-    const bool ready = !pattern().isEmpty();
+    const bool ready = !pattern().isEmpty() && !m_renamer;
     m_renameSelected->setEnabled(ready);
     m_renameAll->setEnabled(ready);
 }
@@ -123,14 +124,11 @@ void RenamerPage::setFolder(const QString &folder)
 void RenamerPage::renameSelected()
 {
     const QListWidgetItem *item = m_fileList->currentItem();
-    if (!item || !item->isSelected()) {
-        AppMessage::show(QStringLiteral("Sorry, no file selected!"));
-    } else {
-        const TagRenamer::Result result =
-            TagRenamer::renameOne(FolderListing::join(m_fileList->Path(), item->text()), pattern(),
-                                  m_attachTime->isChecked());
-        log(result.logLine(), result.renamed());
+    if (item && item->isSelected()) {
+        startRun({item->text()});
+        return;
     }
+    AppMessage::show(QStringLiteral("Sorry, no file selected!"));
     m_fileList->setPath(m_fileList->Path());
 }
 
@@ -143,10 +141,53 @@ void RenamerPage::renameAll()
     QStringList names;
     for (int row = 0; row < m_fileList->count(); ++row)
         names << m_fileList->item(row)->text();
-    for (const TagRenamer::Result &result :
-         TagRenamer::renameAll(m_fileList->Path(), names, pattern(), m_attachTime->isChecked()))
-        log(result.logLine(), result.renamed());
+    startRun(names);
+}
+
+void RenamerPage::stopRenaming() { m_run.stop(); }
+
+void RenamerPage::startRun(const QStringList &names)
+{
+    if (m_renamer)
+        return;
+    m_renamer = std::make_unique<TagRenamer>();
+    TagRenamer *renamer = m_renamer.get();
+    connect(renamer, &TagRenamer::renamed, this, &RenamerPage::report);
+    m_run.start(
+        [renamer, folder = m_fileList->Path(), names, pattern = pattern(),
+         attachTime = m_attachTime->isChecked()] {
+            renamer->renameAll(folder, names, pattern, attachTime);
+        },
+        [renamer] { renamer->cancel(); });
+    enableRenaming();
+}
+
+void RenamerPage::report(const TagRenamer::Result &result)
+{
+    m_waiting.append(result);
+    if (m_reporting)
+        return;
+    m_reporting = true;
+    while (!m_waiting.isEmpty()) {
+        const TagRenamer::Result next = m_waiting.takeFirst();
+        for (const QString &notice : next.notices)
+            AppMessage::show(notice);
+        log(next.logLine(), next.renamed());
+    }
+    m_reporting = false;
+    if (std::exchange(m_endWaiting, false))
+        runEnded();
+}
+
+void RenamerPage::runEnded()
+{
+    if (m_reporting) {
+        m_endWaiting = true;
+        return;
+    }
+    m_renamer.reset();
     m_fileList->setPath(m_fileList->Path());
+    enableRenaming();
 }
 
 void RenamerPage::log(const QString &line, bool renamed)

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
+
+#include "TagRenamer.h"
+#include "WorkerRun.h"
 
 class ChameleonButton;
 class FileListBox;
@@ -13,6 +18,10 @@ class WorkingFolderBox;
 // tag (TagRenamer) with the pattern the arrangement and separator choices make (RenameChoices);
 // "Attach Time(00:00)" adds the play time. Every attempt is logged in lv. The RENAME buttons
 // wait until an arrangement is chosen, so no rename runs without a pattern.
+//
+// The renames run on a worker thread (WorkerRun); each result arrives queued and is shown as it
+// comes: the pattern's notices in message boxes, then the log line. While a run goes on, both
+// RENAME buttons are disabled; when it ends the file list is read again.
 class RenamerPage : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +31,8 @@ public:
     void setFolder(const QString &folder);
     void renameSelected();
     void renameAll();
+    // Stops a run after the file being renamed; its results still arrive.
+    void stopRenaming();
 
 signals:
     void changeDirectoryRequested();
@@ -32,6 +43,9 @@ private:
     QButtonGroup *addChoiceGroup(QWidget *box, const QStringList &captions, const char *name);
     QString pattern() const;
     void enableRenaming();
+    void startRun(const QStringList &names);
+    void report(const TagRenamer::Result &result);
+    void runEnded();
     void log(const QString &line, bool renamed);
 
     WorkingFolderBox *m_folder = nullptr;
@@ -42,4 +56,12 @@ private:
     ChameleonButton *m_renameSelected = nullptr;
     ChameleonButton *m_renameAll = nullptr;
     QListWidget *m_lv = nullptr;
+    // A message box of one result runs its own event loop, in which later results and the end
+    // of the run may arrive: they wait here so that everything shows in order.
+    QList<TagRenamer::Result> m_waiting;
+    bool m_reporting = false;
+    bool m_endWaiting = false;
+    // Set from start to end of a run. It outlives its thread: m_run, declared after it, waits.
+    std::unique_ptr<TagRenamer> m_renamer;
+    WorkerRun m_run;
 };

@@ -55,10 +55,13 @@ QWidget *TagEditorPage::buildFolderColumn()
     // A drive or folder that cannot be read leaves the lists as they were.
     connect(m_drive1, &DriveListBox::Change, this, [this] { m_dir1->setPath(m_drive1->Drive()); });
     connect(m_dir1, &DirListBox::Change, this, &TagEditorPage::followFolder);
-    connect(m_fileList, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+    // A click reads the file again even when it is the one shown: it may have changed on disk.
+    const auto showItem = [this](const QListWidgetItem *item) {
         if (item)
             GetMP3Info(FolderListing::join(m_fileList->Path(), item->text()));
-    });
+    };
+    connect(m_fileList, &QListWidget::currentItemChanged, this, showItem);
+    connect(m_fileList, &QListWidget::itemClicked, this, showItem);
 
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);

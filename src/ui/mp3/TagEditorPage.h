@@ -12,9 +12,9 @@ class QLabel;
 class QLineEdit;
 class WorkingFolderBox;
 
-// The tags editor's "ID3" page: drive, folder and MP3 file lists; a click on a file shows its
-// tag in six boxes (with the year and genre choice lists) and its header in nine lines; "Update"
-// and "Change ID3" write the six boxes into the file shown last.
+// The tags editor's "ID3" page: drive, folder and MP3 file lists; a click on a file (or a move
+// to it with the keys) shows its tag in six boxes (with the year and genre choice lists) and its
+// header in nine lines; "Update" and "Change ID3" write the six boxes into the file shown last.
 class TagEditorPage : public QWidget {
     Q_OBJECT
 public:

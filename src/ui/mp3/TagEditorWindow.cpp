@@ -35,6 +35,7 @@ TagEditorWindow::TagEditorWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt::
     close->setToolTip(QStringLiteral("Exit The Tags Editor"));
     close->setMinimumWidth(88);
     connect(close, &ChameleonButton::Click, this, [this] {
+        m_renamer->stopRenaming();
         if (parentWidget())
             parentWidget()->show();
         hide();

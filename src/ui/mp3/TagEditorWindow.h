@@ -9,7 +9,7 @@ class TagEditorPage;
 // each with its own folder; "Change Directory" on either opens the folder window
 // (FolderPickerDialog) for that page. The frame's close box is off; "Close" only hides the editor
 // and shows the main window again, so the editor keeps its folders, fields and log for the next
-// time.
+// time; a rename run going on stops after its current file.
 //
 // The editor is one child window of the main window, made the first time it is opened: it is
 // unloaded only together with the main window, and so only when the program ends.

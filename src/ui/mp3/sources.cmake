@@ -1,4 +1,5 @@
 tavro_folder(tavro_tool_windows ui/mp3
+    AppMessage.cpp AppMessage.h
     FolderPickerDialog.cpp FolderPickerDialog.h
     Mp3InfoWindow.cpp Mp3InfoWindow.h
     Mp3SearchWindow.cpp Mp3SearchWindow.h
