@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(folders.count(), folder.count(u'/') + 2); // "/", each ancestor, Rock
         QCOMPARE(folders.item(0)->text(), u"/"_s);
         emit folders.itemActivated(folders.item(folders.count() - 1));
+        folders.setPath(folder + u"/none"_s); // not a folder: ignored
         QCOMPARE(folders.Path(), folder + u"/Rock"_s);
         FileListBox files;
         files.setPattern(u"*.mp3"_s);

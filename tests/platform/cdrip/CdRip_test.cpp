@@ -90,6 +90,7 @@ using CdioRipLibraryTest = CdRipTest;
 TEST_F(CdioRipLibraryTest, ImagesAreDrivesAndMissingOrBrokenOnesHaveNoDisc)
 {
     ASSERT_EQ(m_library.CR_GetNumCDROM(), 4);
+    EXPECT_GT(m_library.CR_GetCDRipVersion(), 0);
     for (int drive = 0; drive <= 4; ++drive) { // drive 4 does not exist
         m_library.CR_SetActiveCDROM(drive);
         CDROMPARAMS record{};
@@ -97,6 +98,9 @@ TEST_F(CdioRipLibraryTest, ImagesAreDrivesAndMissingOrBrokenOnesHaveNoDisc)
         EXPECT_EQ(int32At(record.data() + CdRomParams::DriveType),
                   drive < 4 ? CdRomParams::DriveTypeImage : 0);
         EXPECT_EQ(m_library.CR_IsUnitReady() != 0, drive == 0) << drive;
+        EXPECT_EQ(m_library.CR_IsAudioPlaying(), 0);
+        EXPECT_EQ(m_library.CR_EjectCD(1), 0) << "an image has no tray";
+        EXPECT_EQ(m_library.CR_PlayTrack(0), CR_ERROR) << "nor a way to play";
     }
     for (const int drive : {1, 4}) { // a missing image; no such drive
         m_library.CR_SetActiveCDROM(drive);
