@@ -167,16 +167,6 @@ private slots:
         requestCloseFromFrame(window);
         QVERIFY(!window.isVisible());
     }
-
-    void closeBoxSwitchLeavesChildWidgetsAndNullAlone()
-    {
-        QWidget window;
-        QWidget child(&window);
-        const Qt::WindowFlags before = child.windowFlags();
-        CloseBoxSwitch::EnableCloseButton(&child, false);
-        CloseBoxSwitch::EnableCloseButton(nullptr, false);
-        QCOMPARE(child.windowFlags(), before);
-    }
 };
 
 QTEST_MAIN(ControlsTest)

@@ -97,7 +97,6 @@ TEST_F(MountTableTest, ListsUserVolumesSortedWithLabelsAndLeavesSystemMountsOut)
     EXPECT_EQ(volumes.at(0).label, u"BIG DATA"_s);
     EXPECT_EQ(MountTable::nodeText(volumes.at(0)), u"Big Data (%1)"_s.arg(data));
     EXPECT_EQ(MountTable::nodeText(volumes.at(1)), u"(%1)"_s.arg(stick));
-    EXPECT_EQ(MountTable::properCase(u"my OLD  disk"_s), u"My Old  Disk"_s);
     EXPECT_EQ(MountTable(m_sources).pseudoMountPoints(),
               (QStringList{u"/proc"_s, u"/dev/pts"_s, music}));
 }

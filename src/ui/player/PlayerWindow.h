@@ -30,9 +30,6 @@ public:
     // it; it goes once they have stopped.
     ChameleonButton *button(int designerNumber) const;
 
-    // Shows a tool window in place of this one; this window comes back when that one is closed.
-    void showToolWindow(QWidget *window);
-
 protected:
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -40,6 +37,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Shows a tool window in place of this one; this window comes back when that one is closed.
+    void showToolWindow(QWidget *window);
     void connectTitleLine();
     void connectPlayback();
     void connectButtons();
