@@ -43,9 +43,10 @@ public:
     ~CdToMp3Run() override;
 
     // Starts the library with the user's settings and gives its drives' names; a library error
-    // leaves its text in error (and the names read before it).
+    // leaves its text in error (and the names read before it). Nothing while a run goes on.
     QStringList loadDrives(QString &error);
-    // Reads the table of contents of the drive at driveIndex (from 0; -1 for none).
+    // Reads the table of contents of the drive at driveIndex (from 0; -1 for none). While a run
+    // goes on nothing is read and disc() stays as it is.
     Listing listDisc(qint32 driveIndex);
     // The table listDisc read last; null when it read none.
     const DiscToc *disc() const { return m_disc ? &*m_disc : nullptr; }
@@ -53,8 +54,8 @@ public:
 
     // Starts turning the listed disc's tracks at these positions (from 1; repeats dropped) into
     // files named after output (CdToMp3Job::OutputFileFor), replacing only the existing files in
-    // replaceable, when the drive at driveIndex still holds a disc. Returns why nothing started,
-    // or an empty text.
+    // replaceable, when the drive at driveIndex still holds a disc. Returns why nothing started
+    // (also while a run goes on), or an empty text.
     QString start(qint32 driveIndex, const QList<qint32> &positions, const QString &output,
                   const QStringList &replaceable);
     bool isRunning() const { return m_thread != nullptr; }

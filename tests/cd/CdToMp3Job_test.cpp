@@ -134,4 +134,8 @@ TEST_F(CdToMp3JobTest, RunsThatCannotBeDoneSayWhyAndLeaveNothing)
         EXPECT_EQ(result.error, error);
         EXPECT_EQ(left(), QString());
     }
+    const QString notAFolder = m_disc.filePath("cdrip.ini");
+    qputenv("TMPDIR", QFile::encodeName(notAFolder));
+    EXPECT_EQ(m_job->run().error,
+              QStringLiteral("Cannot create a temporary file in ") + notAFolder);
 }

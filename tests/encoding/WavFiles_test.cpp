@@ -56,16 +56,16 @@ protected:
         EXPECT_TRUE(TestMedia::writeFile(path, bytes));
         return path;
     }
-    // Everything the reader hands out, buffer by buffer.
+    // Everything the reader hands out, buffer by buffer, and what each read returned.
     static QByteArray readAll(WavReader &reader, QList<bool> *results = nullptr)
     {
         QByteArray all;
         for (bool more = true; more;) {
             more = reader.Read();
+            all.append(reinterpret_cast<const char *>(reader.ReadBufferPtr()),
+                       reader.ReadSize() * 4);
             if (results)
                 *results << more;
-            all += QByteArray(reinterpret_cast<const char *>(reader.ReadBufferPtr()),
-                              int(reader.ReadSize() * 4));
         }
         return all;
     }

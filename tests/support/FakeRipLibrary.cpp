@@ -12,9 +12,9 @@ CDROMPARAMS FakeRipLibrary::record(const char *name)
     return r;
 }
 
-QList<FakeRipLibrary::Chunk> FakeRipLibrary::track(int sectors, char fill)
+QList<FakeRipLibrary::Chunk> FakeRipLibrary::track(int sectors)
 {
-    QList<Chunk> sectorChunks(sectors, Chunk{CR_OK, QByteArray(2352, fill)});
+    QList<Chunk> sectorChunks(sectors, Chunk{CR_OK, QByteArray(2352, '\0')});
     if (sectors > 0)
         sectorChunks.last().code = CR_RANGE_DONE;
     return sectorChunks;

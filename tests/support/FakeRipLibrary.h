@@ -36,8 +36,8 @@ public:
 
     // A drive record named name.
     static CDROMPARAMS record(const char *name);
-    // Chunks of one sector each for a track of this many sectors, silent but for the byte fill.
-    static QList<Chunk> track(int sectors, char fill = 0);
+    // Silent chunks of one sector each for a track of this many sectors.
+    static QList<Chunk> track(int sectors);
 
     CDEX_ERR CR_Init(const char *) override { return initResult; }
     std::int32_t CR_GetNumCDROM() override { return std::int32_t(drives.size()); }

@@ -116,6 +116,14 @@ private slots:
         QCOMPARE(status(form), QStringLiteral("No CD In Drive"));
         QCOMPARE(enabled(form),
                  (QStringList{"cmdClose", "cmdPickMp3File", "cmdRefresh", "cboDrives"}));
+        click(form, "cmdPickMp3File"); // the dialog cancelled: Encode MP3 stays off
+        QCOMPARE(enabled(form),
+                 (QStringList{"cmdClose", "cmdPickMp3File", "cmdRefresh", "cboDrives"}));
+        m_library->unitReady = true;
+        m_library->readTocResult = CR_ERROR;
+        click(form, "cmdRefresh");
+        QCOMPARE(status(form), QStringLiteral("CDRip Error (error 29501, tavro.cCDToc.fInit)"));
+        QCOMPARE(tracks(form)->topLevelItemCount(), 0);
     }
 
     void theMachinesLibraryReportsItsErrors()
@@ -197,6 +205,7 @@ private slots:
         encodeSecond(form);
         waitForTheEnd(form);
         QCOMPARE(status(form), path("two.mp3") + QStringLiteral(" already exists"));
+        QVERIFY(form.close());
     }
 };
 
