@@ -47,7 +47,6 @@ public:
     // Minutes and seconds, unpadded, as "m:s": minutes = rounded seconds \ 60, seconds = the rest
     // rounded, both halves to even (239.4 -> "3:59", 239.6 -> "4:0").
     static QString durationText(double seconds);
-    static bool isMp3Name(const QString &name);
 
 signals:
     void folderEntered(const QString &folder);
