@@ -77,17 +77,10 @@ TEST_F(Mp3SearchTest, ListsATreeLevelByLevelInNameOrderWithTheWindowsTexts)
     EXPECT_EQ(search(), (QStringList{"a.mp3", "b.MP3", "alpha/a1.mp3", "Zed/z1.mp3",
                                      "alpha/deep/d.mp3", "Zed/deeper/e.mp3", "5 6 0"}));
 
-    QList<Mp3Search::Row> rows;
-    QObject::connect(&m_search, &Mp3Search::fileFound,
-                     [&](const Mp3Search::Row &row) { rows << row; });
-    m_search.run(path("alpha/deep/"));
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(QStringList({rows[0].name, rows[0].folder, rows[0].sizeText, rows[0].durationText}),
-              (QStringList{"d.mp3", path("alpha/deep"),
-                           Mp3Search::sizeText(QFileInfo(path("a.mp3")).size()), "0:1"}));
-    for (const auto &[bytes, text] : {std::pair<qint64, const char *>{4000000, "3.81 MB"},
-                                      {1048576, "1.00 MB"},
-                                      {0, "0.00 MB"}})
+    // The texts of each row (the window's test shows them in place).
+    const std::pair<qint64, const char *> sizes[] = {
+        {4000000, "3.81 MB"}, {1048576, "1.00 MB"}, {0, "0.00 MB"}};
+    for (const auto &[bytes, text] : sizes)
         EXPECT_EQ(Mp3Search::sizeText(bytes), text);
     const std::pair<double, const char *> durations[] = {
         {239.4, "3:59"}, {239.6, "4:0"}, {245.0, "4:5"},   {0.0, "0:0"},
