@@ -28,7 +28,7 @@ const char *const versionTexts[4] = {"MPEG 2.5", "", "MPEG 2", "MPEG 1"};
 const char *const layerTexts[4] = {"", "Layer III", "Layer II", "Layer I"};
 } // namespace
 
-Mp3PlayTime::Mp3PlayTime(QObject *parent) : QObject(parent), m_tables(FrameTables::instance()) {}
+Mp3PlayTime::Mp3PlayTime() : m_tables(FrameTables::instance()) {}
 
 void Mp3PlayTime::setFilename(const QString &name)
 {
@@ -41,7 +41,7 @@ bool Mp3PlayTime::refresh()
     m_f = Fields{};
     const RegularFile file(m_filename);
     if (!file.isOpen())
-        return finish(false);
+        return false;
     m_f.FileSize = file.size();
     // The read succeeds whole or not at all: a shorter file leaves nothing to scan.
     const QByteArray bytes = m_f.FileSize >= readSize ? file.readAt(0, readSize) : QByteArray();
@@ -51,12 +51,12 @@ bool Mp3PlayTime::refresh()
         const qint64 size = m_f.FileSize;
         m_f = Fields{};
         m_f.FileSize = size;
-        return finish(false);
+        return false;
     }
     const quint8 h2 = byteAt(bytes, header + 1);
     decodeRest(h2, byteAt(bytes, header + 2));
     deriveSizes((h2 & 0x0C) >> 2);
-    return finish(isValid());
+    return isValid();
 }
 
 int Mp3PlayTime::scan(const QByteArray &bytes)
@@ -136,21 +136,4 @@ bool Mp3PlayTime::isValid() const
 {
     return !(m_f.Frequency == 99999 || m_f.Bitrate == 0 || m_f.Frequency == 0 ||
              m_f.FileSize == 0 || m_f.seconds == 0 || m_f.FrameSize == 0);
-}
-
-bool Mp3PlayTime::finish(bool valid)
-{
-    emit ReadComplete(valid);
-    return valid;
-}
-
-QTime Mp3PlayTime::ConvertSeconds(double value)
-{
-    constexpr double dayPerSecond = 1.15740740740741E-05;
-    constexpr qint64 msPerDay = 86400000;
-    const double days = value * dayPerSecond;
-    if (!std::isfinite(days))
-        return QTime(0, 0);
-    const auto ms = qint64(std::llround((days - std::floor(days)) * msPerDay)) % msPerDay;
-    return QTime::fromMSecsSinceStartOfDay(int(ms));
 }

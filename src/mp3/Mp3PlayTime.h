@@ -1,27 +1,23 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
-#include <QTime>
 
 #include "FrameTables.h"
 
 // The play-time analyser: finds the first frame header of any MPEG version and layer in the
 // first 4096 bytes of a file and derives frame size, frame count and play time from the file
-// size. Lives on the thread that uses it; refresh() reads the file synchronously.
-class Mp3PlayTime : public QObject {
-    Q_OBJECT
-
+// size. refresh() reads the file synchronously.
+class Mp3PlayTime {
 public:
-    explicit Mp3PlayTime(QObject *parent = nullptr);
+    Mp3PlayTime();
 
     // Clears every result and stores the name.
     void setFilename(const QString &name);
     QString Filename() const { return m_filename; }
 
-    // Analyses the file; emits ReadComplete with the result before returning it. A missing or
-    // unreadable file, one shorter than 4096 bytes or one without an accepted header in them is
-    // not valid and keeps every result cleared (FileSize aside).
+    // Analyses the file and says whether it is valid. A missing or unreadable file, one shorter
+    // than 4096 bytes or one without an accepted header in them is not valid and keeps every
+    // result cleared (FileSize aside).
     bool refresh();
 
     // Bits per second.
@@ -48,13 +44,6 @@ public:
     bool Original() const { return m_f.Original; }
     quint8 Emphasis() const { return m_f.Emphasis; }
     QString EmphasisText() const { return m_f.EmphasisText; }
-
-    // The play time as a time of day (wraps after 24 hours).
-    QTime Time() const { return ConvertSeconds(m_f.seconds); }
-    static QTime ConvertSeconds(double value);
-
-signals:
-    void ReadComplete(bool valid);
 
 private:
     struct Fields {
@@ -88,7 +77,6 @@ private:
     void decodeRest(quint8 h2, quint8 h3);
     void deriveSizes(int rateIndex);
     bool isValid() const;
-    bool finish(bool valid);
 
     const FrameTables &m_tables;
     QString m_filename;

@@ -21,6 +21,8 @@ bool identify(const QString &path, quint64 *device, quint64 *inode)
     return true;
 }
 
+bool isMp3Name(const QString &name) { return name.right(3).toLower() == QLatin1String("mp3"); }
+
 QSet<quint64> kernelDevices()
 {
     QSet<quint64> devices;
@@ -44,11 +46,6 @@ QString Mp3Search::durationText(double seconds)
     const int minutes = PlaybackTables::roundHalfEven(seconds) / 60;
     const int rest = PlaybackTables::roundHalfEven(seconds - minutes * 60.0);
     return QString::number(minutes) + QLatin1Char(':') + QString::number(rest);
-}
-
-bool Mp3Search::isMp3Name(const QString &name)
-{
-    return name.right(3).toLower() == QLatin1String("mp3");
 }
 
 void Mp3Search::run(const QString &startFolder)

@@ -18,8 +18,8 @@
 // (links, bind mounts, loops), and the kernel's own file systems (/proc, /sys, ...) are not
 // entered. A folder that cannot be opened is counted and skipped.
 //
-// run() blocks: the searcher window runs it on a worker thread, where its signals leave queued,
-// and stops it with cancel(), which the walk checks before each entry.
+// run() blocks: the searcher window runs it on a worker thread (its signals then reach the window
+// queued) and stops it with cancel(), which the walk checks before each entry.
 class Mp3Search : public QObject {
     Q_OBJECT
 public:
@@ -47,7 +47,6 @@ public:
     // Minutes and seconds, unpadded, as "m:s": minutes = rounded seconds \ 60, seconds = the rest
     // rounded, both halves to even (239.4 -> "3:59", 239.6 -> "4:0").
     static QString durationText(double seconds);
-    static bool isMp3Name(const QString &name);
 
 signals:
     void folderEntered(const QString &folder);

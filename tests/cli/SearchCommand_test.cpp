@@ -7,69 +7,43 @@
 #include "CliRun.h"
 #include "TestMedia.h"
 
-namespace {
-class SearchCommandTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString tone = m_dir.filePath(QStringLiteral("tone.source"));
-        ASSERT_TRUE(TestMedia::makeMp3(tone, 3, {QStringLiteral("-V"), QStringLiteral("2")}));
-        QDir(m_dir.path()).mkpath(QStringLiteral("music/sub folder"));
-        QFile::copy(tone, path(QStringLiteral("music/sub folder/b.mp3")));
-        QFile::copy(tone, path(QStringLiteral("music/a.MP3")));
-        m_size =
-            QString::number(QFileInfo(tone).size() / 1048576.0, 'f', 2) + QStringLiteral(" MB");
-    }
-    QString path(const QString &relative) const { return m_dir.filePath(relative); }
-
-    QTemporaryDir m_dir;
-    QString m_size;
-};
-} // namespace
-
-TEST_F(SearchCommandTest, PrintsOneRowPerFileInTheWindowsOrderAndSavesThePlayList)
+// tavro-cli search: the window's rows on stdout, the play list saved without overwriting one.
+TEST(SearchCommandTest, PrintsOneRowPerFileInTheWindowsOrderAndSavesThePlayList)
 {
-    const QString list = path(QStringLiteral("found.m3u"));
-    const CliRun run = CliRun::run(
-        {QStringLiteral("search"), path(QStringLiteral("music")), QStringLiteral("--m3u"), list});
+    QTemporaryDir dir;
+    const QString tone = dir.filePath("tone.source");
+    ASSERT_TRUE(TestMedia::makeMp3(tone, 3, {"-V", "2"}));
+    QDir(dir.path()).mkpath("music/sub folder");
+    QFile::copy(tone, dir.filePath("music/sub folder/b.mp3"));
+    QFile::copy(tone, dir.filePath("music/a.MP3"));
+    const QString size = QString::number(QFileInfo(tone).size() / 1048576.0, 'f', 2) + " MB";
+    const QString list = dir.filePath("found.m3u");
+    const QStringList args{"search", dir.filePath("music"), "--m3u", list};
+    CliRun run = CliRun::run(args);
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QString expected =
-        QStringLiteral("a.MP3\t%1\t%2\t0:3\nb.mp3\t%3\t%2\t0:3\n")
-            .arg(path(QStringLiteral("music")), m_size, path(QStringLiteral("music/sub folder")));
-    EXPECT_EQ(QString::fromUtf8(run.out), expected);
-    EXPECT_EQ(QString::fromUtf8(run.err), QStringLiteral("2 MP3 files in 2 folders\n"));
-    EXPECT_EQ(TestMedia::readFile(list),
-              (path(QStringLiteral("music/a.MP3")) + QStringLiteral("\r\n") +
-               path(QStringLiteral("music/sub folder/b.mp3")) + QStringLiteral("\r\n"))
-                  .toUtf8());
-}
+    EXPECT_EQ(QString::fromUtf8(run.out),
+              QStringLiteral("a.MP3\t%1\t%2\t0:3\nb.mp3\t%3\t%2\t0:3\n")
+                  .arg(dir.filePath("music"), size, dir.filePath("music/sub folder")));
+    EXPECT_EQ(run.err, "2 MP3 files in 2 folders\n");
+    const QByteArray saved =
+        (dir.filePath("music/a.MP3") + "\r\n" + dir.filePath("music/sub folder/b.mp3") + "\r\n")
+            .toUtf8();
+    EXPECT_EQ(TestMedia::readFile(list), saved);
 
-TEST_F(SearchCommandTest, KeepsAnExistingPlayListUnlessForced)
-{
-    const QString list = path(QStringLiteral("mine.m3u"));
+    // An existing play list stays unless --force replaces it.
     TestMedia::writeFile(list, "/keep/me.mp3\r\n");
-    const QStringList args{QStringLiteral("search"), path(QStringLiteral("music")),
-                           QStringLiteral("--m3u"), list};
-    const CliRun refused = CliRun::run(args);
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.out.isEmpty());
-    EXPECT_EQ(TestMedia::readFile(list), QByteArray("/keep/me.mp3\r\n"));
-    EXPECT_EQ(CliRun::run(args + QStringList{QStringLiteral("--force")}).exitCode, 0);
-    EXPECT_TRUE(TestMedia::readFile(list).endsWith("b.mp3\r\n"));
-}
+    run = CliRun::run(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(TestMedia::readFile(list), "/keep/me.mp3\r\n");
+    EXPECT_EQ(CliRun::run(args + QStringList{"--force"}).exitCode, 0);
+    EXPECT_EQ(TestMedia::readFile(list), saved);
 
-TEST_F(SearchCommandTest, RejectsBadArgumentsAndMissingFolders)
-{
-    EXPECT_EQ(CliRun::run({QStringLiteral("search")}).exitCode, 2);
-    EXPECT_EQ(CliRun::run({QStringLiteral("search"), path(QStringLiteral("music")),
-                           QStringLiteral("--m3u")})
-                  .exitCode,
-              2);
-    EXPECT_EQ(CliRun::run({QStringLiteral("search"), path(QStringLiteral("music")),
-                           QStringLiteral("--bogus")})
-                  .exitCode,
-              2);
-    const CliRun missing = CliRun::run({QStringLiteral("search"), path(QStringLiteral("nowhere"))});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.contains("not a folder"));
+    for (const QStringList &bad : {QStringList{}, QStringList{dir.path(), "--m3u"},
+                                   QStringList{dir.path(), "--bogus"}, QStringList{"a", "b"}})
+        EXPECT_EQ(CliRun::run(QStringList{"search"} + bad).exitCode, 2);
+    run = CliRun::run({"search", dir.filePath("nowhere")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "tavro-cli search: " + dir.filePath("nowhere").toUtf8() + ": not a folder\n");
 }
