@@ -57,11 +57,6 @@ PlayerWindow::PlayerWindow(MediaComponent &media, QWidget *parent)
     ScreenPlacement::centre(this);
 }
 
-ChameleonButton *PlayerWindow::button(int designerNumber) const
-{
-    return findChild<ChameleonButton *>(QStringLiteral("chameleonButton%1").arg(designerNumber));
-}
-
 void PlayerWindow::connectTitleLine()
 {
     connect(m_ui.title, &TitleLabel::pressed, this, &PlayerWindow::DragWindow);

@@ -9,7 +9,6 @@
 #include "Playlist.h"
 #include "PlaylistActions.h"
 
-class ChameleonButton;
 class MediaComponent;
 
 // The main player window: a frameless 7095 x 4455-twip window with its own title line. It owns
@@ -26,9 +25,6 @@ public:
     Playlist &playlist() { return m_playlist; }
     PlaybackEngine &engine() { return m_engine; }
     const PlayerWindowControls &controls() const { return m_ui; }
-    // The button named chameleonButton<designerNumber>. Only the tool windows' tests still use
-    // it; it goes once they have stopped.
-    ChameleonButton *button(int designerNumber) const;
 
 protected:
     void changeEvent(QEvent *event) override;
