@@ -86,8 +86,6 @@ void Mp3Search::visit(const QString &folder, QStringList &queue)
             {file.name, folder, path, sizeText(file.size), durationText(m_duration.seconds(path))});
     }
     for (const FolderListing::Entry &sub : listing.folders()) {
-        if (m_cancelled)
-            return;
         if (m_kernelDevices.contains(sub.device) || m_seen.contains({sub.device, sub.inode}))
             continue;
         m_seen.insert({sub.device, sub.inode});

@@ -19,7 +19,7 @@
 // entered. A folder that cannot be opened is counted and skipped.
 //
 // run() blocks: the searcher window runs it on a worker thread (its signals then reach the window
-// queued) and stops it with cancel(), which the walk checks before each entry.
+// queued) and stops it with cancel(), which the walk checks before each file and each folder.
 class Mp3Search : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +34,7 @@ public:
     using QObject::QObject;
 
     void run(const QString &startFolder);
-    // From any thread: the walk ends before the next entry. Holds for every later run too.
+    // From any thread: the walk ends before the next file or folder. Holds for every later run.
     void cancel() { m_cancelled = true; }
 
     // Counts of the last run, to be read once it has returned.

@@ -118,7 +118,7 @@ TEST_F(Mp3SearchTest, FolderThatCannotBeOpenedIsCountedAndSkipped)
     EXPECT_EQ(search("nowhere"), QStringList{"1 0 1"});
 }
 
-TEST_F(Mp3SearchTest, CancelEndsTheWalkBeforeTheNextEntry)
+TEST_F(Mp3SearchTest, CancelEndsTheWalkBeforeTheNextFileOrFolder)
 {
     mp3({"a.mp3", "b.mp3", "sub/c.mp3"});
     QStringList entered;
