@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds with coverage into build-coverage, runs the suite there and prints line and branch
-# coverage of src/. Extra arguments go to ctest.
+# coverage of src/ (per file in build-coverage/coverage.txt). Extra arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh gcovr
@@ -12,4 +12,4 @@ fi
 find "$TAVRO_BUILD_DIR" -name '*.gcda' -delete
 ./test.sh "$@"
 gcovr --root . --filter 'src/' --object-directory "$TAVRO_BUILD_DIR" \
-    --exclude-unreachable-branches --exclude-throw-branches --print-summary -o /dev/null
+    --exclude-unreachable-branches --exclude-throw-branches --print-summary -o "$TAVRO_BUILD_DIR/coverage.txt"
