@@ -1,7 +1,6 @@
 #include "CdToMp3Run.h"
 
 #include <QFileInfo>
-#include <QThread>
 
 #include "CdRipSettings.h"
 #include "EncoderRunTexts.h"
@@ -29,14 +28,7 @@ qint64 totalSize(const QStringList &files)
 CdToMp3Run::CdToMp3Run(std::shared_ptr<CdRipLibrary> library, QObject *parent)
     : QObject(parent), m_drives(library ? CdDrives(std::move(library)) : CdDrives())
 {
-}
-
-CdToMp3Run::~CdToMp3Run()
-{
-    if (!m_thread)
-        return;
-    m_job->cancel();
-    m_thread->wait();
+    connect(&m_worker, &WorkerRun::finished, this, &CdToMp3Run::finish);
 }
 
 QStringList CdToMp3Run::loadDrives(QString &error)
@@ -111,9 +103,7 @@ QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, con
     m_job->setReplaceable(replaceable);
     connectJob();
     m_wavMade = false;
-    m_thread.reset(QThread::create([this] { m_result = m_job->run(); }));
-    connect(m_thread.get(), &QThread::finished, this, &CdToMp3Run::finish);
-    m_thread->start();
+    m_worker.start([this] { m_result = m_job->run(); }, [this] { m_job->cancel(); });
     return {};
 }
 
@@ -138,17 +128,11 @@ void CdToMp3Run::connectJob()
     connect(job, &CdToMp3Job::trackFinished, this, &CdToMp3Run::trackFinished);
 }
 
-void CdToMp3Run::cancel()
-{
-    if (m_job)
-        m_job->cancel();
-}
+void CdToMp3Run::cancel() { m_worker.stop(); }
 
 // Queued behind everything the job reported, so the report comes last.
 void CdToMp3Run::finish()
 {
-    m_thread->wait();
-    m_thread.reset();
     m_job.reset();
     Report report{m_result.outcome, m_result.error, m_wavMade, m_result.files,
                   EncoderRunTexts::NewSize(totalSize(m_result.files))};

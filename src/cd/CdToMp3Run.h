@@ -11,9 +11,9 @@
 #include "CdDrives.h"
 #include "CdToMp3Job.h"
 #include "WavToMp3Encoder.h"
+#include "WorkerRun.h"
 
 class CdRipLibrary;
-class QThread;
 
 // The encoder window's runs: owns the ripping library's drives, the encoder, the table of
 // contents listed last and the tracks queued for a run, and runs CdToMp3Job on a worker thread.
@@ -40,7 +40,6 @@ public:
 
     // Over the machine's ripping library, or the one handed in.
     explicit CdToMp3Run(std::shared_ptr<CdRipLibrary> library = nullptr, QObject *parent = nullptr);
-    ~CdToMp3Run() override;
 
     // Starts the library with the user's settings and gives its drives' names; a library error
     // leaves its text in error (and the names read before it). Nothing while a run goes on.
@@ -58,7 +57,7 @@ public:
     // (also while a run goes on), or an empty text.
     QString start(qint32 driveIndex, const QList<qint32> &positions, const QString &output,
                   const QStringList &replaceable);
-    bool isRunning() const { return m_thread != nullptr; }
+    bool isRunning() const { return m_worker.isRunning(); }
     // Reaches the job while it rips and while it encodes.
     void cancel();
 
@@ -86,7 +85,8 @@ private:
     QList<qint32> m_queue;       // positions in m_disc
     std::optional<int> m_preset; // applied when a run starts
     std::unique_ptr<CdToMp3Job> m_job;
-    std::unique_ptr<QThread> m_thread; // the worker while a run goes on
-    CdToMp3Job::Result m_result;       // written by the worker
+    CdToMp3Job::Result m_result; // written by the worker
     bool m_wavMade = false;
+    // Last, so that it is destroyed first: it cancels the job and waits while the job still exists.
+    WorkerRun m_worker;
 };

@@ -20,5 +20,4 @@ tavro_folder(tavro_core mp3
     TagRenamer.cpp TagRenamer.h
     TagSheet.cpp TagSheet.h
     Windows1252.cpp Windows1252.h
-    WorkerRun.cpp WorkerRun.h
 )

@@ -1,0 +1,3 @@
+tavro_folder(tavro_core jobs
+    WorkerRun.cpp WorkerRun.h
+)
