@@ -1,0 +1,3 @@
+tavro_folder(tavro_core cdplayer
+    CdPlayer.cpp CdPlayer.h
+)

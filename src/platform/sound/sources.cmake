@@ -1,0 +1,4 @@
+tavro_folder(tavro_platform platform/sound
+    SoundCommandService.cpp SoundCommandService.h
+    SoundCommands.h
+)
