@@ -79,9 +79,9 @@ void CdPlayer::wind(qint32 milliseconds)
     SetCDFormat_MilliSeconds();
     QString reply;
     bool isNumber = false;
-    const qint64 position =
-        query(QStringLiteral("status cd position wait"), reply) ? reply.trimmed().toLongLong(&isNumber)
-                                                               : 0;
+    const qint64 position = query(QStringLiteral("status cd position wait"), reply)
+                                ? reply.trimmed().toLongLong(&isNumber)
+                                : 0;
     // Without a position there is nowhere to wind from.
     if (isNumber && position + milliseconds >= INT32_MIN && position + milliseconds <= INT32_MAX)
         step(qint32(position + milliseconds));
@@ -123,7 +123,10 @@ bool CdPlayer::CheckIfCDIsPlaying()
            reply.left(7) == QLatin1String("playing");
 }
 
-void CdPlayer::SetCDFormat_MilliSeconds() { send(QStringLiteral("set cd time format milliseconds")); }
+void CdPlayer::SetCDFormat_MilliSeconds()
+{
+    send(QStringLiteral("set cd time format milliseconds"));
+}
 
 void CdPlayer::SetCDFormat_TMSF() { send(QStringLiteral("set cd time format tmsf")); }
 
@@ -141,7 +144,10 @@ QString CdPlayer::GetCurrentTrackLength()
     return queryText(QStringLiteral("status cd length track ") + QString::number(track));
 }
 
-qint16 CdPlayer::GetCurrentTrack() { return queryNumber(QStringLiteral("status cd current track")); }
+qint16 CdPlayer::GetCurrentTrack()
+{
+    return queryNumber(QStringLiteral("status cd current track"));
+}
 
 qint16 CdPlayer::GetTotalNumberOfTracks()
 {

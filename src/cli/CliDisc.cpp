@@ -10,8 +10,10 @@ bool CliDisc::open(const QString &drive, const QString &image, QString &problem)
     try {
         if (!image.isEmpty() && !openImage(image, problem))
             return false;
-        if (image.isEmpty())
-            m_rip.Create(CdRipSettings::defaultPath());
+        if (image.isEmpty()) {
+            m_settingsPath = CdRipSettings::defaultPath();
+            m_rip.Create(m_settingsPath);
+        }
         if (m_rip.CDDriveCount() == 0) {
             problem = QStringLiteral("No CD Selected: no CD drive, and no disc image in ") +
                       CdRipSettings::defaultPath();
@@ -22,6 +24,7 @@ bool CliDisc::open(const QString &drive, const QString &image, QString &problem)
             problem = QStringLiteral("no drive ") + drive;
             return false;
         }
+        m_number = *number;
         m_drive = m_rip.CDDrive(*number);
         if (!m_drive->IsUnitReady()) {
             problem = image.isEmpty() ? QStringLiteral("No CD In Drive: ") + m_drive->Name()
@@ -41,12 +44,12 @@ bool CliDisc::openImage(const QString &image, QString &problem)
     settings.load(CdRipSettings::defaultPath());
     settings.scanDevices = false;
     settings.images = {QFileInfo(image).absoluteFilePath()};
-    const QString ini = m_settingsDir.filePath(QStringLiteral("cdrip.ini"));
-    if (!QFileInfo(image).isFile() || !settings.save(ini)) {
+    m_settingsPath = m_settingsDir.filePath(QStringLiteral("cdrip.ini"));
+    if (!QFileInfo(image).isFile() || !settings.save(m_settingsPath)) {
         problem = image + QStringLiteral(": no such disc image");
         return false;
     }
-    m_rip.Create(ini);
+    m_rip.Create(m_settingsPath);
     return true;
 }
 

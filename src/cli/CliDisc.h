@@ -17,6 +17,9 @@ public:
     bool open(const QString &drive, const QString &image, QString &problem);
 
     CdDrive &drive() { return *m_drive; }
+    // The settings file the drive list came from, and the drive's number in it (from 1).
+    const QString &settingsPath() const { return m_settingsPath; }
+    qint32 driveNumber() const { return m_number; }
 
 private:
     bool openImage(const QString &image, QString &problem);
@@ -25,4 +28,6 @@ private:
     CdDrives m_rip;
     QTemporaryDir m_settingsDir;
     std::optional<CdDrive> m_drive;
+    QString m_settingsPath;
+    qint32 m_number = 0;
 };

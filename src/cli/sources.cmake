@@ -1,5 +1,6 @@
 tavro_folder(tavro_cli_commands cli
     CliCommand.h
+    CdCommand.cpp CdCommand.h
     CliDisc.cpp CliDisc.h
     CliRegistry.cpp CliRegistry.h
     ConsoleProgressBar.cpp ConsoleProgressBar.h

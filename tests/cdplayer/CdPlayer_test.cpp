@@ -34,21 +34,37 @@ TEST(CdPlayerTest, SteppingAndWindingSendTheirCommandsInOrder)
         std::function<void(CdPlayer &)> act;
         QStringList sent;
     } cases[] = {
-        {"next from the last track wraps", {"10", "10", "playing", ""}, [](CdPlayer &p) { p.PlayNext(); },
+        {"next from the last track wraps",
+         {"10", "10", "playing", ""},
+         [](CdPlayer &p) { p.PlayNext(); },
          {current, count, mode, u"seek cd to 1"_s, u"play cd from 1"_s}},
-        {"next while paused only seeks", {"3", "10", "paused", ""}, [](CdPlayer &p) { p.PlayNext(); },
+        {"next while paused only seeks",
+         {"3", "10", "paused", ""},
+         [](CdPlayer &p) { p.PlayNext(); },
          {current, count, mode, u"seek cd to 4"_s}},
-        {"previous from track 1 wraps", {"1", "10", "stopped", ""}, [](CdPlayer &p) { p.PlayPrevious(); },
+        {"previous from track 1 wraps",
+         {"1", "10", "stopped", ""},
+         [](CdPlayer &p) { p.PlayPrevious(); },
          {current, count, mode, u"seek cd to 10"_s}},
-        {"previous asks no count", {"5", "10", "playing", ""}, [](CdPlayer &p) { p.PlayPrevious(); },
+        {"previous asks no count",
+         {"5", "10", "playing", ""},
+         [](CdPlayer &p) { p.PlayPrevious(); },
          {current, mode, u"seek cd to 4"_s, u"play cd from 4"_s}},
-        {"rewind before the disc", {"1", "3", "playing", "4000"}, [](CdPlayer &p) { p.Rewind(); },
+        {"rewind before the disc",
+         {"1", "3", "playing", "4000"},
+         [](CdPlayer &p) { p.Rewind(); },
          {ms, position, mode, u"seek cd to -6000"_s, u"play cd from -6000"_s, tmsf}},
-        {"forward while stopped", {"1", "3", "stopped", "4000"}, [](CdPlayer &p) { p.Forward(); },
+        {"forward while stopped",
+         {"1", "3", "stopped", "4000"},
+         [](CdPlayer &p) { p.Forward(); },
          {ms, position, mode, u"seek cd to 14000"_s, tmsf}},
-        {"rewind without a position", {"1", "3", "playing", "12:x"}, [](CdPlayer &p) { p.Rewind(); },
+        {"rewind without a position",
+         {"1", "3", "playing", "12:x"},
+         [](CdPlayer &p) { p.Rewind(); },
          {ms, position, tmsf}},
-        {"ready closes all first", {}, [](CdPlayer &p) { p.ReadyDevice(); },
+        {"ready closes all first",
+         {},
+         [](CdPlayer &p) { p.ReadyDevice(); },
          {u"close all"_s, u"open cdaudio alias cd wait shareable"_s}},
     };
     for (const auto &c : cases) {
@@ -84,8 +100,11 @@ TEST(CdPlayerTest, OnlyAReplyBeginningWithPlayingMeansPlaying)
     const struct {
         QByteArray mode;
         bool playing;
-    } cases[] = {{"playing", true}, {"playing now", true}, {"paused", false},
-                 {"stopped", false}, {"Playing", false}};
+    } cases[] = {{"playing", true},
+                 {"playing now", true},
+                 {"paused", false},
+                 {"stopped", false},
+                 {"Playing", false}};
     for (const auto &c : cases) {
         ScriptedSoundCommands service = scripted({"1", "3", c.mode, ""});
         EXPECT_EQ(CdPlayer(service).CheckIfCDIsPlaying(), c.playing) << c.mode.constData();

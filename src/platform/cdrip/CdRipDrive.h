@@ -21,6 +21,7 @@ public:
     static CdRipDrive image(const QByteArray &path, const CdRipSettings &settings);
 
     const CDROMPARAMS &params() const { return m_params; }
+    bool isImage() const { return m_image; }
     // The name field stays the library's own.
     void setParams(const CDROMPARAMS &params);
 
@@ -28,6 +29,7 @@ public:
     CdioHandle open() const;
     // Tracks, then the lead-out; empty when there is no disc or its table is not in order.
     std::vector<TOCENTRY> readToc() const;
+    // Opens or closes a device's tray; false for an image, which has none.
     bool eject(bool open) const;
 
 private:

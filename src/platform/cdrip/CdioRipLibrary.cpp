@@ -83,11 +83,13 @@ CDEX_ERR CdioRipLibrary::CR_Init(const char *iniFile)
 
 std::int32_t CdioRipLibrary::CR_GetNumCDROM() { return std::int32_t(m_drives.size()); }
 
-CdRipDrive *CdioRipLibrary::active()
+const CdRipDrive *CdioRipLibrary::drive(std::int32_t drive) const
 {
-    return m_active >= 0 && m_active < CR_GetNumCDROM() ? &m_drives[std::size_t(m_active)]
-                                                        : nullptr;
+    return drive >= 0 && drive < std::int32_t(m_drives.size()) ? &m_drives[std::size_t(drive)]
+                                                               : nullptr;
 }
+
+CdRipDrive *CdioRipLibrary::active() { return const_cast<CdRipDrive *>(drive(m_active)); }
 
 CDEX_ERR CdioRipLibrary::CR_GetCDROMParameters(CDROMPARAMS *params)
 {

@@ -39,6 +39,9 @@ public:
     std::int32_t CR_GetNumberOfJitterErrors() override;
     CDEX_ERR CR_CloseRipper() override;
 
+    // Drive number `drive` (from 0) of the list, null when there is none.
+    const CdRipDrive *drive(std::int32_t drive) const;
+
 private:
     // Null when the active number names no drive.
     CdRipDrive *active();

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QThread>
-
 #include "MediaComponent.h"
-#include "PlaybackWorker.h"
+#include "PlaybackThread.h"
 
 // The real media component: libmpg123 decoding, SoundTouch tempo and Qt Multimedia output on a
-// playback thread of its own. Without an audio device it plays into a null output in real time.
+// playback thread of its own.
 class Mp3MediaComponent : public MediaComponent {
 public:
     // The factory makes outputs on the playback thread; by default the system's audio device.
     explicit Mp3MediaComponent(PlaybackWorker::OutputFactory factory = {});
-    ~Mp3MediaComponent() override;
 
     void setFileName(const QString &path) override;
     QString fileName() const override { return m_fileName; }
@@ -28,15 +25,10 @@ public:
     bool mute() const override { return m_mute; }
     void setMute(bool muted) override;
 
-    static PlaybackWorker::OutputFactory systemOutput();
-
 private:
-    template <typename Command> void post(Command command);
     void applyGain();
 
-    QThread m_thread;
-    PlaybackWorker *m_worker = nullptr;
-    quint64 m_seq = 0;
+    PlaybackThread m_playback;
     QString m_fileName;
     double m_duration = 0.0;
     double m_rate = 1.0;

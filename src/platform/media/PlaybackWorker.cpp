@@ -37,10 +37,10 @@ PlaybackWorker::PlaybackWorker(OutputFactory factory)
 
 PlaybackWorker::~PlaybackWorker() = default;
 
-void PlaybackWorker::load(std::shared_ptr<Mp3Decoder> decoder, quint64 seq)
+void PlaybackWorker::load(std::shared_ptr<PcmSource> source, quint64 seq)
 {
     closeOutput();
-    m_decoder = std::move(decoder);
+    m_source = std::move(source);
     m_state = State::Stopped;
     m_segmentStart = 0;
     publish(seq);
@@ -48,7 +48,7 @@ void PlaybackWorker::load(std::shared_ptr<Mp3Decoder> decoder, quint64 seq)
 
 void PlaybackWorker::play(quint64 seq)
 {
-    if (!m_decoder || !m_decoder->isOpen() || m_state == State::Playing) {
+    if (!m_source || !m_source->isOpen() || m_state == State::Playing) {
         publish(seq);
         return;
     }
@@ -83,12 +83,12 @@ void PlaybackWorker::stop(quint64 seq)
 
 void PlaybackWorker::seek(double seconds, quint64 seq)
 {
-    if (!m_decoder || !m_decoder->isOpen()) {
+    if (!m_source || !m_source->isOpen()) {
         publish(seq);
         return;
     }
-    const qint64 frame = std::clamp<qint64>(std::llround(seconds * m_decoder->sampleRate()), 0,
-                                            m_decoder->lengthFrames());
+    const qint64 frame = std::clamp<qint64>(std::llround(seconds * m_source->sampleRate()), 0,
+                                            m_source->lengthFrames());
     if (m_state == State::Playing || m_state == State::Paused) {
         startSegment(frame);
         if (m_state == State::Paused && m_output)
@@ -126,7 +126,7 @@ void PlaybackWorker::shutdown()
 {
     m_pumpTimer->stop();
     closeOutput();
-    m_decoder.reset();
+    m_source.reset();
 }
 
 PlaybackSnapshot PlaybackWorker::snapshot() const
@@ -163,7 +163,7 @@ void PlaybackWorker::fill()
         if (!writePending() || m_decodeDone)
             return;
         std::vector<float> pcm;
-        const qint64 frames = m_decoder->decode(pcm);
+        const qint64 frames = m_source->decode(pcm);
         m_segmentDecoded += frames;
         m_decodeDone = frames == 0;
         m_tempo.process(pcm, m_decodeDone);
@@ -215,14 +215,14 @@ bool PlaybackWorker::drained()
 void PlaybackWorker::startSegment(qint64 frame)
 {
     closeOutput();
-    m_decoder->seek(frame);
-    m_tempo.configure(m_decoder->sampleRate(), m_rate);
+    m_source->seek(frame);
+    m_tempo.configure(m_source->sampleRate(), m_rate);
     m_segmentStart = frame;
     m_output = m_factory();
-    if (!m_output->open(m_decoder->sampleRate())) {
+    if (!m_output->open(m_source->sampleRate())) {
         // Without a working device, time still runs so that positions and track ends advance.
         m_output = std::make_unique<NullAudioOutput>();
-        m_output->open(m_decoder->sampleRate());
+        m_output->open(m_source->sampleRate());
     }
 }
 
@@ -244,25 +244,26 @@ void PlaybackWorker::closeOutput()
 
 qint64 PlaybackWorker::positionFrames() const
 {
-    if (!m_decoder || !m_decoder->isOpen())
+    if (!m_source || !m_source->isOpen())
         return 0;
     if (m_state == State::Ended)
-        return m_decoder->lengthFrames();
+        return m_source->lengthFrames();
     if (!m_output)
         return m_segmentStart;
     const qint64 played = std::llround(double(m_output->playedFrames()) * m_rate);
     const qint64 frame = m_segmentStart + std::min(played, m_segmentDecoded);
-    return std::min(frame, m_decoder->lengthFrames());
+    return std::min(frame, m_source->lengthFrames());
 }
 
 void PlaybackWorker::publish(quint64 seq)
 {
     m_processedSeq = std::max<quint64>(m_processedSeq, seq);
     PlaybackSnapshot now;
-    const int sampleRate = m_decoder && m_decoder->isOpen() ? m_decoder->sampleRate() : 0;
+    const int sampleRate = m_source && m_source->isOpen() ? m_source->sampleRate() : 0;
     now.position = sampleRate > 0 ? double(positionFrames()) / sampleRate : 0.0;
     now.stampNs = steadyNs();
     now.advancing = m_state == State::Playing;
+    now.paused = m_state == State::Paused;
     now.rate = m_rate;
     now.seq = m_processedSeq;
     QMutexLocker lock(&m_snapshotLock);

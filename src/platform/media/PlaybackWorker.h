@@ -10,7 +10,7 @@
 #include <QObject>
 
 #include "AudioOutput.h"
-#include "Mp3Decoder.h"
+#include "PcmSource.h"
 #include "TempoStage.h"
 
 class QTimer;
@@ -22,11 +22,12 @@ struct PlaybackSnapshot {
     bool advancing = false;
     double rate = 1.0;
     quint64 seq = 0;
+    bool paused = false;
 };
 
-// Lives on the playback thread: decodes, changes tempo, applies the gain and feeds the audio
-// output. Command methods run on that thread (queued by Mp3MediaComponent); snapshot() and
-// expect() may be called from any thread.
+// Lives on the playback thread: pulls audio from its source, changes tempo, applies the gain and
+// feeds the audio output. Command methods run on that thread (queued by PlaybackThread); snapshot()
+// and expect() may be called from any thread.
 class PlaybackWorker : public QObject {
     Q_OBJECT
 public:
@@ -35,7 +36,7 @@ public:
     explicit PlaybackWorker(OutputFactory factory);
     ~PlaybackWorker() override;
 
-    void load(std::shared_ptr<Mp3Decoder> decoder, quint64 seq);
+    void load(std::shared_ptr<PcmSource> source, quint64 seq);
     void play(quint64 seq);
     void pause(quint64 seq);
     void stop(quint64 seq);
@@ -64,7 +65,7 @@ private:
 
     OutputFactory m_factory;
     QTimer *m_pumpTimer = nullptr;
-    std::shared_ptr<Mp3Decoder> m_decoder;
+    std::shared_ptr<PcmSource> m_source;
     std::unique_ptr<AudioOutput> m_output;
     TempoStage m_tempo;
     State m_state = State::Stopped;
