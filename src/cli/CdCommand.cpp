@@ -132,10 +132,9 @@ bool start(CdPlayer &player, SoundCommands &service, const Options &options, QSt
         return false;
     }
     player.SetCDFormat_TMSF();
-    const QByteArray length =
-        deviceReply(service, QByteArray("status cd length track " +
-                                        QByteArray::number(options.track))
-                                 .constData());
+    const QByteArray length = deviceReply(
+        service,
+        QByteArray("status cd length track " + QByteArray::number(options.track)).constData());
     if (options.fromSeconds * 75 >= frames(length)) {
         problem = QStringLiteral("--from %1:%2 is past the end of track %3 (%4)")
                       .arg(twoDigits(options.fromSeconds / 60), twoDigits(options.fromSeconds % 60))

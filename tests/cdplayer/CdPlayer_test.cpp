@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdPlayer.h"
 #include "ScriptedSoundCommands.h"
+#include "SoundCommandService.h"
+#include "TestDisc.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -109,4 +114,75 @@ TEST(CdPlayerTest, OnlyAReplyBeginningWithPlayingMeansPlaying)
         ScriptedSoundCommands service = scripted({"1", "3", c.mode, ""});
         EXPECT_EQ(CdPlayer(service).CheckIfCDIsPlaying(), c.playing) << c.mode.constData();
     }
+}
+
+namespace {
+// The engine over the real service, playing an image made here through the test sound server.
+class CdPlayerOnDiscTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(TestDisc::write(path("disc.cue"), {{750, 440}, {1500, 660}, {375, 880}}));
+        ASSERT_TRUE(TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue")}));
+        ASSERT_TRUE(m_player.ReadyDevice());
+    }
+
+    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+    QByteArray device(const char *command)
+    {
+        char reply[40] = {};
+        EXPECT_EQ(m_service.mciSendString(command, reply, sizeof reply, 0), 0u) << command;
+        return reply;
+    }
+
+    QTemporaryDir m_dir;
+    SoundCommandService m_service{SoundDevices(path("cdrip.ini"))};
+    CdPlayer m_player{m_service};
+};
+} // namespace
+
+TEST_F(CdPlayerOnDiscTest, PlaysPausesAndStepsAcrossTheDisc)
+{
+    EXPECT_TRUE(m_player.CheckCD());
+    EXPECT_EQ(m_player.GetTotalNumberOfTracks(), 3);
+    EXPECT_EQ(m_player.GetCDLength(), u"00:35:00"_s);
+    EXPECT_EQ(m_player.GetCDPosition(), u"01:00:00:00"_s);
+
+    m_player.PlayTrack();
+    EXPECT_TRUE(m_player.CheckIfCDIsPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(m_player.GetCDPosition() >= u"01:00:01:00"_s, 10000);
+
+    m_player.PauseTrack();
+    EXPECT_EQ(device("status cd mode"), "paused");
+    const QString paused = m_player.GetCDPosition();
+    QTest::qWait(300);
+    EXPECT_EQ(m_player.GetCDPosition(), paused);
+    m_player.PlayNext();
+    EXPECT_EQ(m_player.GetCDPosition(), u"02:00:00:00"_s);
+    EXPECT_EQ(device("status cd mode"), "stopped");
+
+    m_player.PlayTrack();
+    m_player.PlayPrevious();
+    m_player.PlayPrevious();
+    EXPECT_EQ(m_player.GetCurrentTrack(), 3);
+    EXPECT_TRUE(m_player.CheckIfCDIsPlaying());
+    m_player.PlayNext();
+    EXPECT_EQ(m_player.GetCurrentTrack(), 1);
+    EXPECT_EQ(m_player.GetCurrentTrackLength(), u"00:10:00"_s);
+    m_player.StopTrack();
+    m_player.UnloadAll();
+    EXPECT_FALSE(m_player.CheckCD());
+}
+
+TEST_F(CdPlayerOnDiscTest, WindingStaysOnTheDiscAndLeavesTmsf)
+{
+    m_player.SetCDFormat_MilliSeconds();
+    device("seek cd to 4000");
+    m_player.Rewind();
+    EXPECT_EQ(device("status cd time format"), "tmsf");
+    EXPECT_EQ(m_player.GetCDPosition(), u"01:00:04:00"_s);
+    m_player.Forward();
+    m_player.Forward();
+    EXPECT_EQ(m_player.GetCDPosition(), u"02:00:14:00"_s);
+    EXPECT_EQ(device("status cd mode"), "stopped");
 }

@@ -86,7 +86,14 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"rip", "--all", "--preset", "loud", out}, 2, "unknown preset 'loud'"},
         {{"rip", "--all", "--drive", "1", "--image", disc, out}, 2, "not both"},
         {{"rip", "--image", disc, "--track", "3", out}, 1, "no such track on the disc"},
-        {{"rip", "--image", path("none.cue"), "--all", out}, 1, "none.cue: no such disc image"}};
+        {{"rip", "--image", path("none.cue"), "--all", out}, 1, "none.cue: no such disc image"},
+        {{"cd", "--drive", "2", "status"}, 1, "No CD In Drive: "},
+        {{"cd", "--image", path("none.cue"), "status"}, 1, "none.cue: no such disc image"},
+        {{"cd", "--image", disc, "play", "--track", "3"}, 1, "there is no track 3: the disc has 2"},
+        {{"cd", "play", "--from", "00:05"}, 1, "--from 00:05 is past the end of track 1 (00:04)"},
+        {{"cd", "play", "--from", "1:60"}, 2, "--from takes MM:SS"},
+        {{"cd", "status", "--seconds", "2"}, 2, "belong to play"},
+        {{"cd", "spin"}, 2, "needs status or play"}};
     for (const auto &[args, code, message] : cases) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
@@ -192,4 +199,26 @@ TEST_F(CdCommandsTest, AnInterruptLeavesNoOutputAndNoTemporaryFile)
         EXPECT_EQ(process.exitCode(), 130);
         EXPECT_EQ(outputs(), QString()) << qPrintable(args.first());
     }
+}
+
+TEST_F(CdCommandsTest, CdShowsTheDiscAndPlaysItUntilTimeEndOrInterrupt)
+{
+    CliRun run = CliRun::run({"cd", "status"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, "media present: true\ntracks: 2\nlength: 00:06:14\nmode: stopped\n");
+
+    run =
+        CliRun::run({"cd", "--image", path("disc.cue"), "play", "--track", "2", "--seconds", "1"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.startsWith("Track 02 00:00\n")) << run.out.constData();
+    run = CliRun::run({"cd", "play", "--from", "00:04"}); // to the end of the disc
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains("Track 02 00:01\n")) << run.out.constData();
+
+    QProcess process;
+    process.start(qEnvironmentVariable("TAVRO_CLI"), {"cd", "play"});
+    ASSERT_TRUE(process.waitForReadyRead(30000));
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 130);
 }

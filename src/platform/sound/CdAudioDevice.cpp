@@ -21,7 +21,8 @@ QByteArray twoDigits(qint64 value) { return QByteArray::number(value).rightJusti
 QByteArray minutesSecondsFrames(qint64 sectors)
 {
     return twoDigits(sectors / (60 * kSectorsPerSecond)) + ':' +
-           twoDigits(sectors / kSectorsPerSecond % 60) + ':' + twoDigits(sectors % kSectorsPerSecond);
+           twoDigits(sectors / kSectorsPerSecond % 60) + ':' +
+           twoDigits(sectors % kSectorsPerSecond);
 }
 
 QByteArray boolean(bool value) { return value ? "true" : "false"; }
@@ -29,12 +30,9 @@ QByteArray boolean(bool value) { return value ? "true" : "false"; }
 QByteArray formatName(SoundCommand::TimeFormat format)
 {
     switch (format) {
-    case SoundCommand::TimeFormat::Tmsf:
-        return "tmsf";
-    case SoundCommand::TimeFormat::Milliseconds:
-        return "milliseconds";
-    default:
-        return "msf";
+    case SoundCommand::TimeFormat::Tmsf: return "tmsf";
+    case SoundCommand::TimeFormat::Milliseconds: return "milliseconds";
+    default: return "msf";
     }
 }
 } // namespace
@@ -48,22 +46,13 @@ CdAudioDevice::CdAudioDevice(const CdRipDrive &drive, PlaybackWorker::OutputFact
 quint32 CdAudioDevice::execute(const SoundCommand &command, QByteArray &reply)
 {
     switch (command.verb) {
-    case Verb::Set:
-        return set(command);
-    case Verb::Status:
-        return status(command, reply);
-    case Verb::Play:
-        return play(command);
-    case Verb::Seek:
-        return seek(command);
-    case Verb::Pause:
-        m_playback.pause();
-        return SoundErrors::None;
-    case Verb::Stop:
-        m_playback.stop();
-        return SoundErrors::None;
-    default:
-        return SoundErrors::UnsupportedFunction;
+    case Verb::Set: return set(command);
+    case Verb::Status: return status(command, reply);
+    case Verb::Play: return play(command);
+    case Verb::Seek: return seek(command);
+    case Verb::Pause: m_playback.pause(); return SoundErrors::None;
+    case Verb::Stop: m_playback.stop(); return SoundErrors::None;
+    default: return SoundErrors::UnsupportedFunction;
     }
 }
 
@@ -94,8 +83,8 @@ bool CdAudioDevice::mediaPresent()
     const DiscLayout disc(m_doorOpen ? std::vector<TOCENTRY>() : m_drive.readToc());
     if (disc != m_disc) {
         m_disc = disc;
-        m_playback.load(
-            disc.isEmpty() ? nullptr : std::make_shared<DiscAudioSource>(m_drive, m_disc));
+        m_playback.load(disc.isEmpty() ? nullptr
+                                       : std::make_shared<DiscAudioSource>(m_drive, m_disc));
     }
     return !m_disc.isEmpty();
 }
@@ -104,21 +93,16 @@ quint32 CdAudioDevice::status(const SoundCommand &command, QByteArray &reply)
 {
     switch (command.item) {
     case StatusItem::MediaPresent:
-    case StatusItem::Ready:
-        reply = boolean(mediaPresent());
-        return SoundErrors::None;
+    case StatusItem::Ready: reply = boolean(mediaPresent()); return SoundErrors::None;
     case StatusItem::Mode:
-        reply = m_doorOpen          ? "open"
-                : m_disc.isEmpty()  ? "not ready"
+        reply = m_doorOpen             ? "open"
+                : m_disc.isEmpty()     ? "not ready"
                 : m_playback.playing() ? "playing"
                 : m_playback.paused()  ? "paused"
                                        : "stopped";
         return SoundErrors::None;
-    case StatusItem::TimeFormat:
-        reply = formatName(m_format);
-        return SoundErrors::None;
-    default:
-        break;
+    case StatusItem::TimeFormat: reply = formatName(m_format); return SoundErrors::None;
+    default: break;
     }
     if (m_disc.isEmpty())
         return SoundErrors::DeviceNotReady;
@@ -126,21 +110,19 @@ quint32 CdAudioDevice::status(const SoundCommand &command, QByteArray &reply)
     if (command.track && index < 0)
         return SoundErrors::OutOfRange;
     switch (command.item) {
-    case StatusItem::NumberOfTracks:
-        reply = QByteArray::number(m_disc.count());
-        break;
+    case StatusItem::NumberOfTracks: reply = QByteArray::number(m_disc.count()); break;
     case StatusItem::CurrentTrack:
-        reply = QByteArray::number(
-            m_disc.number(m_disc.indexAt(firstSector() + qint32(currentFrame() / kFramesPerSector))));
+        reply = QByteArray::number(m_disc.number(
+            m_disc.indexAt(firstSector() + qint32(currentFrame() / kFramesPerSector))));
         break;
     case StatusItem::Length:
         reply = lengthText(command.track ? m_disc.end(index) - m_disc.start(index)
                                          : m_disc.leadOut() - firstSector());
         break;
     default: // Position
-        reply = positionText(command.track ? qint64(m_disc.start(index) - firstSector()) *
-                                                 kFramesPerSector
-                                           : currentFrame());
+        reply = positionText(command.track
+                                 ? qint64(m_disc.start(index) - firstSector()) * kFramesPerSector
+                                 : currentFrame());
         break;
     }
     return SoundErrors::None;
@@ -197,8 +179,8 @@ quint32 CdAudioDevice::frameOf(const SoundPosition &position, qint64 &frame) con
         const int index = f[0] > 0 && f[0] < 100 ? m_disc.indexOf(int(f[0])) : -1;
         if (index < 0 || (f.size() > 2 && f[2] >= 60) || (f.size() > 3 && f[3] >= 75))
             return SoundErrors::OutOfRange;
-        sector = m_disc.start(index) + (f.value(1) * 60 + f.value(2)) * kSectorsPerSecond +
-                 f.value(3);
+        sector =
+            m_disc.start(index) + (f.value(1) * 60 + f.value(2)) * kSectorsPerSecond + f.value(3);
     } else {
         if (f.size() > 3 || (f.size() > 1 && f[1] >= 60) || (f.size() > 2 && f[2] >= 75))
             return SoundErrors::OutOfRange;
@@ -223,8 +205,7 @@ QByteArray CdAudioDevice::positionText(qint64 frame) const
         return twoDigits(m_disc.number(index)) + ':' +
                minutesSecondsFrames(sector - m_disc.start(index));
     }
-    default:
-        return minutesSecondsFrames(sector + kLeadInSectors);
+    default: return minutesSecondsFrames(sector + kLeadInSectors);
     }
 }
 

@@ -11,8 +11,8 @@ constexpr int kSamplesPerSector = DiscLayout::kFramesPerSector * 2;
 } // namespace
 
 DiscAudioSource::DiscAudioSource(const CdRipDrive &drive, const DiscLayout &layout)
-    : m_cdio(layout.isEmpty() ? CdioHandle(nullptr, cdio_destroy) : drive.open()),
-      m_layout(layout), m_next(layout.isEmpty() ? 0 : layout.start(0))
+    : m_cdio(layout.isEmpty() ? CdioHandle(nullptr, cdio_destroy) : drive.open()), m_layout(layout),
+      m_next(layout.isEmpty() ? 0 : layout.start(0))
 {
 }
 

@@ -24,6 +24,6 @@ private:
 
     CdioHandle m_cdio;
     DiscLayout m_layout;
-    qint32 m_next = 0; // next sector to read
+    qint32 m_next = 0;    // next sector to read
     int m_skipFrames = 0; // of that sector, already behind the seek point
 };

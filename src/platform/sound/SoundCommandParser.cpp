@@ -48,9 +48,9 @@ std::optional<Verb> verbOf(const QByteArray &word)
     static const struct {
         const char *name;
         Verb verb;
-    } verbs[] = {{"open", Verb::Open},   {"close", Verb::Close}, {"set", Verb::Set},
-                 {"status", Verb::Status}, {"play", Verb::Play}, {"seek", Verb::Seek},
-                 {"pause", Verb::Pause}, {"stop", Verb::Stop},   {"record", Verb::Record},
+    } verbs[] = {{"open", Verb::Open},     {"close", Verb::Close}, {"set", Verb::Set},
+                 {"status", Verb::Status}, {"play", Verb::Play},   {"seek", Verb::Seek},
+                 {"pause", Verb::Pause},   {"stop", Verb::Stop},   {"record", Verb::Record},
                  {"save", Verb::Save}};
     for (const auto &v : verbs) {
         if (word.compare(v.name, Qt::CaseInsensitive) == 0)
@@ -77,23 +77,16 @@ quint32 SoundCommandParser::parse(const QByteArray &text, SoundCommand &command)
     command.device = words[1].toLower();
     SoundCommandParser parser(words.mid(2));
     switch (*verb) {
-    case Verb::Open:
-        return parser.parseOpen(command);
-    case Verb::Set:
-        return parser.parseSet(command);
-    case Verb::Status:
-        return parser.parseStatus(command);
+    case Verb::Open: return parser.parseOpen(command);
+    case Verb::Set: return parser.parseSet(command);
+    case Verb::Status: return parser.parseStatus(command);
     case Verb::Play:
-    case Verb::Record:
-        return parser.parseFromTo(command);
-    case Verb::Seek:
-        return parser.parseSeek(command);
-    case Verb::Save:
-        return parser.parseSave(command);
+    case Verb::Record: return parser.parseFromTo(command);
+    case Verb::Seek: return parser.parseSeek(command);
+    case Verb::Save: return parser.parseSave(command);
     case Verb::Close:
     case Verb::Pause:
-    case Verb::Stop:
-        return parser.parseFlagsOnly(command);
+    case Verb::Stop: return parser.parseFlagsOnly(command);
     }
     return SoundErrors::UnrecognizedCommand;
 }

@@ -24,8 +24,8 @@ protected:
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
 
     QTemporaryDir m_dir;
-    SoundCommandService m_service{SoundDevices(
-        path("cdrip.ini"), 0, [] { return std::make_unique<NullAudioOutput>(); })};
+    SoundCommandService m_service{
+        SoundDevices(path("cdrip.ini"), 0, [] { return std::make_unique<NullAudioOutput>(); })};
 };
 } // namespace
 
