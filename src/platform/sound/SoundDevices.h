@@ -10,7 +10,8 @@
 class SoundDevice;
 
 // Makes the device an "open" command names. "cdaudio" plays a drive of the ripping library's
-// list, read from its settings file: the first one unless told otherwise.
+// list, read from its settings file: the first one unless told otherwise. "waveaudio" with the
+// element "new" records from the default sound input.
 class SoundDevices {
 public:
     // cdDrive counts from 0; output makes the audio outputs (by default the system's device).
@@ -21,6 +22,8 @@ public:
     quint32 open(const SoundCommand &command, std::unique_ptr<SoundDevice> &device) const;
 
 private:
+    quint32 openWaveAudio(const SoundCommand &command, std::unique_ptr<SoundDevice> &device) const;
+
     QString m_cdripIni;
     int m_cdDrive;
     PlaybackWorker::OutputFactory m_output;

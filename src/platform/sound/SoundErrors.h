@@ -28,6 +28,7 @@ public:
         NoClosingQuote = 294,
         NewRequiresAlias = 299,
         FileNameRequired = 304,
+        NoInputDevice = 328,
     };
 
     // Empty for a code the service never gives.

@@ -1,4 +1,6 @@
 tavro_folder(tavro_platform platform/sound
+    AudioCapture.cpp AudioCapture.h
+    CaptureWorker.cpp CaptureWorker.h
     CdAudioDevice.cpp CdAudioDevice.h
     DiscAudioSource.cpp DiscAudioSource.h
     DiscLayout.cpp DiscLayout.h
@@ -9,4 +11,5 @@ tavro_folder(tavro_platform platform/sound
     SoundDevice.h
     SoundDevices.cpp SoundDevices.h
     SoundErrors.cpp SoundErrors.h
+    WaveAudioDevice.cpp WaveAudioDevice.h
 )

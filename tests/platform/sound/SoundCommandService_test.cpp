@@ -4,10 +4,14 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
 
+#include "AudioCapture.h"
 #include "NullAudioOutput.h"
 #include "SoundCommandService.h"
 #include "TestDisc.h"
+#include "TestMedia.h"
 
 namespace {
 // 10 s, 20 s and 5 s.
@@ -96,7 +100,7 @@ TEST_F(SoundCommandServiceTest, CommandTextsGiveTheirCodesAndReplies)
         {"play cd", 276, ""},
         {"set cd door closed wait", 0, ""},
         {"status cd media present", 0, "true"},
-        {"open new type waveaudio alias recsound", 266, ""},
+        {"open song.wav type waveaudio alias w", 274, ""},
         {"close cd", 0, ""},
         {"status cd mode", 263, ""},
         {"open cdaudio", 0, ""},
@@ -143,4 +147,48 @@ TEST_F(SoundCommandServiceTest, ADiscThatGoesStopsTheDevice)
     m_service.mciSendString("status cd mode", reply.data(), 40, 0);
     EXPECT_STREQ(reply.data(), "not ready");
     EXPECT_EQ(m_service.mciSendString("status cd position", reply.data(), 40, 0), 276u);
+}
+
+TEST_F(SoundCommandServiceTest, RecordsTheInputIntoAWavFile)
+{
+    if (!AudioCapture::inputAvailable())
+        GTEST_SKIP() << "no sound input";
+    const QByteArray wav = QFile::encodeName(path("take one.wav"));
+    const struct {
+        QByteArray command;
+        quint32 code;
+    } steps[] = {
+        {"open new Type waveaudio Alias recsound", 0},
+        {"set recsound bitspersample 12", 282},
+        {"set recsound time format ms bitspersample 16 channels 2 bytespersec 22500  "
+         "samplespersec 48000",
+         0},
+        {"record  recsound", 0},
+        {"set recsound time format bytes", 0},
+    };
+    for (const auto &step : steps)
+        EXPECT_EQ(m_service.mciSendString(step.command, nullptr, 0, 0), step.code)
+            << step.command.constData();
+    const auto length = [this] {
+        char reply[255] = {};
+        m_service.mciSendString("status recsound length", reply, sizeof reply, 0);
+        return QByteArray(reply).toLongLong();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(length() >= 48000 * 4, 20000);
+    EXPECT_EQ(m_service.mciSendString("set recsound samplespersec 44100", nullptr, 0, 0), 274u);
+    EXPECT_EQ(m_service.mciSendString("save recsound", nullptr, 0, 0), 304u);
+    EXPECT_EQ(m_service.mciSendString("save recsound " + wav, nullptr, 0, 0), 0u);
+    EXPECT_EQ(m_service.mciSendString("close recsound", nullptr, 0, 0), 0u);
+
+    const QByteArray file = TestMedia::readFile(path("take one.wav"));
+    ASSERT_GT(file.size(), 44 + 48000 * 4);
+    EXPECT_EQ(qFromLittleEndian<quint32>(file.constData() + 24), 48000u);
+    EXPECT_EQ(qFromLittleEndian<quint16>(file.constData() + 22), 2u);
+    EXPECT_EQ(qFromLittleEndian<quint32>(file.constData() + 40), quint32(file.size() - 44));
+    QByteArray stat;
+    TestMedia::run("sox", {path("take one.wav"), "-n", "remix", "1", "stat"}, nullptr, &stat);
+    const qsizetype at = stat.indexOf("Rough   frequency:");
+    ASSERT_GE(at, 0) << stat.constData();
+    EXPECT_NEAR(stat.mid(at + 18).split('\n').first().trimmed().toInt(), 440, 15)
+        << stat.constData();
 }
