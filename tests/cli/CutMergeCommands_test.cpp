@@ -73,14 +73,11 @@ TEST_F(CutMergeCommandsTest, BadArgumentsAndInputsAreRefusedWithoutLeavingFiles)
     const QString in = path("in.mp3"), out = path("out.mp3");
     const QList<std::tuple<QStringList, int, const char *>> cases = {
         {{"cut", in, out, "--from", "1"}, 2, "needs --from S and --to S"},
-        {{"cut", in, out, "--from", "-1", "--to", "2"}, 2, "--from takes a whole number"},
         {{"cut", in, out, "--from", "1", "--to", "1.5"}, 2, "--to takes a whole number"},
         {{"cut", in, out, "--from", "2", "--to", "2"}, 2, "--to must be greater than --from"},
         {{"cut", in, "--from", "0", "--to", "2"}, 2, "needs an input MP3 file and an output"},
         {{"cut", in, out, "--from", "0", "--to", "4"}, 2, "--to is past the end of"},
-        {{"cut", in, out, "--from", "0", "--to", "2", "--fast"}, 2, "unknown option --fast"},
         {{"cut", path("gone.mp3"), out, "--from", "0", "--to", "2"}, 1, "gone.mp3: no such file"},
-        {{"cut", m_dir.path(), out, "--from", "0", "--to", "2"}, 1, ": no such file"},
         {{"cut", path("text.mp3"), out, "--from", "0", "--to", "2"}, 1, "its length is unknown"},
         {{"merge", in, out}, 2, "needs a base file, an attachment and an output file"},
         {{"merge", in, path("gone.mp3"), out}, 1, "gone.mp3: no such file"},
