@@ -4,10 +4,12 @@ tavro_folder(tavro_cli_commands cli
     CliDisc.cpp CliDisc.h
     CliRegistry.cpp CliRegistry.h
     ConsoleProgressBar.cpp ConsoleProgressBar.h
+    CutCommand.cpp CutCommand.h
     EncodeCommand.cpp EncodeCommand.h
     EncoderCliOptions.cpp EncoderCliOptions.h
     InfoCommand.cpp InfoCommand.h
     InterruptGuard.cpp InterruptGuard.h
+    MergeCommand.cpp MergeCommand.h
     RenameCommand.cpp RenameCommand.h
     RipCommand.cpp RipCommand.h
     RmtagCommand.cpp RmtagCommand.h

@@ -73,9 +73,20 @@ void PlaybackEngine::StartPlayback(bool checkSelection)
 
 void PlaybackEngine::StopPlayback()
 {
+    m_display.speedTip = PlaybackTables::speedTip(PlaybackTables::kMiddleLevel);
+    stopAndShowStopped();
+}
+
+void PlaybackEngine::stopAfterToolWindow()
+{
+    m_tick.start();
+    stopAndShowStopped();
+}
+
+void PlaybackEngine::stopAndShowStopped()
+{
     auto &d = m_display;
     m_media.stop();
-    d.speedTip = PlaybackTables::speedTip(PlaybackTables::kMiddleLevel);
     d.speedLevel = PlaybackTables::kMiddleLevel;
     d.sliderMax = -1;
     d.position.clear();

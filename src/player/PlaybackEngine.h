@@ -27,6 +27,9 @@ public:
     // Plays the selected entry. The start-up with a file argument skips the selection check.
     void StartPlayback(bool checkSelection = true);
     void StopPlayback();
+    // A tool window that played through the component closes: the stop sequence without the
+    // speed tooltips, and the tick running.
+    void stopAfterToolWindow();
     void PlaybackTick();
 
     void pauseOrResume();
@@ -54,6 +57,7 @@ signals:
     void displayChanged();
 
 private:
+    void stopAndShowStopped();
     void setStatus(const QString &text, quint32 color);
     void advanceAtEnd();
     void setVolumeLevel(int level);

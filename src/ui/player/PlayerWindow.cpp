@@ -10,6 +10,7 @@
 #include "CdToMp3Window.h"
 #include "ChameleonButton.h"
 #include "ClockTexts.h"
+#include "CutMergeWindow.h"
 #include "MediaComponent.h"
 #include "Mp3InfoWindow.h"
 #include "Mp3SearchWindow.h"
@@ -77,7 +78,7 @@ void PlayerWindow::connectPlayback()
 
 void PlayerWindow::connectButtons()
 {
-    // Record, Cut/Merge, Audio CD and About have no window yet: they do nothing.
+    // Record, Audio CD and About have no window yet: they do nothing.
     const auto on = [this](ChameleonButton *button, auto handler) {
         connect(button, &ChameleonButton::Click, this, handler);
     };
@@ -100,6 +101,12 @@ void PlayerWindow::connectButtons()
             showToolWindow(new Mp3InfoWindow(m_playlist));
     });
     on(m_ui.ripMp3, [this] { showToolWindow(new CdToMp3Window); });
+    on(m_ui.cutMerge, [this] {
+        auto *window = new CutMergeWindow(m_media);
+        connect(window, &CutMergeWindow::playerResetRequested, &m_engine,
+                &PlaybackEngine::stopAfterToolWindow);
+        showToolWindow(window);
+    });
     // The editor is hidden, not unloaded, by its Close, and comes back as it was left.
     on(m_ui.editTags, [this] { TagEditorWindow::showFor(this); });
     on(m_ui.search, [this] { showToolWindow(new Mp3SearchWindow(m_playlist)); });

@@ -1,0 +1,111 @@
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "CliRun.h"
+#include "Mp3Cutter.h"
+#include "TestMedia.h"
+
+namespace {
+// tavro-cli cut and merge on files made here.
+class CutMergeCommandsTest : public ::testing::Test {
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    static QByteArray read(const QString &file) { return TestMedia::readFile(file); }
+
+    QTemporaryDir m_dir;
+};
+} // namespace
+
+TEST_F(CutMergeCommandsTest, CutUsesThePlayersWholeSecondsAndReplacesOnlyWhenForced)
+{
+    // lame's gapless tag makes the player's duration exactly 10 s.
+    ASSERT_TRUE(TestMedia::makeMp3(path("in.mp3"), 10.0));
+    const QByteArray in = read(path("in.mp3"));
+    const Mp3Cutter::Span span = Mp3Cutter::span(in.size(), 10, 2, 5);
+    CliRun run = CliRun::run({"cut", path("in.mp3"), path("out.mp3"), "--from", "2", "--to", "5"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
+    EXPECT_TRUE(read(path("out.mp3")) == in.mid(span.offset, span.length));
+
+    const QStringList again = {"cut", "--from", "0", "--to", "10", path("in.mp3"), path("in.mp3")};
+    run = CliRun::run(again);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("in.mp3 already exists (--force replaces it)"));
+    run = CliRun::run(again + QStringList{"--force"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(read(path("in.mp3")) == in.first(Mp3Cutter::span(in.size(), 10, 0, 10).length));
+    EXPECT_EQ(files(), (QStringList{"in.mp3", "out.mp3"}));
+}
+
+TEST_F(CutMergeCommandsTest, MergeJoinsBaseAndAttachmentAndReplacesOnlyWhenForced)
+{
+    const QByteArray base = QByteArray("base").repeated(300000), attachment = "attachment";
+    TestMedia::writeFile(path("a.mp3"), base);
+    TestMedia::writeFile(path("b.mp3"), attachment);
+    CliRun run = CliRun::run({"merge", path("a.mp3"), path("b.mp3"), path("ab.mp3")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(read(path("ab.mp3")) == base + attachment);
+
+    const QStringList onBase = {"merge", path("a.mp3"), path("b.mp3"), path("a.mp3")};
+    run = CliRun::run(onBase);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("a.mp3 already exists (--force replaces it)"));
+    EXPECT_TRUE(read(path("a.mp3")) == base);
+    run = CliRun::run(onBase + QStringList{"--force"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(read(path("a.mp3")) == base + attachment);
+    EXPECT_EQ(files(), (QStringList{"a.mp3", "ab.mp3", "b.mp3"}));
+}
+
+TEST_F(CutMergeCommandsTest, BadArgumentsAndInputsAreRefusedWithoutLeavingFiles)
+{
+    ASSERT_TRUE(TestMedia::makeMp3(path("in.mp3"), 3.0));
+    TestMedia::writeFile(path("text.mp3"), QByteArray("not audio\n").repeated(100));
+    const QString in = path("in.mp3"), out = path("out.mp3");
+    const QList<std::tuple<QStringList, int, const char *>> cases = {
+        {{"cut", in, out, "--from", "1"}, 2, "needs --from S and --to S"},
+        {{"cut", in, out, "--from", "1", "--to", "1.5"}, 2, "--to takes a whole number"},
+        {{"cut", in, out, "--from", "2", "--to", "2"}, 2, "--to must be greater than --from"},
+        {{"cut", in, "--from", "0", "--to", "2"}, 2, "needs an input MP3 file and an output"},
+        {{"cut", in, out, "--from", "0", "--to", "4"}, 2, "--to is past the end of"},
+        {{"cut", path("gone.mp3"), out, "--from", "0", "--to", "2"}, 1, "gone.mp3: no such file"},
+        {{"cut", path("text.mp3"), out, "--from", "0", "--to", "2"}, 1, "its length is unknown"},
+        {{"merge", in, out}, 2, "needs a base file, an attachment and an output file"},
+        {{"merge", in, path("gone.mp3"), out}, 1, "gone.mp3: no such file"},
+        {{"merge", in, in, path("none/out.mp3")}, 1, "cannot write"}};
+    for (const auto &[args, code, message] : cases) {
+        const CliRun run = CliRun::run(args);
+        EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
+    }
+    EXPECT_EQ(files(), (QStringList{"in.mp3", "text.mp3"}));
+}
+
+TEST_F(CutMergeCommandsTest, AnInterruptedMergeLeavesNoOutput)
+{
+    // A large sparse base: the merge is still writing when the interrupt comes.
+    QFile base(path("base.mp3"));
+    ASSERT_TRUE(base.open(QIODevice::WriteOnly) && base.resize(qint64(1) << 30));
+    base.close();
+    QProcess process;
+    process.start(qEnvironmentVariable("TAVRO_CLI"),
+                  {"merge", path("base.mp3"), path("base.mp3"), path("out.mp3")});
+    ASSERT_TRUE(process.waitForStarted());
+    QElapsedTimer clock;
+    clock.start();
+    while (files().size() < 2 && clock.elapsed() < 30000) // the part file
+        QThread::usleep(200);
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_EQ(files(), QStringList{"base.mp3"});
+}
