@@ -1,7 +1,9 @@
 #include <QApplication>
 
+#include "InstanceLock.h"
 #include "Mp3MediaComponent.h"
 #include "PlayerWindow.h"
+#include "SoundCommandService.h"
 #include "WidgetFileDialog.h"
 #include "WidgetMessageBox.h"
 
@@ -16,8 +18,12 @@ int main(int argc, char *argv[])
     MessageBox::setInstance(&messageBox);
     FileDialog::setInstance(&fileDialog);
 
+    // Taken at start-up, so that a copy started later knows this one runs.
+    InstanceLock instanceLock;
+    SoundCommandService sound;
     Mp3MediaComponent media;
-    PlayerWindow window(media);
+    PlayerWindow window(media, sound,
+                        [&instanceLock] { return instanceLock.anotherCopyRunning(); });
     window.show();
     window.startUp(QApplication::arguments().mid(1));
     const int status = QApplication::exec();

@@ -3,6 +3,7 @@ tavro_folder(tavro_controls controls
     CloseBoxSwitch.cpp CloseBoxSwitch.h
     DirListBox.cpp DirListBox.h
     DirTree.cpp DirTree.h
+    DiscTrackList.cpp DiscTrackList.h
     DriveIcons.cpp DriveIcons.h
     DriveListBox.cpp DriveListBox.h
     FileListBox.cpp FileListBox.h

@@ -27,8 +27,7 @@ bool AudioCapture::start(const QString &path, int sampleRate, int channels, int 
 {
     m_bytes = 0;
     QMetaObject::invokeMethod(
-        m_worker,
-        [&] { m_running = m_worker->start(path, sampleRate, channels, bitsPerSample); },
+        m_worker, [&] { m_running = m_worker->start(path, sampleRate, channels, bitsPerSample); },
         Qt::BlockingQueuedConnection);
     return m_running;
 }
@@ -37,6 +36,7 @@ void AudioCapture::stop()
 {
     if (!m_running)
         return;
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->stop(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->stop(); }, Qt::BlockingQueuedConnection);
     m_running = false;
 }

@@ -67,20 +67,13 @@ WaveAudioDevice::WaveAudioDevice()
 quint32 WaveAudioDevice::execute(const SoundCommand &command, QByteArray &reply)
 {
     switch (command.verb) {
-    case Verb::Set:
-        return set(command);
-    case Verb::Status:
-        return status(command, reply);
-    case Verb::Record:
-        return record();
-    case Verb::Save:
-        return save(command.fileName);
+    case Verb::Set: return set(command);
+    case Verb::Status: return status(command, reply);
+    case Verb::Record: return record();
+    case Verb::Save: return save(command.fileName);
     case Verb::Stop:
-    case Verb::Pause:
-        stop();
-        return SoundErrors::None;
-    default:
-        return SoundErrors::UnsupportedFunction;
+    case Verb::Pause: stop(); return SoundErrors::None;
+    default: return SoundErrors::UnsupportedFunction;
     }
 }
 
@@ -93,8 +86,7 @@ quint32 WaveAudioDevice::set(const SoundCommand &command)
             return SoundErrors::BadTimeFormat;
         m_format = *command.timeFormat;
     }
-    const bool formatChange =
-        command.samplesPerSecond || command.channels || command.bitsPerSample;
+    const bool formatChange = command.samplesPerSecond || command.channels || command.bitsPerSample;
     if (!formatChange)
         return SoundErrors::None;
     const qint64 rate = command.samplesPerSecond.value_or(m_sampleRate);
@@ -117,9 +109,7 @@ quint32 WaveAudioDevice::status(const SoundCommand &command, QByteArray &reply)
     case StatusItem::Mode:
         reply = m_capture.running() ? "recording" : "stopped";
         return SoundErrors::None;
-    case StatusItem::Ready:
-        reply = "true";
-        return SoundErrors::None;
+    case StatusItem::Ready: reply = "true"; return SoundErrors::None;
     case StatusItem::Length:
     case StatusItem::Position:
         if (command.track)
@@ -131,8 +121,7 @@ quint32 WaveAudioDevice::status(const SoundCommand &command, QByteArray &reply)
                 : m_format == TimeFormat::Samples ? "samples"
                                                   : "milliseconds";
         return SoundErrors::None;
-    default:
-        return SoundErrors::UnsupportedFunction;
+    default: return SoundErrors::UnsupportedFunction;
     }
 }
 
@@ -145,12 +134,9 @@ QByteArray WaveAudioDevice::lengthText() const
 {
     const qint64 bytes = recordedBytes();
     switch (m_format) {
-    case TimeFormat::Bytes:
-        return QByteArray::number(bytes);
-    case TimeFormat::Samples:
-        return QByteArray::number(bytes / blockAlign());
-    default:
-        return QByteArray::number(bytes * 1000 / (qint64(m_sampleRate) * blockAlign()));
+    case TimeFormat::Bytes: return QByteArray::number(bytes);
+    case TimeFormat::Samples: return QByteArray::number(bytes / blockAlign());
+    default: return QByteArray::number(bytes * 1000 / (qint64(m_sampleRate) * blockAlign()));
     }
 }
 
@@ -185,9 +171,9 @@ quint32 WaveAudioDevice::save(const QByteArray &fileName)
         return SoundErrors::FileNotSaved;
     QSaveFile out(QFile::decodeName(fileName));
     QFile data(m_data.fileName());
-    const bool saved = out.open(QIODevice::WriteOnly) &&
-                       out.write(wavHeader(quint32(bytes), m_sampleRate, m_channels,
-                                           m_bitsPerSample)) == 44 &&
-                       (bytes == 0 || copyInto(data, out)) && out.commit();
+    const bool saved =
+        out.open(QIODevice::WriteOnly) &&
+        out.write(wavHeader(quint32(bytes), m_sampleRate, m_channels, m_bitsPerSample)) == 44 &&
+        (bytes == 0 || copyInto(data, out)) && out.commit();
     return saved ? SoundErrors::None : SoundErrors::FileNotSaved;
 }

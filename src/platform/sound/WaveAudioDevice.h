@@ -28,7 +28,7 @@ private:
     int blockAlign() const { return m_channels * m_bitsPerSample / 8; }
 
     AudioCapture m_capture;
-    QTemporaryFile m_data; // raw PCM
+    QTemporaryFile m_data;     // raw PCM
     qint64 m_earlierBytes = 0; // recorded before the capture running now
     TimeFormat m_format = TimeFormat::Milliseconds;
     int m_sampleRate = 11025;

@@ -6,15 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include "ChameleonButton.h"
 #include "CloseBoxSwitch.h"
+#include "DiscTrackList.h"
 #include "EncoderRunTexts.h"
 #include "FileDialog.h"
 #include "ProgressBar.h"
 #include "ScreenPlacement.h"
-#include "TrackRowTexts.h"
 
 namespace {
 constexpr int kWidth = 620;
@@ -114,45 +113,19 @@ void CdToMp3Window::relist()
 
 void CdToMp3Window::loadTrackList()
 {
-    m_ui.tracks->clear();
-    m_ui.tracks->setEnabled(false);
+    m_ui.tracks->clearTracks();
     m_ui.cddbQuery->clear();
     m_ui.encode->setEnabled(false);
     const CdToMp3Run::Listing listing = m_run.listDisc(m_ui.drives->currentIndex());
     if (!listing.row.isEmpty())
-        new QTreeWidgetItem(m_ui.tracks, {listing.row});
+        m_ui.tracks->showReason(listing.row);
     if (!listing.error.isEmpty())
         setStatus(listing.error);
     if (const DiscToc *toc = m_run.disc()) {
         m_ui.cddbQuery->setText(toc->CDDBQuery());
-        listTracks(*toc);
+        m_ui.tracks->showDisc(*toc);
+        m_ui.encode->setEnabled(toc->Count() >= 1);
     }
-}
-
-void CdToMp3Window::listTracks(const DiscToc &toc)
-{
-    using Column = CdToMp3WindowControls::Column;
-    for (qint32 i = 1; i <= toc.Count(); ++i) {
-        const DiscTocEntry &entry = toc.Entry(i);
-        auto *row = new QTreeWidgetItem(
-            m_ui.tracks,
-            {TrackRowTexts::Name(entry), QString::number(entry.TrackNumber()),
-             entry.FormattedStartTime(), entry.FormattedLength(), TrackRowTexts::Size(entry)});
-        row->setData(Column::Name, Qt::UserRole, i);
-        for (int column = Column::Track; column <= Column::Size; ++column)
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        row->setSelected(true);
-    }
-    m_ui.tracks->setEnabled(toc.Count() >= 1);
-    m_ui.encode->setEnabled(toc.Count() >= 1);
-}
-
-QList<qint32> CdToMp3Window::selectedPositions() const
-{
-    QList<qint32> positions;
-    for (const QTreeWidgetItem *row : m_ui.tracks->selectedItems())
-        positions << row->data(CdToMp3WindowControls::Name, Qt::UserRole).toInt();
-    return positions;
 }
 
 void CdToMp3Window::refreshClicked()
@@ -192,8 +165,8 @@ void CdToMp3Window::encodeClicked()
     // Only the file the user agreed to replace, and only while it is still the one chosen.
     const QStringList replaceable =
         output == m_agreedToReplace ? QStringList{output} : QStringList();
-    const QString why =
-        m_run.start(m_ui.drives->currentIndex(), selectedPositions(), output, replaceable);
+    const QString why = m_run.start(m_ui.drives->currentIndex(), m_ui.tracks->selectedPositions(),
+                                    output, replaceable);
     if (!why.isEmpty()) {
         setStatus(why);
         setLeaveAndListEnabled(true);

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QDateTime>
-#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -37,8 +36,6 @@ private:
     // The chosen drive's tracks again, unless a run goes on.
     void relist();
     void loadTrackList();
-    void listTracks(const DiscToc &toc);
-    QList<qint32> selectedPositions() const;
     void refreshClicked();
     void saveAsClicked();
     void encodeClicked();

@@ -1,12 +1,11 @@
 #include "CdToMp3WindowControls.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeWidget>
 
 #include "ChameleonButton.h"
+#include "DiscTrackList.h"
 #include "EncodingPresets.h"
 #include "ProgressBar.h"
 
@@ -82,26 +81,13 @@ void CdToMp3WindowControls::buildDisc()
     refresh = addButton("cmdRefresh", QStringLiteral("Refresh"), QStringLiteral("Refresh"),
                         QRect(kButtonLeft, 95, kButtonWidth, 28));
 
-    tracks = new QTreeWidget(&m_form);
+    tracks = new DiscTrackList({QStringLiteral("Name"), QStringLiteral("Track"),
+                                QStringLiteral("Start At"), QStringLiteral("Length"),
+                                QStringLiteral("Size(Mb)")},
+                               &m_form);
     tracks->setObjectName(QStringLiteral("lvwTracks"));
     tracks->setGeometry(kLeft, 130, kWidth, 170);
-    tracks->setRootIsDecorated(false);
-    tracks->setUniformRowHeights(true);
-    tracks->setAlternatingRowColors(true);
     tracks->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tracks->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tracks->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Track"),
-                             QStringLiteral("Start At"), QStringLiteral("Length"),
-                             QStringLiteral("Size(Mb)")});
-    // The name takes the room the number columns leave.
-    QHeaderView *header = tracks->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(Name, QHeaderView::Stretch);
-    const int widths[] = {48, 64, 64, 64};
-    for (int column = Track; column <= Size; ++column) {
-        header->resizeSection(column, widths[column - Track]);
-        tracks->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-    }
 
     QLabel *query =
         addLabel("lblCDDBQuery", QStringLiteral("CDDB &Query:"), QRect(kLeft, 308, 108, 26));

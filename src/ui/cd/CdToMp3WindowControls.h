@@ -3,13 +3,13 @@
 #include <QList>
 
 class ChameleonButton;
+class DiscTrackList;
 class ProgressBar;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRect;
 class QString;
-class QTreeWidget;
 class QWidget;
 
 // The encoder window's controls with their fixed texts and places; CdToMp3Window wires them to
@@ -19,11 +19,8 @@ public:
     // Builds the controls on form, which owns them.
     explicit CdToMp3WindowControls(QWidget &form);
 
-    // The track list's columns.
-    enum Column { Name, Track, StartAt, Length, Size };
-
     QComboBox *drives = nullptr;
-    QTreeWidget *tracks = nullptr;
+    DiscTrackList *tracks = nullptr;
     QLineEdit *cddbQuery = nullptr;
     QLineEdit *outputFile = nullptr;
     QComboBox *presets = nullptr;

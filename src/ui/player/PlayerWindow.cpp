@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QWindow>
 
+#include "CdPlayerWindow.h"
 #include "CdToMp3Window.h"
 #include "ChameleonButton.h"
 #include "ClockTexts.h"
@@ -28,9 +29,11 @@ constexpr int kWidth = PlayerWindowControls::kWidth;
 constexpr int kCreditStepTwips = 20;
 } // namespace
 
-PlayerWindow::PlayerWindow(MediaComponent &media, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media),
-      m_engine(media, m_playlist), m_actions(m_playlist, m_engine), m_ui(*this)
+PlayerWindow::PlayerWindow(MediaComponent &media, SoundCommands &sound,
+                           std::function<bool()> anotherCopyRunning, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media), m_sound(sound),
+      m_anotherCopyRunning(std::move(anotherCopyRunning)), m_engine(media, m_playlist),
+      m_actions(m_playlist, m_engine), m_ui(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));
@@ -78,7 +81,7 @@ void PlayerWindow::connectPlayback()
 
 void PlayerWindow::connectButtons()
 {
-    // Record, Audio CD and About have no window yet: they do nothing.
+    // Record and About have no window yet: they do nothing.
     const auto on = [this](ChameleonButton *button, auto handler) {
         connect(button, &ChameleonButton::Click, this, handler);
     };
@@ -110,6 +113,10 @@ void PlayerWindow::connectButtons()
     // The editor is hidden, not unloaded, by its Close, and comes back as it was left.
     on(m_ui.editTags, [this] { TagEditorWindow::showFor(this); });
     on(m_ui.search, [this] { showToolWindow(new Mp3SearchWindow(m_playlist)); });
+    on(m_ui.audioCd, [this] {
+        showToolWindow(
+            new CdPlayerWindow(m_sound, m_anotherCopyRunning, [] { QCoreApplication::exit(0); }));
+    });
 }
 
 void PlayerWindow::connectPlaylist()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
@@ -10,6 +12,7 @@
 #include "PlaylistActions.h"
 
 class MediaComponent;
+class SoundCommands;
 
 // The main player window: a frameless 7095 x 4455-twip window with its own title line. It owns
 // the play list and the playback engine and only wires its controls (PlayerWindowControls) to
@@ -17,7 +20,10 @@ class MediaComponent;
 class PlayerWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PlayerWindow(MediaComponent &media, QWidget *parent = nullptr);
+    // sound drives the audio CD; anotherCopyRunning tells the CD player whether another copy of
+    // the program runs (none when it is empty).
+    PlayerWindow(MediaComponent &media, SoundCommands &sound,
+                 std::function<bool()> anotherCopyRunning = {}, QWidget *parent = nullptr);
 
     // A command line ending in "mp3" is one path: it is added to the play list and played.
     void startUp(const QStringList &arguments);
@@ -46,6 +52,8 @@ private:
     void exitPlayer();
 
     MediaComponent &m_media;
+    SoundCommands &m_sound;
+    std::function<bool()> m_anotherCopyRunning;
     Playlist m_playlist;
     PlaybackEngine m_engine;
     PlaylistActions m_actions;

@@ -13,6 +13,7 @@
 #include "PlayerWindow.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
+#include "ScriptedSoundCommands.h"
 #include "SeekBar.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
@@ -24,6 +25,8 @@ using namespace Qt::Literals::StringLiterals;
 class PlayerWindowTest : public QObject {
     Q_OBJECT
 private:
+    ScriptedSoundCommands m_sound;
+
     static void click(QWidget *widget, QPoint at = {})
     {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
@@ -40,7 +43,7 @@ private slots:
         ScriptedFileDialog dialog;
         FakeMediaComponent media;
         media.durationSeconds = 75;
-        PlayerWindow window(media);
+        PlayerWindow window(media, m_sound);
         const PlayerWindowControls &ui = window.controls();
         window.show();
         dialog.openAnswers = {u"/music/first song.mp3"_s, u"/music/second.mp3"_s};
@@ -92,7 +95,7 @@ private slots:
     void startUpEntryClicksAndExit()
     {
         FakeMediaComponent media;
-        PlayerWindow window(media);
+        PlayerWindow window(media, m_sound);
         const PlayerWindowControls &ui = window.controls();
         window.show();
         window.startUp({u"/m/LOUD.MP3"_s});
@@ -123,7 +126,7 @@ private slots:
         TestMedia::writeFile(dir.filePath(u"song.mp3"_s), "not really audio");
         ScriptedMessageBox box;
         FakeMediaComponent media;
-        PlayerWindow window(media);
+        PlayerWindow window(media, m_sound);
         const PlayerWindowControls &ui = window.controls();
         window.show();
         click(ui.openInfo); // nothing selected: a message, no window
@@ -140,6 +143,7 @@ private slots:
             {&PlayerWindowControls::editTags, "TagEditorWindow", "cmdClose"},
             {&PlayerWindowControls::ripMp3, "CdToMp3Window", "cmdClose"},
             {&PlayerWindowControls::search, "Mp3SearchWindow", "chameleonButton2"},
+            {&PlayerWindowControls::audioCd, "CdPlayerWindow", "chameleonButton1"},
         };
         for (const auto &c : cases) {
             click(ui.volumeUp);
@@ -178,7 +182,7 @@ private slots:
         QVERIFY(!listening || TestMedia::recordSink(recorder));
 
         Mp3MediaComponent media;
-        PlayerWindow window(media);
+        PlayerWindow window(media, m_sound);
         window.show();
         window.playlist().appendAll(paths + QStringList{u"/no/such.mp3"_s, good});
         window.playlist().setSelectedIndex(0);

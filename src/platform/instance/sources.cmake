@@ -1,0 +1,3 @@
+tavro_folder(tavro_platform platform/instance
+    InstanceLock.cpp InstanceLock.h
+)
