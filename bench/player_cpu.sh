@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# CPU use of the player window while playing and while idle, in % of one core.
+# CPU use of the player window while playing and while idle, and of the CD player window while
+# playing a disc image, in % of one core.
 # Runs under Xvfb when it is installed (real drawing and an X server), else offscreen.
 # Usage: bench/player_cpu.sh [seconds-to-measure]   (builds first; needs ./test.sh's packages)
 set -euo pipefail
@@ -27,6 +28,12 @@ fi
 sox -n -r 44100 -c 2 -b 16 "$WORK/tone.wav" synth $((SECONDS_TO_MEASURE + 20)) sine 440 vol 0.3
 lame --quiet -b 192 "$WORK/tone.wav" "$WORK/long tone.mp3"
 
+# A two-track disc image for the CD player, and settings that list only it.
+sox -n -r 44100 -c 2 -b 16 -e signed "$WORK/disc.raw" synth $((SECONDS_TO_MEASURE + 20)) sine 440 vol 0.3
+head -c $((2352 * 75 * (SECONDS_TO_MEASURE + 20))) "$WORK/disc.raw" >"$WORK/disc.bin"
+printf 'FILE "disc.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    INDEX 01 00:10:00\n' >"$WORK/disc.cue"
+printf '[Drives]\nScanDevices=0\n[Images]\n%s\n' "$WORK/disc.cue" >"$WORK/cdrip.ini"
+
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 measure() { # pid -> % of one core over SECONDS_TO_MEASURE
     local hz before after
@@ -35,9 +42,9 @@ measure() { # pid -> % of one core over SECONDS_TO_MEASURE
     awk -v b="$before" -v a="$after" -v hz="$hz" -v s="$SECONDS_TO_MEASURE" \
         'BEGIN { printf "%.1f", 100 * (a - b) / hz / s }'
 }
-run() { # label, args...
+run() { # label, program, args...
     local label=$1; shift
-    build/src/app/tavro "$@" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     local pid=$!
     sleep 3
     local cpu; cpu=$(measure "$pid")
@@ -48,5 +55,6 @@ run() { # label, args...
 }
 
 echo "Player CPU use ($MODE, ${SECONDS_TO_MEASURE} s each, % of one core)"
-run idle
-run playing "$WORK/long tone.mp3"
+run idle build/src/app/tavro
+run playing build/src/app/tavro "$WORK/long tone.mp3"
+TAVRO_CDRIP_INI="$WORK/cdrip.ini" run "CD" build/bench/window_shot cdplayer - "$WORK/ready"

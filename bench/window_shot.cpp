@@ -6,12 +6,14 @@
 //   tags FOLDER      the tags editor's ID3 page with the first MP3 file of FOLDER clicked
 //   renamer FOLDER   the tags editor's RENAMER page after "RENAME ALL" in FOLDER
 //   encoder ROW OUT.mp3   the CD-to-MP3 encoder after encoding one track (EncoderShot)
+//   cdplayer -       the CD player playing the first drive of $TAVRO_CDRIP_INI
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "CdPlayerWindow.h"
 #include "ChameleonButton.h"
 #include "DirListBox.h"
 #include "EncoderShot.h"
@@ -19,6 +21,7 @@
 #include "Mp3SearchWindow.h"
 #include "Playlist.h"
 #include "RenamerPage.h"
+#include "SoundCommandService.h"
 #include "TagEditorPage.h"
 #include "TagEditorWindow.h"
 
@@ -37,8 +40,17 @@ void click(const QWidget *window, const char *name)
 }
 
 // Made and brought into shape; the searcher's search runs once it shows.
-QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playlist)
+QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playlist,
+                    SoundCommands &sound)
 {
+    if (kind == QLatin1String("cdplayer")) {
+        auto *form = new CdPlayerWindow(sound, {}, {});
+        QTimer::singleShot(300, form, [form] {
+            click(form, "chameleonButton7");
+            click(form, "chameleonButton2");
+        });
+        return form;
+    }
     if (kind == QLatin1String("searcher")) {
         auto *form = new Mp3SearchWindow(playlist);
         child<DirListBox>(form, "Dir1")->setPath(target);
@@ -74,11 +86,13 @@ int main(int argc, char *argv[])
     if (argc > 1 && qstrcmp(argv[1], "encoder") == 0)
         return EncoderShot::run(QApplication::arguments().mid(2));
     Playlist playlist;
+    SoundCommandService sound;
     QWidget *window = argc == 4 ? makeWindow(QString::fromLocal8Bit(argv[1]),
-                                             QString::fromLocal8Bit(argv[2]), playlist)
+                                             QString::fromLocal8Bit(argv[2]), playlist, sound)
                                 : nullptr;
     if (!window) {
-        qCritical("usage: window_shot searcher|info|tags|renamer FOLDER-OR-FILE READY-FILE");
+        qCritical(
+            "usage: window_shot searcher|info|tags|renamer|cdplayer FOLDER-OR-FILE READY-FILE");
         return 2;
     }
     window->show();

@@ -2,20 +2,9 @@
 
 #include <QFileInfo>
 
-#include "CdRipSettings.h"
 #include "EncoderRunTexts.h"
-#include "RaisedError.h"
 
 namespace {
-const QString kNoCdSelected = QStringLiteral("No CD Selected");
-const QString kNoCdInDrive = QStringLiteral("No CD In Drive");
-
-QString errorText(const std::exception &error)
-{
-    const auto *raised = dynamic_cast<const RaisedError *>(&error);
-    return raised ? raised->text() : QString::fromLocal8Bit(error.what());
-}
-
 qint64 totalSize(const QStringList &files)
 {
     qint64 bytes = 0;
@@ -26,52 +15,23 @@ qint64 totalSize(const QStringList &files)
 } // namespace
 
 CdToMp3Run::CdToMp3Run(std::shared_ptr<CdRipLibrary> library, QObject *parent)
-    : QObject(parent), m_drives(library ? CdDrives(std::move(library)) : CdDrives())
+    : QObject(parent), m_drives(std::move(library))
 {
     connect(&m_worker, &WorkerRun::finished, this, &CdToMp3Run::finish);
 }
 
 QStringList CdToMp3Run::loadDrives(QString &error)
 {
-    QStringList names;
-    if (isRunning())
-        return names;
-    try {
-        m_drives.Create(CdRipSettings::defaultPath());
-        for (qint32 i = 1; i <= m_drives.CDDriveCount(); ++i)
-            names << m_drives.CDDrive(i).Name();
-    } catch (const std::exception &failure) {
-        error = errorText(failure);
-    }
-    return names;
-}
-
-std::optional<CdDrive> CdToMp3Run::readyDrive(qint32 driveIndex, QString &why)
-{
-    if (driveIndex < 0) {
-        why = kNoCdSelected;
-        return std::nullopt;
-    }
-    CdDrive drive = m_drives.CDDrive(driveIndex + 1);
-    if (!drive.IsUnitReady()) {
-        why = kNoCdInDrive;
-        return std::nullopt;
-    }
-    return drive;
+    return isRunning() ? QStringList() : m_drives.load(error);
 }
 
 CdToMp3Run::Listing CdToMp3Run::listDisc(qint32 driveIndex)
 {
     if (isRunning())
         return {};
-    m_disc.reset();
-    Listing listing;
-    try {
-        if (std::optional<CdDrive> drive = readyDrive(driveIndex, listing.row))
-            m_disc = drive->TOC();
-    } catch (const std::exception &failure) {
-        listing.error = errorText(failure);
-    }
+    Listing listing = m_drives.list(driveIndex);
+    m_disc = std::move(listing.toc);
+    listing.toc.reset();
     return listing;
 }
 
@@ -80,12 +40,12 @@ QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, con
 {
     if (isRunning())
         return QStringLiteral("A run is going on");
-    QString why = kNoCdSelected;
+    QString why = CdDriveList::noCdSelected();
     std::optional<CdDrive> drive;
     try {
-        drive = readyDrive(driveIndex, why);
+        drive = m_drives.readyDrive(driveIndex, why);
     } catch (const std::exception &failure) {
-        why = errorText(failure);
+        why = CdDriveList::errorText(failure);
     }
     if (!drive || !m_disc)
         return why;

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "CdDrives.h"
+#include "CdDriveList.h"
 #include "CdToMp3Job.h"
 #include "WavToMp3Encoder.h"
 #include "WorkerRun.h"
@@ -26,10 +26,7 @@ class CdToMp3Run : public QObject {
 public:
     // Why no disc is listed: a track-list row ("No CD Selected", "No CD In Drive") or a library
     // error for the status line; both empty when disc() holds the table.
-    struct Listing {
-        QString row;
-        QString error;
-    };
+    using Listing = CdDriveList::Listing;
     struct Report {
         CdToMp3Job::Outcome outcome = CdToMp3Job::Outcome::Done;
         QString status;       // the status line after a cancel or a failure; empty when done
@@ -75,11 +72,10 @@ signals:
 
 private:
     // The drive at driveIndex when it holds a disc; otherwise why not, as a track-list row.
-    std::optional<CdDrive> readyDrive(qint32 driveIndex, QString &why);
     void connectJob();
     void finish();
 
-    CdDrives m_drives;
+    CdDriveList m_drives;
     WavToMp3Encoder m_encoder;
     std::optional<DiscToc> m_disc;
     QList<qint32> m_queue;       // positions in m_disc

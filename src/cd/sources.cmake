@@ -1,5 +1,6 @@
 tavro_folder(tavro_core cd
     CdDrive.cpp CdDrive.h
+    CdDriveList.cpp CdDriveList.h
     CdDrives.cpp CdDrives.h
     CdRipErrors.cpp CdRipErrors.h
     CdToMp3Job.cpp CdToMp3Job.h

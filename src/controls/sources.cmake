@@ -7,6 +7,7 @@ tavro_folder(tavro_controls controls
     DriveIcons.cpp DriveIcons.h
     DriveListBox.cpp DriveListBox.h
     FileListBox.cpp FileListBox.h
+    FormBuilder.cpp FormBuilder.h
     OleColor.cpp OleColor.h
     ProgressBar.cpp ProgressBar.h
     ScreenPlacement.cpp ScreenPlacement.h

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 
-#include "CdRipSettings.h"
 #include "ChameleonButton.h"
 #include "CloseBoxSwitch.h"
 #include "DiscToc.h"
@@ -55,8 +54,7 @@ CdPlayerWindow::CdPlayerWindow(SoundCommands &sound, std::function<bool()> anoth
                                std::shared_ptr<CdRipLibrary> library, QWidget *parent)
     : QWidget(parent, Qt::Window), m_sound(sound),
       m_anotherCopyRunning(std::move(anotherCopyRunning)), m_endProgram(std::move(endProgram)),
-      m_ui(*this), m_drives(library ? CdDrives(std::move(library)) : CdDrives()),
-      m_displayTick(this), m_discWatch(this)
+      m_ui(*this), m_drives(std::move(library)), m_displayTick(this), m_discWatch(this)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("TAVRO Audio CD Player"));
@@ -121,12 +119,8 @@ void CdPlayerWindow::showEvent(QShowEvent *event)
 void CdPlayerWindow::loadDrives()
 {
     // A library that fails to start lists no drive: the window has no line to report it on.
-    try {
-        m_drives.Create(CdRipSettings::defaultPath());
-        for (qint32 i = 1; i <= m_drives.CDDriveCount(); ++i)
-            m_ui.drives->addItem(m_drives.CDDrive(i).Name());
-    } catch (const std::exception &) {
-    }
+    QString error;
+    m_ui.drives->addItems(m_drives.load(error));
     m_ui.drives->setCurrentIndex(m_ui.drives->count() > 0 ? 0 : -1);
     loadTrackList();
 }
@@ -135,24 +129,15 @@ void CdPlayerWindow::loadTrackList()
 {
     m_ui.tracks->clearTracks();
     m_ui.cddbQuery->clear();
-    const int index = m_ui.drives->currentIndex();
-    if (index < 0) {
-        m_ui.tracks->showReason(QStringLiteral("No CD Selected"));
+    // A table that cannot be read lists nothing.
+    const CdDriveList::Listing listing = m_drives.list(m_ui.drives->currentIndex());
+    if (!listing.row.isEmpty())
+        m_ui.tracks->showReason(listing.row);
+    if (!listing.toc)
         return;
-    }
-    try {
-        CdDrive drive = m_drives.CDDrive(index + 1);
-        if (!drive.IsUnitReady()) {
-            m_ui.tracks->showReason(QStringLiteral("No CD In Drive"));
-            return;
-        }
-        const DiscToc toc = drive.TOC();
-        m_ui.cddbQuery->setText(toc.CDDBQuery());
-        m_ui.tracks->showDisc(toc);
-        showTrackSize(toc);
-    } catch (const std::exception &) {
-        // A table that cannot be read lists nothing.
-    }
+    m_ui.cddbQuery->setText(listing.toc->CDDBQuery());
+    m_ui.tracks->showDisc(*listing.toc);
+    showTrackSize(*listing.toc);
 }
 
 void CdPlayerWindow::showTrackSize(const DiscToc &toc)
@@ -325,7 +310,7 @@ void CdPlayerWindow::closeClicked()
 void CdPlayerWindow::setStatus(const QString &text, const QColor &color)
 {
     m_ui.status->setText(text);
-    CdPlayerWindowControls::setTextColor(m_ui.status, color);
+    FormBuilder::setTextColor(m_ui.status, color);
 }
 
 void CdPlayerWindow::setPlayingControlsEnabled(bool enabled)

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "CdDrives.h"
+#include "CdDriveList.h"
 #include "CdPlayer.h"
 #include "CdPlayerWindowControls.h"
 
@@ -58,7 +58,7 @@ private:
     std::function<bool()> m_anotherCopyRunning;
     std::function<void()> m_endProgram;
     CdPlayerWindowControls m_ui;
-    CdDrives m_drives;
+    CdDriveList m_drives;
     std::unique_ptr<CdPlayer> m_player; // none before the first transport Refresh
     QTimer m_displayTick;
     QTimer m_discWatch;

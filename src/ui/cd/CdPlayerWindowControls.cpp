@@ -62,12 +62,6 @@ constexpr ValueRow kValueRows[] = {
      &CdPlayerWindowControls::currentFile},
 };
 
-void setBold(QWidget *widget)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
 } // namespace
 
 CdPlayerWindowControls::CdPlayerWindowControls(QWidget &form) : m_form(form)
@@ -75,23 +69,6 @@ CdPlayerWindowControls::CdPlayerWindowControls(QWidget &form) : m_form(form)
     buildDisc();
     buildDisplay();
     buildButtons();
-}
-
-void CdPlayerWindowControls::setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-QLabel *CdPlayerWindowControls::addLabel(const char *name, const QString &caption,
-                                         const QRect &geometry, const QString &tooltip)
-{
-    auto *label = new QLabel(caption, &m_form);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setToolTip(tooltip);
-    return label;
 }
 
 void CdPlayerWindowControls::buildDisc()
@@ -128,22 +105,24 @@ void CdPlayerWindowControls::buildDisplay()
     for (const ValueRow &spec : kValueRows) {
         const int x = kLeft + (row / kRows) * kColumnWidth;
         const int y = kTop + (row % kRows) * kRowHeight;
-        addLabel(spec.captionName, QLatin1String(spec.caption), QRect(x, y, kCaptionWidth, 20));
-        QLabel *value = addLabel(spec.valueName, QString(),
-                                 QRect(x + kCaptionWidth, y, kColumnWidth - kCaptionWidth, 20),
-                                 QLatin1String(spec.tooltip));
-        setTextColor(value, QColor(0, 0, 128));
+        m_build.label(spec.captionName, QLatin1String(spec.caption),
+                      QRect(x, y, kCaptionWidth, 20));
+        QLabel *value = m_build.label(spec.valueName, QString(),
+                                      QRect(x + kCaptionWidth, y, kColumnWidth - kCaptionWidth, 20),
+                                      QLatin1String(spec.tooltip));
+        FormBuilder::setTextColor(value, QColor(0, 0, 128));
         this->*spec.value = value;
         ++row;
     }
-    setBold(status);
+    FormBuilder::setBold(status);
 }
 
 void CdPlayerWindowControls::buildButtons()
 {
     constexpr int kTop = 330;
     constexpr int kPerRow = 5;
-    setBold(addLabel("Label3", QStringLiteral("CONTROLS"), QRect(kLeft, kTop, kWidth, 20)));
+    FormBuilder::setBold(
+        m_build.label("Label3", QStringLiteral("CONTROLS"), QRect(kLeft, kTop, kWidth, 20)));
     int index = 0;
     for (const ButtonSpec &spec : kButtons) {
         auto *button = new ChameleonButton(QLatin1String(spec.caption), &m_form);

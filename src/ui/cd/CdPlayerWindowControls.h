@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include "FormBuilder.h"
+
 class ChameleonButton;
 class DiscTrackList;
 class QColor;
@@ -19,8 +21,6 @@ class CdPlayerWindowControls {
 public:
     // Builds the controls on form, which owns them.
     explicit CdPlayerWindowControls(QWidget &form);
-
-    static void setTextColor(QWidget *widget, const QColor &color);
 
     QComboBox *drives = nullptr;
     ChameleonButton *relist = nullptr; // re-reads the track list
@@ -54,8 +54,7 @@ private:
     void buildDisc();
     void buildDisplay();
     void buildButtons();
-    QLabel *addLabel(const char *name, const QString &caption, const QRect &geometry,
-                     const QString &tooltip = QString());
 
     QWidget &m_form;
+    FormBuilder m_build{m_form};
 };

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include "FormBuilder.h"
+
 class ChameleonButton;
 class DiscTrackList;
 class ProgressBar;
@@ -51,9 +53,7 @@ private:
     void buildOutput();
     void buildProgress();
     void buildResults();
-    QLabel *addLabel(const char *name, const QString &caption, const QRect &geometry);
-    ChameleonButton *addButton(const char *name, const QString &caption, const QString &tooltip,
-                               const QRect &geometry);
 
     QWidget &m_form;
+    FormBuilder m_build{m_form};
 };

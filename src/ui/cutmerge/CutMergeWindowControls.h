@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include "FormBuilder.h"
+
 class ChameleonButton;
 class ProgressBar;
 class QLabel;
@@ -63,11 +65,9 @@ private:
     void buildCutterButtons();
     void buildCutterResults();
     void buildMerger();
-    QLabel *addLabel(const char *name, const QString &caption, const QRect &geometry);
-    ChameleonButton *addButton(const char *name, const QString &caption, const QString &tooltip,
-                               const QRect &geometry);
     void addHeading(const char *titleName, const QString &title, const char *textName,
                     const QString &text, int left);
 
     QWidget &m_form;
+    FormBuilder m_build{m_form};
 };

@@ -11,6 +11,7 @@
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
+#include "FormBuilder.h"
 #include "OleColor.h"
 #include "Playlist.h"
 #include "ScreenPlacement.h"
@@ -64,22 +65,15 @@ void Mp3SearchWindow::buildLists()
         m_lv1->header()->resizeSection(column, widths[column]);
 }
 
-QLabel *Mp3SearchWindow::addLabel(const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *label = new QLabel(caption, this);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
 void Mp3SearchWindow::buildStatus()
 {
-    addLabel("Label1", QStringLiteral("Process Status :"), QRect(8, 352, 118, 20));
-    m_status = addLabel("Label2", QString(), QRect(128, 352, 260, 20));
-    addLabel("Label3", QStringLiteral("Directories Found :"), QRect(8, 376, 118, 20));
-    m_directories = addLabel("Label4", QStringLiteral("0"), QRect(128, 376, 100, 20));
-    addLabel("Label5", QStringLiteral("Files Found :"), QRect(8, 400, 118, 20));
-    m_files = addLabel("Label6", QStringLiteral("0"), QRect(128, 400, 100, 20));
+    const FormBuilder build(*this);
+    build.label("Label1", QStringLiteral("Process Status :"), QRect(8, 352, 118, 20));
+    m_status = build.label("Label2", QString(), QRect(128, 352, 260, 20));
+    build.label("Label3", QStringLiteral("Directories Found :"), QRect(8, 376, 118, 20));
+    m_directories = build.label("Label4", QStringLiteral("0"), QRect(128, 376, 100, 20));
+    build.label("Label5", QStringLiteral("Files Found :"), QRect(8, 400, 118, 20));
+    m_files = build.label("Label6", QStringLiteral("0"), QRect(128, 400, 100, 20));
     for (QLabel *value : {m_status, m_directories, m_files}) {
         QFont bold = value->font();
         bold.setBold(true);

@@ -43,7 +43,6 @@ protected:
 private:
     void buildLists();
     void buildStatus();
-    QLabel *addLabel(const char *name, const QString &caption, const QRect &geometry);
     void addRow(const Mp3Search::Row &row);
     void searchEnded();
     void setStatus(const QString &text, quint32 color);

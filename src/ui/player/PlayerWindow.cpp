@@ -165,7 +165,7 @@ void PlayerWindow::render()
         if (all || d.*text != was.*text)
             label->setText(d.*text);
     if (all || d.statusColor != was.statusColor)
-        PlayerWindowControls::setTextColor(m_ui.status, QColor::fromRgb(QRgb(d.statusColor)));
+        FormBuilder::setTextColor(m_ui.status, QColor::fromRgb(QRgb(d.statusColor)));
 
     m_ui.pause->setEnabled(d.pauseEnabled);
     if (all || d.pauseCaption != was.pauseCaption)

@@ -93,23 +93,6 @@ PlayerWindowControls::PlayerWindowControls(QWidget &window) : m_window(window)
     buildFooter();
 }
 
-void PlayerWindowControls::setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-QLabel *PlayerWindowControls::addLabel(const char *name, const QString &caption,
-                                       const QRect &geometry, const QString &tooltip)
-{
-    auto *label = new QLabel(caption, &m_window);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setToolTip(tooltip);
-    return label;
-}
-
 void PlayerWindowControls::buildTitleLine()
 {
     title = new TitleLabel(QStringLiteral("   TAVRO MP3 PLAYER    v  1.6"), &m_window);
@@ -143,16 +126,16 @@ void PlayerWindowControls::buildPlaylistAndValues()
 
     int y = 21;
     for (const ValueRow &row : kValueRows) {
-        addLabel(row.captionName, QLatin1String(row.caption), QRect(214, y, 92, 14),
-                 QLatin1String(row.tooltip));
-        QLabel *value =
-            addLabel(row.valueName, QString(), QRect(306, y, 161, 14), QLatin1String(row.tooltip));
-        setTextColor(value, QColor(0, 0, 128));
+        m_build.label(row.captionName, QLatin1String(row.caption), QRect(214, y, 92, 14),
+                      QLatin1String(row.tooltip));
+        QLabel *value = m_build.label(row.valueName, QString(), QRect(306, y, 161, 14),
+                                      QLatin1String(row.tooltip));
+        FormBuilder::setTextColor(value, QColor(0, 0, 128));
         this->*row.value = value;
         y += 14;
     }
-    filePath = addLabel("Label17", QString(), QRect(6, 121, 461, 13));
-    progress = addLabel("Label6", QString(), QRect(6, 149, 200, 13));
+    filePath = m_build.label("Label17", QString(), QRect(6, 121, 461, 13));
+    progress = m_build.label("Label6", QString(), QRect(6, 149, 200, 13));
 }
 
 void PlayerWindowControls::buildPlaybackControls()
@@ -178,7 +161,7 @@ void PlayerWindowControls::buildPlaybackControls()
         slider->setGeometry(x + 40, 270, 74, 14);
         slider->setAttribute(Qt::WA_TransparentForMouseEvents);
         slider->setFocusPolicy(Qt::NoFocus);
-        addLabel("", caption, QRect(x, 270, 40, 14));
+        m_build.label("", caption, QRect(x, 270, 40, 14));
         return slider;
     };
     volumeSlider = levelSlider("Slider2", QStringLiteral("Volume"), 6);
@@ -187,7 +170,7 @@ void PlayerWindowControls::buildPlaybackControls()
 
 void PlayerWindowControls::buildButtons()
 {
-    addLabel("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))
+    m_build.label("Label18", QStringLiteral("CONTROLS"), QRect(6, 190, 70, 13))
         ->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(0,40,110);"));
     QFont buttonFont = m_window.font();
     buttonFont.setPointSizeF(7.0);
@@ -215,7 +198,7 @@ void PlayerWindowControls::buildFooter()
         option->setToolTip(
             QStringLiteral("For Applying Changes, you must RESTART your computer !"));
 
-    date = addLabel("Label30", QString(), QRect(250, 270, 217, 14));
+    date = m_build.label("Label30", QString(), QRect(250, 270, 217, 14));
     date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     time = new TitleLabel(QString(), &m_window);
     time->setObjectName(QStringLiteral("Label27"));

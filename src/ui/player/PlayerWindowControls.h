@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include "FormBuilder.h"
+
 class ChameleonButton;
 class PathStrip;
 class QLabel;
@@ -24,8 +26,6 @@ public:
     static constexpr int kHeight = 4455 / kTwipsPerPixel; // 297 pixels
 
     explicit PlayerWindowControls(QWidget &window);
-
-    static void setTextColor(QWidget *widget, const QColor &color);
 
     TitleLabel *title = nullptr;       // Label1
     TitleLabel *minimise = nullptr;    // Label2
@@ -75,8 +75,6 @@ public:
     ChameleonButton *search = nullptr;      // chameleonButton22
 
 private:
-    QLabel *addLabel(const char *name, const QString &caption, const QRect &geometry,
-                     const QString &tooltip = QString());
     void buildTitleLine();
     void buildPlaylistAndValues();
     void buildPlaybackControls();
@@ -84,4 +82,5 @@ private:
     void buildFooter();
 
     QWidget &m_window;
+    FormBuilder m_build{m_window};
 };

@@ -1,5 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -9,6 +11,9 @@
 #include "FakeRipLibrary.h"
 #include "ScriptedMessageBox.h"
 #include "ScriptedSoundCommands.h"
+#include "SoundCommandService.h"
+#include "TestDisc.h"
+#include "TestMedia.h"
 #include "WidgetLookup.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -273,6 +278,41 @@ private slots:
         answer(u"status cd position wait"_s, "18:00:00:00");
         tick(*form, "CDTimer");
         QCOMPARE(text(*form, "Label12"), u"3.03MB"_s);
+    }
+
+    // The real service on a disc image: what the window plays reaches the sound server.
+    void playsTheDiscOutLoud()
+    {
+        if (!qEnvironmentVariableIsSet("PULSE_SERVER"))
+            QSKIP("no test sound server");
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(u"cdrip.ini"_s);
+        QVERIFY(TestDisc::write(dir.filePath(u"disc.cue"_s), {{750, 440}, {750, 880}}));
+        QVERIFY(TestDisc::writeSettings(ini, {dir.filePath(u"disc.cue"_s)}));
+        qputenv("TAVRO_CDRIP_INI", QFile::encodeName(ini));
+        SoundCommandService sound{SoundDevices(ini)};
+        QProcess recorder;
+        QVERIFY(TestMedia::recordSink(recorder));
+        QTest::qWait(1500); // the recorder's own start-up
+        CdPlayerWindow form(sound, {}, {});
+        form.show();
+        QTRY_VERIFY(tracks(form)->topLevelItemCount() == 2);
+        click(form, "chameleonButton7");
+        click(form, "chameleonButton2");
+        QTRY_COMPARE_WITH_TIMEOUT(text(form, "Label4"), u"00:02"_s, 10000);
+        QByteArray stat;
+        TestMedia::run(u"sox"_s,
+                       {"-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "2", "-",
+                        "-n", "remix", "1", "stat"},
+                       nullptr, &stat, recorder.readAllStandardOutput().right(88200));
+        click(form, "chameleonButton1");
+        recorder.kill();
+        recorder.waitForFinished();
+        qunsetenv("TAVRO_CDRIP_INI");
+        const qsizetype at = stat.indexOf("Rough   frequency:");
+        QVERIFY2(at >= 0, stat.constData());
+        QVERIFY2(qAbs(stat.mid(at + 18).split('\n').first().trimmed().toInt() - 440) < 15,
+                 stat.constData());
     }
 };
 

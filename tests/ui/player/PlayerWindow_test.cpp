@@ -144,6 +144,7 @@ private slots:
             {&PlayerWindowControls::ripMp3, "CdToMp3Window", "cmdClose"},
             {&PlayerWindowControls::search, "Mp3SearchWindow", "chameleonButton2"},
             {&PlayerWindowControls::audioCd, "CdPlayerWindow", "chameleonButton1"},
+            {&PlayerWindowControls::cutMerge, "CutMergeWindow", "Command3"},
         };
         for (const auto &c : cases) {
             click(ui.volumeUp);
