@@ -2,6 +2,7 @@
 
 #include "Mp3MediaComponent.h"
 #include "PlayerWindow.h"
+#include "SoundCommandService.h"
 #include "WidgetFileDialog.h"
 #include "WidgetMessageBox.h"
 
@@ -17,7 +18,8 @@ int main(int argc, char *argv[])
     FileDialog::setInstance(&fileDialog);
 
     Mp3MediaComponent media;
-    PlayerWindow window(media);
+    SoundCommandService sound;
+    PlayerWindow window(media, sound);
     window.show();
     window.startUp(QApplication::arguments().mid(1));
     const int status = QApplication::exec();

@@ -16,6 +16,7 @@
 #include "Mp3SearchWindow.h"
 #include "PathStrip.h"
 #include "PlayerWindowControls.h"
+#include "RecorderWindow.h"
 #include "ScreenPlacement.h"
 #include "ScrollingText.h"
 #include "SeekBar.h"
@@ -28,8 +29,8 @@ constexpr int kWidth = PlayerWindowControls::kWidth;
 constexpr int kCreditStepTwips = 20;
 } // namespace
 
-PlayerWindow::PlayerWindow(MediaComponent &media, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media),
+PlayerWindow::PlayerWindow(MediaComponent &media, SoundCommands &sound, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media), m_sound(sound),
       m_engine(media, m_playlist), m_actions(m_playlist, m_engine), m_ui(*this)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -78,7 +79,7 @@ void PlayerWindow::connectPlayback()
 
 void PlayerWindow::connectButtons()
 {
-    // Record, Audio CD and About have no window yet: they do nothing.
+    // Audio CD and About have no window yet: they do nothing.
     const auto on = [this](ChameleonButton *button, auto handler) {
         connect(button, &ChameleonButton::Click, this, handler);
     };
@@ -101,6 +102,7 @@ void PlayerWindow::connectButtons()
             showToolWindow(new Mp3InfoWindow(m_playlist));
     });
     on(m_ui.ripMp3, [this] { showToolWindow(new CdToMp3Window); });
+    on(m_ui.record, [this] { showToolWindow(new RecorderWindow(m_sound)); });
     on(m_ui.cutMerge, [this] {
         auto *window = new CutMergeWindow(m_media);
         connect(window, &CutMergeWindow::playerResetRequested, &m_engine,

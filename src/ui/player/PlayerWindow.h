@@ -10,6 +10,7 @@
 #include "PlaylistActions.h"
 
 class MediaComponent;
+class SoundCommands;
 
 // The main player window: a frameless 7095 x 4455-twip window with its own title line. It owns
 // the play list and the playback engine and only wires its controls (PlayerWindowControls) to
@@ -17,7 +18,7 @@ class MediaComponent;
 class PlayerWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PlayerWindow(MediaComponent &media, QWidget *parent = nullptr);
+    PlayerWindow(MediaComponent &media, SoundCommands &sound, QWidget *parent = nullptr);
 
     // A command line ending in "mp3" is one path: it is added to the play list and played.
     void startUp(const QStringList &arguments);
@@ -46,6 +47,7 @@ private:
     void exitPlayer();
 
     MediaComponent &m_media;
+    SoundCommands &m_sound;
     Playlist m_playlist;
     PlaybackEngine m_engine;
     PlaylistActions m_actions;

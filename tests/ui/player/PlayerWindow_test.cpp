@@ -13,6 +13,7 @@
 #include "PlayerWindow.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
+#include "ScriptedSoundCommands.h"
 #include "SeekBar.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
@@ -40,7 +41,8 @@ private slots:
         ScriptedFileDialog dialog;
         FakeMediaComponent media;
         media.durationSeconds = 75;
-        PlayerWindow window(media);
+        ScriptedSoundCommands sound;
+        PlayerWindow window(media, sound);
         const PlayerWindowControls &ui = window.controls();
         window.show();
         dialog.openAnswers = {u"/music/first song.mp3"_s, u"/music/second.mp3"_s};
@@ -92,7 +94,8 @@ private slots:
     void startUpEntryClicksAndExit()
     {
         FakeMediaComponent media;
-        PlayerWindow window(media);
+        ScriptedSoundCommands sound;
+        PlayerWindow window(media, sound);
         const PlayerWindowControls &ui = window.controls();
         window.show();
         window.startUp({u"/m/LOUD.MP3"_s});
@@ -123,7 +126,8 @@ private slots:
         TestMedia::writeFile(dir.filePath(u"song.mp3"_s), "not really audio");
         ScriptedMessageBox box;
         FakeMediaComponent media;
-        PlayerWindow window(media);
+        ScriptedSoundCommands sound;
+        PlayerWindow window(media, sound);
         const PlayerWindowControls &ui = window.controls();
         window.show();
         click(ui.openInfo); // nothing selected: a message, no window
@@ -139,6 +143,7 @@ private slots:
             {&PlayerWindowControls::openInfo, "Mp3InfoWindow", "cmdClose"},
             {&PlayerWindowControls::editTags, "TagEditorWindow", "cmdClose"},
             {&PlayerWindowControls::ripMp3, "CdToMp3Window", "cmdClose"},
+            {&PlayerWindowControls::record, "RecorderWindow", "cmdClose"},
             {&PlayerWindowControls::search, "Mp3SearchWindow", "chameleonButton2"},
         };
         for (const auto &c : cases) {
@@ -178,7 +183,8 @@ private slots:
         QVERIFY(!listening || TestMedia::recordSink(recorder));
 
         Mp3MediaComponent media;
-        PlayerWindow window(media);
+        ScriptedSoundCommands sound;
+        PlayerWindow window(media, sound);
         window.show();
         window.playlist().appendAll(paths + QStringList{u"/no/such.mp3"_s, good});
         window.playlist().setSelectedIndex(0);
