@@ -56,11 +56,9 @@ TEST_F(RecordCommandTest, BadArgumentsAndAnExistingOutputAreRefused)
         {{"record"}, 2, "needs an output MP3 file"},
         {{"record", out}, 2, "needs --seconds N"},
         {{"record", out, "--seconds", "0"}, 2, "--seconds takes a whole number from 1"},
-        {{"record", out, "--seconds", "x"}, 2, "--seconds needs a whole number"},
         {{"record", out, "--seconds", "3", "--rate", "22050"}, 2, "--rate takes 44100 or 48000"},
         {{"record", out, "--seconds", "3", "--preset", "loud"}, 2, "unknown preset 'loud'"},
         {{"record", out, "--seconds", "3", "--loop"}, 2, "unknown option --loop"},
-        {{"record", out, out, "--seconds", "3"}, 2, "unexpected "},
         {{"record", path("mine.mp3"), "--seconds", "1"}, 1, "already exists (--force replaces it)"},
     };
     for (const auto &[args, code, message] : cases) {
