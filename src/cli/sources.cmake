@@ -11,6 +11,7 @@ tavro_folder(tavro_cli_commands cli
     InterruptGuard.cpp InterruptGuard.h
     MergeCommand.cpp MergeCommand.h
     RenameCommand.cpp RenameCommand.h
+    RecordCommand.cpp RecordCommand.h
     RipCommand.cpp RipCommand.h
     RmtagCommand.cpp RmtagCommand.h
     SearchCommand.cpp SearchCommand.h

@@ -17,6 +17,7 @@
 #include "Mp3SearchWindow.h"
 #include "PathStrip.h"
 #include "PlayerWindowControls.h"
+#include "RecorderWindow.h"
 #include "ScreenPlacement.h"
 #include "ScrollingText.h"
 #include "SeekBar.h"
@@ -81,7 +82,7 @@ void PlayerWindow::connectPlayback()
 
 void PlayerWindow::connectButtons()
 {
-    // Record and About have no window yet: they do nothing.
+    // About has no window yet: it does nothing.
     const auto on = [this](ChameleonButton *button, auto handler) {
         connect(button, &ChameleonButton::Click, this, handler);
     };
@@ -104,6 +105,7 @@ void PlayerWindow::connectButtons()
             showToolWindow(new Mp3InfoWindow(m_playlist));
     });
     on(m_ui.ripMp3, [this] { showToolWindow(new CdToMp3Window); });
+    on(m_ui.record, [this] { showToolWindow(new RecorderWindow(m_sound)); });
     on(m_ui.cutMerge, [this] {
         auto *window = new CutMergeWindow(m_media);
         connect(window, &CutMergeWindow::playerResetRequested, &m_engine,

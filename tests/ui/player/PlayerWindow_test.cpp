@@ -142,6 +142,7 @@ private slots:
             {&PlayerWindowControls::openInfo, "Mp3InfoWindow", "cmdClose"},
             {&PlayerWindowControls::editTags, "TagEditorWindow", "cmdClose"},
             {&PlayerWindowControls::ripMp3, "CdToMp3Window", "cmdClose"},
+            {&PlayerWindowControls::record, "RecorderWindow", "cmdClose"},
             {&PlayerWindowControls::search, "Mp3SearchWindow", "chameleonButton2"},
             {&PlayerWindowControls::audioCd, "CdPlayerWindow", "chameleonButton1"},
             {&PlayerWindowControls::cutMerge, "CutMergeWindow", "Command3"},

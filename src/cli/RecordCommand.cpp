@@ -1,0 +1,176 @@
+#include "RecordCommand.h"
+
+#include <optional>
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "CliRegistry.h"
+#include "ConsoleProgressBar.h"
+#include "EncoderCliOptions.h"
+#include "InterruptGuard.h"
+#include "PartFile.h"
+#include "SoundCommandService.h"
+#include "VoiceRecorder.h"
+
+namespace {
+static CliRegistrar<RecordCommand> registrar;
+
+constexpr int kPollMs = 50;
+
+struct Options {
+    QString out;
+    int seconds = 0;
+    int rate = 44100;
+    EncoderCliOptions encoder;
+    bool force = false;
+};
+
+bool takeNumber(const QString &option, QStringList &args, int &value, QString &problem)
+{
+    bool ok = false;
+    value = args.isEmpty() ? 0 : args.takeFirst().toInt(&ok);
+    if (!ok)
+        problem = option + QStringLiteral(" needs a whole number");
+    return ok;
+}
+
+void takeOption(const QString &arg, QStringList &args, Options &options, QString &problem)
+{
+    if (options.encoder.take(arg, args, problem))
+        return;
+    if (arg == QLatin1String("--force"))
+        options.force = true;
+    else if (arg == QLatin1String("--seconds") && takeNumber(arg, args, options.seconds, problem) &&
+             options.seconds < 1)
+        problem = QStringLiteral("--seconds takes a whole number from 1");
+    else if (arg == QLatin1String("--rate") && takeNumber(arg, args, options.rate, problem) &&
+             options.rate != 44100 && options.rate != 48000)
+        problem = QStringLiteral("--rate takes 44100 or 48000");
+    else if (problem.isEmpty() && arg != QLatin1String("--seconds") &&
+             arg != QLatin1String("--rate"))
+        problem = QStringLiteral("unknown option ") + arg;
+}
+
+std::optional<Options> parse(QStringList args, QString &problem)
+{
+    Options options;
+    while (!args.isEmpty() && problem.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg.startsWith(QLatin1String("--")))
+            takeOption(arg, args, options, problem);
+        else if (options.out.isEmpty())
+            options.out = arg;
+        else
+            problem = QStringLiteral("unexpected ") + arg;
+    }
+    if (problem.isEmpty() && options.out.isEmpty())
+        problem = QStringLiteral("needs an output MP3 file");
+    if (problem.isEmpty() && options.seconds == 0)
+        problem = QStringLiteral("needs --seconds N");
+    return problem.isEmpty() ? std::optional(options) : std::nullopt;
+}
+
+int record(const Options &options, QTextStream &out, QTextStream &err)
+{
+    const InterruptGuard guard;
+    // Made when the first Ctrl-C ends the recording, so that only a later one aborts.
+    std::optional<InterruptGuard> encodingGuard;
+    // The recorder encodes into this, and it becomes OUT only if no Ctrl-C came meanwhile,
+    // even one after the encoding's last chunk.
+    PartFile part(options.out);
+    SoundCommandService sound;
+    VoiceRecorder recorder(sound);
+    recorder.setSamplesPerSecond(options.rate);
+    options.encoder.applyTo(recorder.encoder());
+
+    QEventLoop loop;
+    bool failed = false;
+    QObject::connect(&recorder, &VoiceRecorder::commandFailed, [&](quint32, const QString &text) {
+        err << "tavro-cli record: " << text << '\n';
+        err.flush();
+        failed = true;
+    });
+    QString shownTime;
+    QObject::connect(&recorder, &VoiceRecorder::displayed,
+                     [&](const QString &time, const QString &size) {
+                         if (time == shownTime)
+                             return;
+                         shownTime = time;
+                         out << time << "  " << size << '\n';
+                         out.flush();
+                     });
+    QObject::connect(&recorder, &VoiceRecorder::recordingEnded, [&] {
+        const QString why = failed ? QString() : recorder.startEncoding(part.path(), false);
+        if (!why.isEmpty())
+            err << "tavro-cli record: " << why << '\n';
+        if (failed || !why.isEmpty())
+            loop.exit(CliCommand::kFailed);
+    });
+
+    const bool showBar = ConsoleProgressBar::stderrIsTerminal();
+    ConsoleProgressBar bar(err, QStringLiteral("Encoding"));
+    QObject::connect(&recorder, &VoiceRecorder::encodeProgress, [&](qint64 done, qint64 total) {
+        if (showBar)
+            bar.update(done, total);
+    });
+    QObject::connect(&recorder, &VoiceRecorder::encodingFinished, [&](const QString &error) {
+        bar.finish();
+        if (InterruptGuard::raised()) {
+            err << "tavro-cli record: interrupted, " << options.out << " not written\n";
+            loop.exit(CliCommand::kInterrupted);
+        } else if (!error.isEmpty()) {
+            err << "tavro-cli record: " << error << '\n';
+            loop.exit(CliCommand::kFailed);
+        } else if (!part.commit(options.force)) {
+            err << "tavro-cli record: cannot write " << options.out << '\n';
+            loop.exit(CliCommand::kFailed);
+        } else {
+            loop.exit(0);
+        }
+    });
+
+    QTimer poll;
+    poll.setInterval(kPollMs);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!InterruptGuard::raised())
+            return;
+        if (recorder.isRecording()) {
+            encodingGuard.emplace();
+            recorder.stopRecording();
+        } else {
+            recorder.cancelEncoding();
+        }
+    });
+    poll.start();
+    // Inside the loop: a device that fails at once ends the recording on the spot.
+    QTimer::singleShot(0, &recorder, [&] {
+        recorder.startRecording();
+        QTimer::singleShot(options.seconds * 1000, &recorder, &VoiceRecorder::stopRecording);
+    });
+    return loop.exec();
+}
+} // namespace
+
+QString RecordCommand::usage() const
+{
+    return QStringLiteral("OUT.mp3 --seconds N [--rate 44100|48000] %1 [--force]  record from "
+                          "the default input for N seconds (Ctrl-C ends early) and encode it")
+        .arg(EncoderCliOptions::usage());
+}
+
+int RecordCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QString problem;
+    const std::optional<Options> options = parse(args, problem);
+    if (!options) {
+        err << "tavro-cli record: " << problem << "\nusage: tavro-cli record " << usage() << '\n';
+        return kBadArguments;
+    }
+    if (QFileInfo::exists(options->out) && !options->force) {
+        err << "tavro-cli record: " << options->out << " already exists (--force replaces it)\n";
+        return kFailed;
+    }
+    return record(*options, out, err);
+}

@@ -1,0 +1,159 @@
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ChameleonButton.h"
+#include "ProgressBar.h"
+#include "RecorderWindow.h"
+#include "ScriptedFileDialog.h"
+#include "ScriptedMessageBox.h"
+#include "ScriptedSoundCommands.h"
+#include "TestMedia.h"
+#include "WidgetLookup.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+// A service without an input: "open" fails, and every command for the alias it did not open.
+class NoInputCommands : public ScriptedSoundCommands {
+public:
+    quint32 mciSendString(const char *command, char *reply, quint32 replyLength,
+                          quintptr window) override
+    {
+        ScriptedSoundCommands::mciSendString(command, reply, replyLength, window);
+        return QByteArray(command).startsWith("open ") ? 328 : 263;
+    }
+};
+
+// The window over scripted sound commands, with its temporary files in a folder of the test's.
+class RecorderWindowTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    ScriptedFileDialog m_dialog;
+    ScriptedMessageBox m_box;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static QString text(QWidget &form, const char *name)
+    {
+        return child<QWidget>(form, name)->property("text").toString();
+    }
+    static QStringList enabled(QWidget &form)
+    {
+        QStringList names;
+        for (const char *name : {"cmdSave", "cmdRecord", "cmdStop", "cmdMP3", "cmdClose"})
+            if (child<QWidget>(form, name)->isEnabled())
+                names << QLatin1String(name);
+        return names;
+    }
+    static void click(QWidget &form, const char *name)
+    {
+        QTest::mouseClick(child<QWidget>(form, name), Qt::LeftButton);
+    }
+    // Save as, then Record with the rate option given.
+    void startRecording(RecorderWindow &form, const char *rate)
+    {
+        m_dialog.saveAnswers = {path(u"take.mp3"_s)};
+        click(form, "cmdSave");
+        click(form, rate);
+        click(form, "cmdRecord");
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(QDir().mkpath(path(u"tmp"_s)));
+        qputenv("TMPDIR", QFile::encodeName(path(u"tmp"_s)));
+    }
+    void cleanup() { qunsetenv("TMPDIR"); }
+
+    // Save as (over a file the dialog agreed to replace), Record at 48000 Hz, Stop, Encode MP3,
+    // Close; the temporary file is encoded and deleted.
+    void theButtonsCarryARecordingToAnMp3File()
+    {
+        ScriptedSoundCommands sound;
+        sound.answers[u"status recsound length"_s] = {"1048576", 0};
+        RecorderWindow form(sound);
+        form.show();
+        QStringList shown;
+        for (const char *name : {"cmdSave", "cmdRecord", "cmdStop", "cmdMP3", "cmdClose"}) {
+            auto *button = child<ChameleonButton>(form, name);
+            shown << button->property("text").toString() + '|' + button->toolTip();
+        }
+        QCOMPARE(shown, (QStringList{"Save as|Save An MP3 File As",
+                                     "Record|Start Recording As Wave File", "Stop|Stop Recording",
+                                     "Encode MP3|Encode Temporary Wave File Into An MP3 File",
+                                     "Close|Exit The Voice Recorder"}));
+        QCOMPARE(text(form, "optFreq_0") + '|' + text(form, "optFreq_1"),
+                 u"44,100 kHz, 16 Bit, Stereo|48,000 kHz, 16 Bit, Stereo"_s);
+        QCOMPARE(child<QComboBox>(form, "cboOption")->currentText(),
+                 u"Standard (VBR 44.1kHz, 170-210kbps)"_s);
+        QVERIFY(child<ProgressBar>(form, "PB1")->isHidden());
+        QCOMPARE(enabled(form), (QStringList{"cmdSave", "cmdClose"}));
+        TestMedia::writeFile(path(u"take.mp3"_s), "replace me");
+        startRecording(form, "optFreq_1");
+        QCOMPARE(text(form, "RichTextBox1"), path(u"take.mp3"_s));
+        QCOMPARE(text(form, "Label2_0"), u"A temporary wave file is generating at  "
+                                         "c:\\TempFileMic.wav   during recording....."_s);
+        QCOMPARE(sound.sent.value(1), u"set recsound time format ms bitspersample 16 channels 2 "
+                                      "bytespersec 22500  samplespersec 48000"_s);
+        QCOMPARE(text(form, "lblTime") + ' ' + text(form, "lblSize"), u"00:00 1.00 MB"_s);
+        QCOMPARE(enabled(form), (QStringList{"cmdSave", "cmdStop"}));
+        click(form, "cmdSave"); // refused while recording: no dialog
+        QCOMPARE(m_dialog.filters.size(), 1);
+
+        click(form, "cmdStop");
+        const QString wav = text(form, "txtFileName");
+        QVERIFY(wav.startsWith(path(u"tmp/"_s)));
+        QCOMPARE(sound.sent.mid(sound.sent.size() - 2),
+                 (QStringList{"save recsound " + wav, "close recsound"}));
+        QCOMPARE(enabled(form), (QStringList{"cmdSave", "cmdMP3"}));
+        QVERIFY(TestMedia::makeWav(wav, 0.5, 440, 48000));
+        click(form, "cmdMP3");
+        QCOMPARE(enabled(form), QStringList{"cmdSave"});
+        QVERIFY(child<ProgressBar>(form, "PB1")->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(form), (QStringList{"cmdSave", "cmdClose"}), 20000);
+        QVERIFY(text(form, "Label2_0").endsWith(u"Encoding process is 100.0 %  completed "_s));
+        QCOMPARE(
+            (QStringList{text(form, "Label2_1"), text(form, "Label2_2"), text(form, "Label2_3")}),
+            (QStringList{"  Temporary wave file has been deleted ! ",
+                         "  Encoding process is completed successfully ! ",
+                         "  Encoding Standard :   44.1Khz , 128Kbps"}));
+        QVERIFY(QFileInfo(path(u"take.mp3"_s)).size() > 1000); // "replace me" replaced
+        QVERIFY(!QFile::exists(wav));
+        QVERIFY(m_box.shown.isEmpty());
+        click(form, "cmdClose");
+        QVERIFY(!form.isVisible());
+    }
+
+    // No input: open, format and start fail, the first pass ends the recording, save and close
+    // fail; each shows its "Error" box. Stop and Encode MP3 go on, and the failed encoding is
+    // reported and gives Close back.
+    void aFailingDeviceShowsErrorBoxesAndTheFlowGoesOn()
+    {
+        NoInputCommands sound;
+        RecorderWindow form(sound);
+        form.show();
+        startRecording(form, "optFreq_0");
+        QStringList boxes;
+        for (const auto &box : m_box.shown)
+            boxes << box.title + ':' + box.prompt;
+        QCOMPARE(boxes, (QStringList{"Error:error 328", "Error:error 263", "Error:error 263",
+                                     "Error:error 263", "Error:error 263"}));
+        QCOMPARE(enabled(form), (QStringList{"cmdSave", "cmdStop"}));
+        click(form, "cmdStop");
+        QCOMPARE(enabled(form), (QStringList{"cmdSave", "cmdMP3"}));
+        click(form, "cmdMP3");
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(form), (QStringList{"cmdSave", "cmdClose"}), 20000);
+        QCOMPARE(m_box.shown.size(), 6);
+        QCOMPARE(m_box.shown.last().title, u"Error"_s);
+        QVERIFY(m_box.shown.last().prompt.contains(u"29771"_s));
+        QCOMPARE(text(form, "Label2_1"), u"  Temporary wave file has been deleted ! "_s);
+        QCOMPARE(text(form, "Label2_2"), QString());
+    }
+};
+
+QTEST_MAIN(RecorderWindowTest)
+#include "RecorderWindow_test.moc"
