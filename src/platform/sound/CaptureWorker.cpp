@@ -21,6 +21,8 @@ bool CaptureWorker::start(const QString &path, int sampleRate, int channels, int
     if (device.isNull() || !m_file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     m_source = std::make_unique<QAudioSource>(device, format);
+    // A tenth of a second, so the recorded length grows smoothly instead of in bursts.
+    m_source->setBufferSize(format.bytesForDuration(100'000));
     m_input = m_source->start();
     if (!m_input || m_source->error() != QAudio::NoError) {
         stop();
