@@ -5,9 +5,13 @@
 
 #include <cdio/cdio.h>
 
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include "CdRipSettings.h"
+#include "CueSheet.h"
 
 namespace {
 void putInt32(CDROMPARAMS &params, int offset, std::int32_t value)
@@ -86,6 +90,8 @@ CdRipDrive CdRipDrive::image(const QByteArray &path, const CdRipSettings &settin
 {
     CdRipDrive drive(path, true, settings);
     drive.setName(path);
+    if (path.toLower().endsWith(".cue"))
+        drive.m_view = std::make_shared<QTemporaryDir>();
     return drive;
 }
 
@@ -106,12 +112,35 @@ CdioHandle CdRipDrive::open() const
 {
     if (!m_image)
         return {cdio_open(m_path.constData(), DRIVER_DEVICE), cdio_destroy};
+    if (m_view)
+        return openCueSheet();
     // Only the image drivers: a device driver would poke a regular file with device requests.
     for (const driver_id_t driver : {DRIVER_BINCUE, DRIVER_CDRDAO, DRIVER_NRG}) {
         if (CdIo_t *cdio = cdio_open(m_path.constData(), driver))
             return {cdio, cdio_destroy};
     }
     return {nullptr, cdio_destroy};
+}
+
+// libcdio trusts a sheet (a bad one makes it write past its buffers) and reads the BIN named after
+// the sheet, not the one the sheet names: it gets a checked copy, and a link named to match.
+CdioHandle CdRipDrive::openCueSheet() const
+{
+    CueSheet sheet;
+    if (!m_view->isValid() || !sheet.read(QFile::decodeName(m_path)))
+        return {nullptr, cdio_destroy};
+    const QString cue = m_view->filePath(QStringLiteral("disc.cue"));
+    const QString bin = m_view->filePath(QStringLiteral("disc.bin"));
+    QSaveFile copy(cue);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(sheet.text("disc.bin")) < 0 ||
+        !copy.commit())
+        return {nullptr, cdio_destroy};
+    if (QFile::symLinkTarget(bin) != sheet.binPath()) {
+        QFile::remove(bin);
+        if (!QFile::link(sheet.binPath(), bin))
+            return {nullptr, cdio_destroy};
+    }
+    return {cdio_open(QFile::encodeName(cue).constData(), DRIVER_BINCUE), cdio_destroy};
 }
 
 std::vector<TOCENTRY> CdRipDrive::readToc() const

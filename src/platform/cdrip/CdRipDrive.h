@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+class QTemporaryDir;
+
 #include "CdRipLibrary.h"
 
 struct CdRipSettings;
@@ -35,8 +37,12 @@ public:
 private:
     CdRipDrive(const QByteArray &path, bool image, const CdRipSettings &settings);
     void setName(const QByteArray &name);
+    CdioHandle openCueSheet() const;
 
     QByteArray m_path;
     bool m_image;
+    // Where a CUE image is shown to libcdio once checked: a sheet of our own writing beside a link
+    // to the BIN it names, shared by the copies of this drive.
+    std::shared_ptr<QTemporaryDir> m_view;
     CDROMPARAMS m_params{};
 };

@@ -3,5 +3,6 @@ tavro_folder(tavro_platform platform/cdrip
     CdRipLibrary.h
     CdRipSettings.cpp CdRipSettings.h
     CdioRipLibrary.cpp CdioRipLibrary.h
+    CueSheet.cpp CueSheet.h
     ParanoiaRun.cpp ParanoiaRun.h
 )

@@ -1,6 +1,7 @@
 #include <tuple>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 
 #include "CdRipSettings.h"
 #include "CdioRipLibrary.h"
+#include "DiscAudioSource.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
 
@@ -216,4 +218,54 @@ TEST_F(CdRipSettingsTest, ReadsWhatItCanAndIgnoresTheRest)
     EXPECT_EQ(s.images, (QStringList{"/discs/a.cue", path("sub/b.cue")}));
     // Sectors clamped, retries not a number (default kept), speed clamped.
     EXPECT_EQ(numbers(s), std::tuple(false, 200, 1, 20, 0));
+}
+
+// Sheets are checked before libcdio sees them: it trusts them (a lone TRACK 99 made it write past
+// a heap block), it would read the BIN named after the sheet instead of the one the sheet names,
+// and a BIN that is a FIFO would block it for ever.
+TEST_F(CdRipTest, OnlyCheckedSheetsReachTheImageReaderWhichReadsTheBinTheyName)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.bin")).constData(), 0600), 0);
+    TestMedia::writeFile(path("other.bin"), QByteArray(2352 * 10, '\x55'));
+    const QByteArray good = "FILE \"disc.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n";
+    const struct {
+        const char *name;
+        QByteArray sheet;
+        bool readable;
+        int start = 0; // the first track's first sector in the BIN
+    } cases[] = {
+        {"names disc.bin", good, true},
+        {"remarks, flags, pregap, CR LF, BOM",
+         "\xEF\xBB\xBFREM x\r\nTITLE \"t\"\r\nFILE disc.bin BINARY\r\n TRACK 1 AUDIO\r\n FLAGS "
+         "DCP PRE\r\n PREGAP 00:02:00\r\n INDEX 00 00:00:00\r\n INDEX 01 00:00:10\r\n",
+         true, 10},
+        {"track 99 alone", "FILE \"disc.bin\" BINARY\nTRACK 99 AUDIO\nINDEX 01 00:00:00\n", false},
+        {"tracks out of order", good + "  TRACK 03 AUDIO\n    INDEX 01 00:02:00\n", false},
+        {"index before the last", good + "  TRACK 02 AUDIO\n    INDEX 01 00:00:00\n", false},
+        {"index past the BIN", good + "  TRACK 02 AUDIO\n    INDEX 01 60:00:00\n", false},
+        {"no index 01", "FILE \"disc.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 00 00:00:00\n", false},
+        {"seconds of 60", "FILE \"disc.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 01 00:60:00\n", false},
+        {"BIN is a FIFO", QByteArray(good).replace("disc.bin", "fifo.bin"), false},
+        {"BIN missing", QByteArray(good).replace("disc.bin", "none.bin"), false},
+        {"two files", good + "FILE \"disc.bin\" BINARY\n", false},
+        {"wave file", QByteArray(good).replace("BINARY", "WAVE"), false},
+        {"unknown line", good + "    SPIN 3\n", false},
+        {"open quote", "FILE \"disc.bin BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n", false},
+    };
+    const QByteArray audio = TestDisc::trackAudio(kTracks, 0);
+    for (const auto &c : cases) {
+        TestMedia::writeFile(path("other.cue"), c.sheet);
+        const CdRipDrive drive =
+            CdRipDrive::image(QFile::encodeName(path("other.cue")), CdRipSettings());
+        const DiscLayout layout(drive.readToc());
+        EXPECT_EQ(!layout.isEmpty(), c.readable) << c.name;
+        if (layout.isEmpty())
+            continue;
+        DiscAudioSource source(drive, layout);
+        std::vector<float> samples;
+        ASSERT_GT(source.decode(samples), 588);
+        const auto *stored = reinterpret_cast<const qint16 *>(audio.constData() + c.start * 2352);
+        for (int i = 0; i < 1176; ++i)
+            ASSERT_EQ(samples[size_t(i)], float(stored[i]) / 32768.0f) << c.name << " sample " << i;
+    }
 }
