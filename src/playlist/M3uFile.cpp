@@ -1,7 +1,8 @@
 #include "M3uFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "SavedFile.h"
 
 namespace {
 QByteArray withoutTrailingBlanks(QByteArray line)
@@ -41,10 +42,8 @@ bool M3uFile::OpenPlaylist(const QString &fileName, QStringList &list)
 
 bool M3uFile::SavePlaylist(const QString &fileName, const QStringList &list)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray text;
     for (const QString &path : list)
-        file.write(QFile::encodeName(path) + "\r\n");
-    return file.commit();
+        text += QFile::encodeName(path) + "\r\n";
+    return SavedFile::write(fileName, text);
 }

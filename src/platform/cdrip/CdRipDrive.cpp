@@ -6,12 +6,12 @@
 #include <cdio/cdio.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include "CdRipSettings.h"
 #include "CueSheet.h"
+#include "SavedFile.h"
 
 namespace {
 void putInt32(CDROMPARAMS &params, int offset, std::int32_t value)
@@ -131,9 +131,7 @@ CdioHandle CdRipDrive::openCueSheet() const
         return {nullptr, cdio_destroy};
     const QString cue = m_view->filePath(QStringLiteral("disc.cue"));
     const QString bin = m_view->filePath(QStringLiteral("disc.bin"));
-    QSaveFile copy(cue);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(sheet.text("disc.bin")) < 0 ||
-        !copy.commit())
+    if (!SavedFile::write(cue, sheet.text("disc.bin")))
         return {nullptr, cdio_destroy};
     if (QFile::symLinkTarget(bin) != sheet.binPath()) {
         QFile::remove(bin);

@@ -7,8 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "SavedFile.h"
 
 namespace {
 // Settings are a few lines; anything longer is not a settings file worth reading whole.
@@ -80,11 +81,7 @@ bool CdRipSettings::save(const QString &path) const
                 .arg(rippingMethod)
                 .arg(retries)
                 .arg(cdSpeed);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    return file.write(bytes) == bytes.size() && file.commit();
+    return SavedFile::write(path, text.toUtf8());
 }
 
 void CdRipSettings::parse(const QByteArray &text, const QString &folder)

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include "SavedFile.h"
 #include "SoundErrors.h"
 
 namespace {
@@ -174,6 +175,6 @@ quint32 WaveAudioDevice::save(const QByteArray &fileName)
     const bool saved =
         out.open(QIODevice::WriteOnly) &&
         out.write(wavHeader(quint32(bytes), m_sampleRate, m_channels, m_bitsPerSample)) == 44 &&
-        (bytes == 0 || copyInto(data, out)) && out.commit();
+        (bytes == 0 || copyInto(data, out)) && SavedFile::commit(out);
     return saved ? SoundErrors::None : SoundErrors::FileNotSaved;
 }

@@ -1,0 +1,3 @@
+tavro_folder(tavro_platform platform/files
+    SavedFile.cpp SavedFile.h
+)
