@@ -1,5 +1,7 @@
 #include "AboutWindow.h"
 
+#include <iterator>
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -11,8 +13,9 @@
 namespace {
 constexpr int kTextWidth = 500; // pixels; the paragraphs wrap at this width
 
-// Label1 to Label5, in this order.
-const char *const kParagraphs[] = {
+// Label1 to Label8: five paragraphs on what Tavro offers, then the author's heading (Label6),
+// paragraph and contact line.
+const char *const kTexts[] = {
     "TAVRO MP3 PLAYER, beta 1.6. You may use it and pass it on to others freely. If you come "
     "across an error, please report it, so that it can be mended.",
     "Play audio CDs, or turn their tracks into MP3 files with the CD-to-MP3 encoder. The "
@@ -26,7 +29,11 @@ const char *const kParagraphs[] = {
     "file association, and a double-click on an MP3 file in the file manager plays it here.",
     "The MP3 searcher looks through one drive at a time and adds every MP3 file it finds to the "
     "play list.",
+    "  About The Author",
+    "Tavro is written and looked after by the Tavro team, who hope it serves you well.",
+    "Questions, ideas and error reports are welcome in the Tavro project's issue tracker.",
 };
+constexpr int kHeading = 5; // Label6
 } // namespace
 
 AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -36,24 +43,17 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     const FormBuilder build(*this);
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    const auto paragraph = [&](const char *name, const QString &text) {
-        QLabel *label = build.label(name, text, {});
+    for (int i = 0; i < int(std::size(kTexts)); ++i) {
+        const QByteArray name = "Label" + QByteArray::number(i + 1);
+        QLabel *label = build.label(name.constData(), QLatin1String(kTexts[i]), {});
         label->setWordWrap(true);
         label->setFixedWidth(kTextWidth);
+        if (i == kHeading) {
+            layout->addSpacing(8);
+            FormBuilder::setBold(label);
+        }
         layout->addWidget(label);
-        return label;
-    };
-    int number = 1;
-    for (const char *text : kParagraphs)
-        paragraph(QByteArray("Label" + QByteArray::number(number++)).constData(),
-                  QLatin1String(text));
-    layout->addSpacing(8);
-    FormBuilder::setBold(paragraph("Label6", QStringLiteral("  About The Author")));
-    paragraph("Label7",
-              QStringLiteral("Tavro is written and looked after by the Tavro team, who hope it "
-                             "serves you well."));
-    paragraph("Label8", QStringLiteral("Questions, ideas and error reports are welcome in the "
-                                       "Tavro project's issue tracker."));
+    }
 
     ChameleonButton *close = build.button("Command3", QStringLiteral("Close"), {}, {});
     close->setFixedSize(90, 26);

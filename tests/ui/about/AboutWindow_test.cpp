@@ -8,7 +8,7 @@
 class AboutWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // The caption, the eight labels with the author heading, no close box; Close closes.
+    // The caption, eight labels with the author's heading, no close box; Close closes.
     void showsItsTextsAndClosesThroughItsOwnButton()
     {
         AboutWindow form;
@@ -18,9 +18,6 @@ private slots:
             QVERIFY(!child<QLabel>(form, QStringLiteral("Label%1").arg(number))->text().isEmpty());
         QCOMPARE(child<QLabel>(form, QStringLiteral("Label6"))->text(),
                  QStringLiteral("  About The Author"));
-        QVERIFY(child<QLabel>(form, QStringLiteral("Label1"))
-                    ->text()
-                    .contains(QStringLiteral("beta 1.6")));
         auto *close = child<ChameleonButton>(form, QStringLiteral("Command3"));
         QCOMPARE(close->Caption(), QStringLiteral("Close"));
         form.show();
