@@ -50,9 +50,11 @@ TEST(AssociateCommandTest, TheDesktopsLookupStartsThePlayerWithTheFileUntilRemov
         qputenv(variable, QFile::encodeName(dir.filePath(variable)));
     }
     qunsetenv("XDG_CURRENT_DESKTOP");
+    QDir(dir.path()).mkpath("XDG_DATA_HOME/applications");
     TestMedia::writeFile(dir.filePath("XDG_DATA_HOME/applications/other.desktop"),
                          "[Desktop Entry]\nType=Application\nName=Other\nExec=/bin/true %f\n");
     ASSERT_EQ(TestMedia::run("xdg-mime", {"default", "other.desktop", "audio/mpeg"}), 0);
+    ASSERT_EQ(defaultApplication(), "other.desktop");
 
     const QString player = QFileInfo(qEnvironmentVariable("TAVRO_CLI")).absolutePath() + "/tavro";
     CliRun run = CliRun::run({"associate"});

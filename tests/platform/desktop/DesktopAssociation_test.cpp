@@ -24,6 +24,7 @@ protected:
         }
         qunsetenv("XDG_CURRENT_DESKTOP");
         QDir(m_dir.path()).mkpath("bin");
+        QDir(m_dir.path()).mkpath("XDG_DATA_HOME/applications");
         TestMedia::writeFile(m_program, "#!/bin/sh\n");
         QFile(m_program).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
@@ -41,6 +42,7 @@ protected:
                              "[Desktop Entry]\nType=Application\nName=Other\nExec=/bin/true %f\n"
                              "MimeType=audio/mpeg;\n");
         ASSERT_EQ(TestMedia::run("xdg-mime", {"default", "other.desktop", "audio/mpeg"}), 0);
+        ASSERT_EQ(defaultApplication(), "other.desktop");
     }
     bool make() const
     {
