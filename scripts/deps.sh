@@ -13,6 +13,8 @@ PACKAGES=(
     pulseaudio pulseaudio-utils
     # test tools: make and measure audio at test time
     sox lame mpg123 espeak-ng
+    # the desktop's own file-type lookup, to check the association as the desktop sees it
+    xdg-utils
     "$@"
 )
 

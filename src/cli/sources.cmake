@@ -1,5 +1,6 @@
 tavro_folder(tavro_cli_commands cli
     CliCommand.h
+    AssociateCommand.cpp AssociateCommand.h
     CdCommand.cpp CdCommand.h
     CliDisc.cpp CliDisc.h
     CliRegistry.cpp CliRegistry.h

@@ -4,14 +4,18 @@
 #include <QDateTime>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QSlider>
 #include <QWindow>
 
+#include "AboutWindow.h"
 #include "CdPlayerWindow.h"
 #include "CdToMp3Window.h"
 #include "ChameleonButton.h"
 #include "ClockTexts.h"
 #include "CutMergeWindow.h"
+#include "DesktopAssociation.h"
+#include "DesktopRegistry.h"
 #include "MediaComponent.h"
 #include "Mp3InfoWindow.h"
 #include "Mp3SearchWindow.h"
@@ -82,7 +86,6 @@ void PlayerWindow::connectPlayback()
 
 void PlayerWindow::connectButtons()
 {
-    // About has no window yet: it does nothing.
     const auto on = [this](ChameleonButton *button, auto handler) {
         connect(button, &ChameleonButton::Click, this, handler);
     };
@@ -119,6 +122,22 @@ void PlayerWindow::connectButtons()
         showToolWindow(
             new CdPlayerWindow(m_sound, m_anotherCopyRunning, [] { QCoreApplication::exit(0); }));
     });
+    on(m_ui.about, [this] { showToolWindow(new AboutWindow); });
+    connectAssociationOptions();
+}
+
+void PlayerWindow::connectAssociationOptions()
+{
+    const auto on = [this](const char *option, auto change) {
+        connect(findChild<QRadioButton *>(QLatin1String(option)), &QRadioButton::clicked, this,
+                [change] {
+                    DesktopRegistry registry;
+                    (DesktopAssociation(registry).*change)(QStringLiteral("mp3"),
+                                                           QCoreApplication::applicationFilePath());
+                });
+    };
+    on("Option1", &DesktopAssociation::Make);
+    on("Option2", &DesktopAssociation::Remove);
 }
 
 void PlayerWindow::connectPlaylist()

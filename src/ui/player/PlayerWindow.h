@@ -44,6 +44,9 @@ private:
     void connectTitleLine();
     void connectPlayback();
     void connectButtons();
+    // Make Association and Remove Association register this program as the opener of .mp3 files
+    // on the desktop, or take that back; neither shows a message.
+    void connectAssociationOptions();
     void connectPlaylist();
     void render();
     void showCredit();

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QProcess>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -146,6 +147,7 @@ private slots:
             {&PlayerWindowControls::search, "Mp3SearchWindow", "chameleonButton2"},
             {&PlayerWindowControls::audioCd, "CdPlayerWindow", "chameleonButton1"},
             {&PlayerWindowControls::cutMerge, "CutMergeWindow", "Command3"},
+            {&PlayerWindowControls::about, "AboutWindow", "Command3"},
         };
         for (const auto &c : cases) {
             click(ui.volumeUp);
@@ -163,6 +165,25 @@ private slots:
         }
         QCOMPARE(box.shown.size(), 1);
         qunsetenv("TAVRO_CDRIP_INI");
+    }
+
+    // The association options register this program for .mp3 files on the desktop and take that
+    // back, without a message. What they write: DesktopAssociation_test.
+    void associationOptionsMakeAndRemoveTheDesktopsDefault()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
+        ScriptedMessageBox box;
+        FakeMediaComponent media;
+        PlayerWindow window(media, m_sound);
+        window.show();
+        const QString entry = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        click(child<QRadioButton>(window, u"Option1"_s));
+        QVERIFY(TestMedia::readFile(dir.filePath(u"mimeapps.list"_s))
+                    .contains("\naudio/mpeg=" + entry.toUtf8() + ".desktop;\n"));
+        click(child<QRadioButton>(window, u"Option2"_s));
+        QVERIFY(!QFile::exists(dir.filePath(u"mimeapps.list"_s)) && box.shown.isEmpty());
     }
 
     // The whole chain with the real component and the system's sound device (the private sound

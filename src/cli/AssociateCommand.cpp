@@ -1,0 +1,47 @@
+#include "AssociateCommand.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "CliRegistry.h"
+#include "DesktopAssociation.h"
+#include "DesktopRegistry.h"
+
+namespace {
+static CliRegistrar<AssociateCommand> registrar;
+} // namespace
+
+QString AssociateCommand::usage() const
+{
+    return QStringLiteral("[--remove]  make tavro the desktop's program for .mp3 files, or take "
+                          "that back");
+}
+
+int AssociateCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const bool remove = args == QStringList{QStringLiteral("--remove")};
+    if (!remove && !args.isEmpty()) {
+        err << "tavro-cli associate: unexpected " << args.first() << "\nusage: tavro-cli associate "
+            << usage() << '\n';
+        return CliCommand::kBadArguments;
+    }
+    // The player, not this command, is what a double-click on a file should start.
+    const QString program = QCoreApplication::applicationDirPath() + QLatin1String("/tavro");
+    if (!remove && !QFileInfo(program).isExecutable()) {
+        err << "tavro-cli associate: " << program << ": no such program\n";
+        return CliCommand::kFailed;
+    }
+    DesktopRegistry registry;
+    DesktopAssociation association(registry);
+    const QString extension = QStringLiteral("mp3");
+    if (!(remove ? association.Remove(extension, program) : association.Make(extension, program))) {
+        err << "tavro-cli associate: could not change every file of the association in "
+            << registry.mimeAppsPath() << " and " << registry.dataHome() << '\n';
+        return CliCommand::kFailed;
+    }
+    if (remove)
+        out << "tavro no longer opens .mp3 files\n";
+    else
+        out << ".mp3 files open with " << program << '\n';
+    return 0;
+}
