@@ -102,16 +102,16 @@ void CdPlayerWindowControls::buildDisplay()
     constexpr int kColumnWidth = kWidth / 2;
     constexpr int kCaptionWidth = 124;
     int row = 0;
-    for (const ValueRow &spec : kValueRows) {
+    for (const ValueRow &shown : kValueRows) {
         const int x = kLeft + (row / kRows) * kColumnWidth;
         const int y = kTop + (row % kRows) * kRowHeight;
-        m_build.label(spec.captionName, QLatin1String(spec.caption),
+        m_build.label(shown.captionName, QLatin1String(shown.caption),
                       QRect(x, y, kCaptionWidth, 20));
-        QLabel *value = m_build.label(spec.valueName, QString(),
+        QLabel *value = m_build.label(shown.valueName, QString(),
                                       QRect(x + kCaptionWidth, y, kColumnWidth - kCaptionWidth, 20),
-                                      QLatin1String(spec.tooltip));
+                                      QLatin1String(shown.tooltip));
         FormBuilder::setTextColor(value, QColor(0, 0, 128));
-        this->*spec.value = value;
+        this->*shown.value = value;
         ++row;
     }
     FormBuilder::setBold(status);
@@ -124,13 +124,12 @@ void CdPlayerWindowControls::buildButtons()
     FormBuilder::setBold(
         m_build.label("Label3", QStringLiteral("CONTROLS"), QRect(kLeft, kTop, kWidth, 20)));
     int index = 0;
-    for (const ButtonSpec &spec : kButtons) {
-        auto *button = new ChameleonButton(QLatin1String(spec.caption), &m_form);
-        button->setObjectName(QStringLiteral("chameleonButton%1").arg(spec.designerNumber));
-        button->setToolTip(QLatin1String(spec.tooltip));
-        button->setGeometry(kLeft + (index % kPerRow) * kButtonStep,
-                            kTop + 24 + (index / kPerRow) * 34, kButtonWidth, 28);
-        this->*spec.button = button;
+    for (const ButtonSpec &laidOut : kButtons) {
+        const QByteArray name = "chameleonButton" + QByteArray::number(laidOut.designerNumber);
+        this->*laidOut.button = m_build.button(
+            name.constData(), QLatin1String(laidOut.caption), QLatin1String(laidOut.tooltip),
+            QRect(kLeft + (index % kPerRow) * kButtonStep, kTop + 24 + (index / kPerRow) * 34,
+                  kButtonWidth, 28));
         ++index;
     }
 }
