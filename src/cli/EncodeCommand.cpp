@@ -10,6 +10,7 @@
 #include "InterruptGuard.h"
 #include "PartFile.h"
 #include "RaisedError.h"
+#include "RegularFile.h"
 #include "WavToMp3Encoder.h"
 
 namespace {
@@ -102,7 +103,18 @@ int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "tavro-cli encode: " << options->in << ": no such file\n";
         return CliCommand::kFailed;
     }
-    if (QFileInfo(options->out).exists() && !options->force) {
+    if (RegularFile::sameFile(options->in, options->out)) {
+        err << "tavro-cli encode: " << options->out
+            << " is the input file; the MP3 file needs a name of its own\n";
+        return CliCommand::kFailed;
+    }
+    const QFileInfo out(options->out);
+    if (out.exists() && !out.isFile()) {
+        err << "tavro-cli encode: " << options->out
+            << " is not a regular file; it is never replaced\n";
+        return CliCommand::kFailed;
+    }
+    if (out.exists() && !options->force) {
         err << "tavro-cli encode: " << options->out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }

@@ -19,6 +19,12 @@ PartFile::~PartFile() { QFile::remove(m_path); }
 
 bool PartFile::commit(bool replace)
 {
+    // Only a regular file is ever replaced: never a device, a pipe or a folder of that name.
+    const QFileInfo target(m_target);
+    if (replace && target.exists() && !target.isFile()) {
+        QFile::remove(m_path);
+        return false;
+    }
     // QFile::rename refuses an existing target; rename(2) replaces it in one step.
     const bool moved = replace ? std::rename(QFile::encodeName(m_path).constData(),
                                              QFile::encodeName(m_target).constData()) == 0

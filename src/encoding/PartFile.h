@@ -14,7 +14,8 @@ public:
 
     QString path() const { return m_path; }
     // Moves the part file onto the target: replacing an existing target (atomically) only when
-    // replace is set. False when the move fails; the part file is then removed.
+    // replace is set, and only when it is a regular file. False when the move fails; the part
+    // file is then removed.
     bool commit(bool replace);
 
 private:

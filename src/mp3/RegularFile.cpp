@@ -43,6 +43,15 @@ qint64 RegularFile::sizeOf(const QString &path)
     return info.st_size;
 }
 
+bool RegularFile::sameFile(const QString &a, const QString &b)
+{
+    struct stat first {
+    }, second{};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 bool RegularFile::renameNoReplace(const QString &from, const QString &to)
 {
     const QByteArray source = QFile::encodeName(from);

@@ -21,6 +21,9 @@ public:
     static bool exists(const QString &path);
     // Length in bytes; 0 when the path is not a readable regular file.
     static qint64 sizeOf(const QString &path);
+    // True when both paths name the same file (the same inode on the same device), through links
+    // too; false when either does not exist.
+    static bool sameFile(const QString &a, const QString &b);
     // Renames without ever replacing an existing entry; false when the target exists.
     static bool renameNoReplace(const QString &from, const QString &to);
 

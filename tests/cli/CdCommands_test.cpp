@@ -1,10 +1,12 @@
 #include <csignal>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -87,6 +89,7 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"rip", "--all", "--drive", "1", "--image", disc, out}, 2, "not both"},
         {{"rip", "--image", disc, "--track", "3", out}, 1, "no such track on the disc"},
         {{"rip", "--image", path("none.cue"), "--all", out}, 1, "none.cue: no such disc image"},
+        {{"rip", "--image", disc, "--track", "1", "--force", path("pipe.mp3")}, 1, "Cannot write "},
         {{"cd", "--drive", "2", "status"}, 1, "No CD In Drive: "},
         {{"cd", "--image", path("none.cue"), "status"}, 1, "none.cue: no such disc image"},
         {{"cd", "--image", disc, "play", "--track", "3"}, 1, "there is no track 3: the disc has 2"},
@@ -94,11 +97,14 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"cd", "play", "--from", "1:60"}, 2, "--from takes MM:SS"},
         {{"cd", "status", "--seconds", "2"}, 2, "belong to play"},
         {{"cd", "spin"}, 2, "needs status or play"}};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.mp3")).constData(), 0600), 0);
     for (const auto &[args, code, message] : cases) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
         EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
     }
+    EXPECT_FALSE(QFileInfo(path("pipe.mp3")).isFile()); // a pipe is never replaced
+    QFile::remove(path("pipe.mp3"));
     TestDisc::writeSettings(path("cdrip.ini"), {});
     EXPECT_TRUE(CliRun::run({"toc"}).err.contains("No CD Selected: no CD drive"));
     EXPECT_EQ(outputs(), QString());
@@ -168,12 +174,21 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
         {{in, out, "--quiet"}, 2, "unknown option --quiet"},
         {{in}, 2, "needs an input WAV file and an output MP3 file"},
         {{path("missing.wav"), out}, 1, "missing.wav: no such file"},
-        {{path("text.wav"), out}, 1, "Invalid Format (error 29771, tavro.lameConvert)"}};
+        {{path("text.wav"), out}, 1, "Invalid Format (error 29771, tavro.lameConvert)"},
+        {{in, in, "--force"}, 1, "in.wav is the input file; the MP3 file needs a name of its own"},
+        {{in, path("pipe.mp3"), "--force"},
+         1,
+         "pipe.mp3 is not a regular file; it is never replaced"}};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.mp3")).constData(), 0600), 0);
+    const QByteArray wav = TestMedia::readFile(in);
     for (const auto &[args, code, message] : cases) {
         const CliRun run = encode(args);
         EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
         EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
     }
+    EXPECT_EQ(TestMedia::readFile(in), wav);
+    EXPECT_FALSE(QFileInfo(path("pipe.mp3")).isFile());
+    QFile::remove(path("pipe.mp3"));
     EXPECT_EQ(outputs(), QStringLiteral("text.wav"));
 }
 
