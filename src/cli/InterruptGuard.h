@@ -1,7 +1,7 @@
 #pragma once
 
-// While one lives, Ctrl-C and termination only raise a flag, so that a command can stop at a
-// safe point and clean up; the previous handlers come back when it ends.
+// While one lives, Ctrl-C, termination and hang-up only raise a flag, so that a command can stop at
+// a safe point and clean up; the previous handlers come back when it ends.
 class InterruptGuard {
 public:
     InterruptGuard();
@@ -14,4 +14,5 @@ public:
 private:
     void (*m_interrupt)(int);
     void (*m_terminate)(int);
+    void (*m_hangUp)(int);
 };

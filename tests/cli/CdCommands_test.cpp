@@ -197,9 +197,12 @@ TEST_F(CdCommandsTest, AnInterruptLeavesNoOutputAndNoTemporaryFile)
     // Five minutes of audio, so that each run is still going when the interrupt comes.
     ASSERT_TRUE(TestMedia::makeWav(path("long.wav"), 300.0));
     ASSERT_TRUE(TestDisc::write(path("long.cue"), {{75 * 300, 300}}));
-    for (const QStringList &args :
-         {QStringList{"encode", path("long.wav"), path("out.mp3")},
-          {"rip", "--image", path("long.cue"), "--track", "1", path("out.mp3")}}) {
+    const std::pair<QStringList, int> runs[] = {
+        {{"encode", path("long.wav"), path("out.mp3")}, SIGINT},
+        {{"rip", "--image", path("long.cue"), "--track", "1", path("out.mp3")}, SIGINT},
+        {{"encode", path("long.wav"), path("out.mp3")}, SIGHUP}, // the terminal closed
+    };
+    for (const auto &[args, sent] : runs) {
         QProcess process;
         process.start(qEnvironmentVariable("TAVRO_CLI"), args);
         ASSERT_TRUE(process.waitForStarted());
@@ -208,7 +211,7 @@ TEST_F(CdCommandsTest, AnInterruptLeavesNoOutputAndNoTemporaryFile)
         while (outputs().isEmpty() && clock.elapsed() < 30000) // a part or temporary WAV file
             QThread::usleep(200);
         ASSERT_FALSE(outputs().isEmpty()) << qPrintable(args.first());
-        ::kill(pid_t(process.processId()), SIGINT);
+        ::kill(pid_t(process.processId()), sent);
         ASSERT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(process.exitCode(), 130);
