@@ -10,27 +10,18 @@
 #include "AudioCapture.h"
 #include "CliRun.h"
 #include "DecodedMp3.h"
+#include "TempFolderTest.h"
 #include "TestMedia.h"
 
 namespace {
 // tavro-cli record from the private sound server's default input, a 440 Hz sine, with a
 // temporary folder of the test's own.
-class RecordCommandTest : public ::testing::Test {
+class RecordCommandTest : public TempFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QDir().mkpath(path("tmp")));
-        qputenv("TMPDIR", QFile::encodeName(path("tmp")));
-    }
-    void TearDown() override { qunsetenv("TMPDIR"); }
-
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     // Files the command left beside OUT (but mine.mp3) and in the temporary folder.
     QStringList leftovers() const
     {
-        const auto filter = QDir::Files | QDir::Hidden;
-        QStringList names =
-            QDir(m_dir.path()).entryList(filter) + QDir(path("tmp")).entryList(filter);
+        QStringList names = TempFolderTest::leftovers();
         names.removeAll(QStringLiteral("mine.mp3"));
         return names;
     }
@@ -43,8 +34,6 @@ protected:
         QTRY_VERIFY_WITH_TIMEOUT((shown += process.readAllStandardOutput()).contains("00:01"),
                                  20000);
     }
-
-    QTemporaryDir m_dir;
 };
 } // namespace
 

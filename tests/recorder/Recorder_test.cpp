@@ -7,6 +7,7 @@
 
 #include "RecorderTexts.h"
 #include "ScriptedSoundCommands.h"
+#include "TempFolderTest.h"
 #include "TestMedia.h"
 #include "VoiceRecorder.h"
 #include "VoiceRecording.h"
@@ -25,25 +26,7 @@ QString format(int rate)
 }
 
 // Recordings and encodings with their temporary files in a folder of the test's own.
-class VoiceRecorderTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QDir().mkpath(path("tmp")));
-        qputenv("TMPDIR", QFile::encodeName(path("tmp")));
-    }
-    void TearDown() override { qunsetenv("TMPDIR"); }
-
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-    // Everything in the test's folder and its temporary folder, hidden files included.
-    QStringList leftovers() const
-    {
-        const auto filter = QDir::Files | QDir::Hidden;
-        return QDir(m_dir.path()).entryList(filter) + QDir(path("tmp")).entryList(filter);
-    }
-
-    QTemporaryDir m_dir;
-};
+class VoiceRecorderTest : public TempFolderTest {};
 } // namespace
 
 TEST(RecorderTextsTest, TimeSizeAndProgressTexts)
