@@ -71,39 +71,47 @@ TEST_F(TagCommandTest, AWriteOverTheSizeLimitLeavesTheFileAndItsAttributesAsThey
     }
 }
 
-TEST_F(TagCommandTest, FilesThatCannotBeReadAreErrorsThatSayWhy)
+TEST_F(TagCommandTest, FilesThatCannotBeReadOrRenamedAreErrorsThatSayWhy)
 {
     const QString locked = file("locked.mp3", Mp3Bytes::tag("Song", "", 1));
     ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+    const QString tagged = file("tagged.mp3", Mp3Bytes::tag("Song", "", 1));
     ASSERT_EQ(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
     const QString fifo = m_dir.filePath("fifo.mp3");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     const QString denied = ": cannot be read (Permission denied)\n";
-    const QList<std::pair<QStringList, QString>> cases = {
-        {{"info", locked}, "tavro-cli info: " + locked + denied},
-        {{"rmtag", locked}, "tavro-cli rmtag: " + locked + denied},
-        {{"tag", locked, "--title", "x"}, "tavro-cli tag: " + locked + denied},
+    // The runs marked true need a user without rights (root reads and writes anything).
+    const QList<std::tuple<QStringList, bool, QString>> cases = {
+        {{"info", locked}, true, "tavro-cli info: " + locked + denied},
+        {{"rmtag", locked}, true, "tavro-cli rmtag: " + locked + denied},
+        {{"tag", locked, "--title", "x"}, true, "tavro-cli tag: " + locked + denied},
         {{"rename", "--pattern", "%n", locked},
+         true,
          "tavro-cli rename: " + locked + ": not renamed, cannot be read (Permission denied)\n"},
-        {{"rmtag", m_dir.path()}, "tavro-cli rmtag: " + m_dir.path() + ": is a folder\n"},
-        {{"tag", fifo, "--title", "x"}, "tavro-cli tag: " + fifo + ": is not a regular file\n"},
+        {{"rename", "--pattern", "%n", tagged},
+         true,
+         "tavro-cli rename: " + tagged + ": not renamed, cannot write in the folder " +
+             m_dir.path() + " (Permission denied)\n"},
+        {{"rmtag", m_dir.path()}, false, "tavro-cli rmtag: " + m_dir.path() + ": is a folder\n"},
+        {{"tag", fifo, "--title", "x"},
+         false,
+         "tavro-cli tag: " + fifo + ": is not a regular file\n"},
         {{"rename", "--pattern", "%n", fifo},
+         false,
          "tavro-cli rename: " + fifo + ": not renamed, is not a regular file\n"}};
-    // Root reads any file: the runs that need a reader without that right run as nobody.
-    const QStringList asNobody = {"--reuid=65534", "--regid=65534", "--clear-groups", "--"};
-    for (const auto &[args, message] : cases) {
-        const bool asRoot = ::geteuid() == 0 && args.contains(locked);
+    const QString cli = qEnvironmentVariable("TAVRO_CLI");
+    const QStringList asNobody = {"--reuid=65534", "--regid=65534", "--clear-groups", "--", cli};
+    for (const auto &[args, withoutRights, message] : cases) {
+        const bool setpriv = withoutRights && ::geteuid() == 0;
         QByteArray out, err;
-        const int status = TestMedia::run(
-            asRoot ? "setpriv" : qEnvironmentVariable("TAVRO_CLI"),
-            (asRoot ? asNobody + QStringList{qEnvironmentVariable("TAVRO_CLI")} : QStringList()) +
-                args,
-            &out, &err);
+        const int status = TestMedia::run(setpriv ? "setpriv" : cli,
+                                          (setpriv ? asNobody : QStringList()) + args, &out, &err);
         EXPECT_EQ(status, 1) << qPrintable(args.join(' '));
         EXPECT_EQ(QString::fromUtf8(err), message);
     }
     ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0644), 0);
     EXPECT_EQ(TestMedia::readFile(locked), audio + Mp3Bytes::tag("Song", "", 1));
+    EXPECT_EQ(TestMedia::readFile(tagged), audio + Mp3Bytes::tag("Song", "", 1));
 }
 
 TEST_F(TagCommandTest, RmtagRemovesTheTagOnce)

@@ -84,10 +84,10 @@ bool TocSheet::parse(const QList<Token> &tokens, const QString &folder)
     for (++at; at < tokens.size();) {
         const int line = tokens[at].line;
         if (!statement(tokens, at, folder)) {
-            return fail(QStringLiteral("line %1: %2")
-                            .arg(line)
-                            .arg(m_problem.isEmpty() ? QStringLiteral("not understood")
-                                                     : m_problem));
+            return fail(
+                QStringLiteral("line %1: %2")
+                    .arg(line)
+                    .arg(m_problem.isEmpty() ? QStringLiteral("not understood") : m_problem));
         }
     }
     if (!m_tracks.isEmpty() && !endTrack())
@@ -159,8 +159,8 @@ bool TocSheet::statement(const QList<Token> &tokens, qsizetype &at, const QStrin
     }
     // START: where index 01 lies after the track's start; INDEX: later indexes, after index 01.
     const qint64 last = m_track.indexes.isEmpty() ? 0 : m_track.indexes.last();
-    if (keyword == "START" && m_track.hasFile && m_track.offset == 0 &&
-        m_track.indexes.isEmpty() && time < m_track.length) {
+    if (keyword == "START" && m_track.hasFile && m_track.offset == 0 && m_track.indexes.isEmpty() &&
+        time < m_track.length) {
         m_track.offset = time;
         return true;
     }
