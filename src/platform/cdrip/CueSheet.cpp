@@ -1,6 +1,5 @@
 #include "CueSheet.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
