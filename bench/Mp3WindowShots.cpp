@@ -17,12 +17,18 @@
 QWidget *Mp3WindowShots::searcher(ShotStage &stage, const QStringList &args)
 {
     auto *form = new Mp3SearchWindow(stage.playlist());
-    child<DirListBox>(*form, QStringLiteral("Dir1"))->setPath(args.at(0));
-    QTimer::singleShot(300, form, [&stage, form] {
+    auto *folders = child<DirListBox>(*form, QStringLiteral("Dir1"));
+    folders->setPath(args.at(0));
+    QTimer::singleShot(300, form, [&stage, form, folders, folder = args.at(0)] {
         auto *search = child<QAbstractButton>(*form, QStringLiteral("chameleonButton1"));
         search->click();
-        // Search is off while the walk runs.
-        stage.readyWhen(form, [search] { return search->isEnabled(); });
+        // Search is off while the walk runs. Its end goes back to the drive's top folder, which
+        // would show the machine's own folders, so the searched one is chosen again.
+        stage.when([search] { return search->isEnabled(); },
+                   [&stage, form, folders, folder] {
+                       folders->setPath(folder);
+                       stage.readyNow(form);
+                   });
     });
     return form;
 }

@@ -30,15 +30,18 @@ QLabel *label(const QWidget &window, const char *name)
 }
 
 // The cutter's marks at a quarter and three quarters of the file: its slider seeks, then the mark
-// buttons read the position.
-void markMiddleHalf(const QWidget &form)
+// buttons read the position. Paused meanwhile, so the labels show whole seconds rather than what
+// played between the seek and the reading.
+void markMiddleHalf(const QWidget &form, MediaComponent &media)
 {
     auto *slider = child<QSlider>(form, QStringLiteral("Slider1"));
     const int seconds = slider->maximum();
+    media.pause();
     slider->setValue(seconds / 4);
     click(form, "chameleonButton1");
     slider->setValue(seconds * 3 / 4);
     click(form, "chameleonButton2");
+    media.play();
 }
 } // namespace
 
@@ -75,7 +78,7 @@ QWidget *SoundWindowShots::cutmerge(ShotStage &stage, const QStringList &args)
     QTimer::singleShot(kStartMs, form, [&stage, form] {
         click(*form, "Command1"); // Open
         click(*form, "Command4"); // Play
-        markMiddleHalf(*form);
+        markMiddleHalf(*form, stage.media());
         click(*form, "Command2"); // Cut MP3
         // One job at a time: the merge waits for the cut's "New Path".
         QLabel *newPath = label(*form, "Label19");
@@ -84,8 +87,12 @@ QWidget *SoundWindowShots::cutmerge(ShotStage &stage, const QStringList &args)
                        click(*form, "Command15_1"); // Browse (original)
                        click(*form, "Command15_0"); // Browse (attachment)
                        click(*form, "C1");          // Merge MP3
+                       // The playing position shows from the first tick of the display on.
                        QLabel *result = label(*form, "L3");
-                       stage.readyWhen(form, [result] { return !result->text().isEmpty(); });
+                       QLabel *position = label(*form, "Label3");
+                       stage.readyWhen(form, [result, position] {
+                           return !result->text().isEmpty() && !position->text().isEmpty();
+                       });
                    });
     });
     return form;
