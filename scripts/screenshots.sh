@@ -19,7 +19,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUTDIR=docs/screenshots
-if [[ "${1:-}" == -o ]]; then OUTDIR=$2; shift 2; fi
+if [[ "${1:-}" == -o ]]; then OUTDIR=${2:?"-o needs a folder"}; shift 2; fi
 OUTDIR=$(realpath -m "$OUTDIR")
 ALL=(player searcher info tags renamer encoder cdplayer cutmerge recorder about)
 WINDOWS=("$@")
@@ -66,7 +66,7 @@ stop() { # pid...
 cleanup() {
     stop $SHOT_PID $XVFB_PID
     pulse_stop || true
-    rm -rf "$WORK"
+    rm -rf "$WORK" "$OUTDIR"/.*.png.part
 }
 trap cleanup EXIT
 
@@ -151,6 +151,25 @@ shot_arguments() { # window -> the shot program's arguments before the ready fil
     esac
 }
 
+# grab geometry file: that rectangle of the screen as a PNG file within the size budget, written
+# beside the file and renamed over it only when complete.
+grab() {
+    local part
+    part="$(dirname "$2")/.$(basename "$2").part"
+    if import -window root -crop "$1" +repage $PNG_OPTIONS "PNG:$part" && shrink "$part" &&
+        { [[ -z "$OPTIPNG" ]] || optipng -quiet "$part"; }; then
+        mv -f "$part" "$2"
+    else
+        rm -f "$part"
+        return 1
+    fi
+}
+
+# shrink file: a big window at scale 2 fits the size budget only with a palette of 256 colours.
+shrink() {
+    (($(stat -c %s "$1") <= MAX_BYTES)) || convert "PNG:$1" +dither -colors 256 $PNG_OPTIONS "PNG8:$1"
+}
+
 # shot window scale file: runs the window until it is in shape and grabs it; fails if it never is.
 shot() {
     local window=$1 scale=$2 file=$3 ready="$WORK/ready" args
@@ -165,16 +184,12 @@ shot() {
         sleep 0.1
     done
     local status=0
-    if [[ -s "$ready" ]]; then
-        import -window root -crop "$(cat "$ready")" +repage $PNG_OPTIONS "$file"
-        # A big window at scale 2 fits the size budget only with a palette of 256 colours.
-        if (($(stat -c %s "$file") > MAX_BYTES)); then
-            convert "$file" +dither -colors 256 $PNG_OPTIONS "PNG8:$file"
-        fi
-        [[ -z "$OPTIPNG" ]] || optipng -quiet "$file"
-    else
+    if [[ ! -s "$ready" ]]; then
         echo "the $window window did not come up at scale $scale:" >&2
         cat "$WORK/shot.log" >&2
+        status=1
+    elif ! grab "$(cat "$ready")" "$file"; then
+        echo "could not grab the $window window at scale $scale" >&2
         status=1
     fi
     stop "$SHOT_PID"
