@@ -1,53 +1,28 @@
 #include "EncoderShot.h"
 
-#include <QApplication>
-#include <QFile>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include "CdToMp3Window.h"
-#include "ChameleonButton.h"
+#include "ShotStage.h"
+#include "WidgetLookup.h"
 
-namespace {
-void writeGeometry(const QWidget &form, const QString &readyFile)
+QWidget *EncoderShot::make(ShotStage &stage, const QStringList &args)
 {
-    QFile ready(readyFile);
-    if (ready.open(QIODevice::WriteOnly))
-        ready.write(QStringLiteral("%1x%2+%3+%4")
-                        .arg(form.width())
-                        .arg(form.height())
-                        .arg(form.x())
-                        .arg(form.y())
-                        .toUtf8());
-}
-} // namespace
-
-int EncoderShot::run(const QStringList &args)
-{
-    if (args.size() != 3) {
-        qCritical("usage: window_shot encoder TRACK-ROW OUT.mp3 READY-FILE");
-        return 2;
-    }
-    CdToMp3Window form;
-    form.show();
-    QTimer::singleShot(500, &form, [&] {
-        auto *tracks = form.findChild<QTreeWidget *>(QStringLiteral("lvwTracks"));
+    auto *form = new CdToMp3Window;
+    // The drives are listed once the window shows.
+    QTimer::singleShot(500, form, [&stage, form, row = args.at(0).toInt(), output = args.at(1)] {
+        auto *tracks = child<QTreeWidget>(*form, QStringLiteral("lvwTracks"));
         tracks->clearSelection();
-        if (QTreeWidgetItem *row = tracks->topLevelItem(args.at(0).toInt()))
-            row->setSelected(true);
-        form.findChild<QLineEdit *>(QStringLiteral("txtOutputMp3File"))->setText(args.at(1));
-        form.findChild<ChameleonButton *>(QStringLiteral("cmdRip"))->click();
+        if (QTreeWidgetItem *item = tracks->topLevelItem(row))
+            item->setSelected(true);
+        child<QLineEdit>(*form, QStringLiteral("txtOutputMp3File"))->setText(output);
+        child<QAbstractButton>(*form, QStringLiteral("cmdRip"))->click();
         // The run goes on a worker; Close comes back when it is over.
-        auto *close = form.findChild<ChameleonButton *>(QStringLiteral("cmdClose"));
-        auto *poll = new QTimer(&form);
-        QObject::connect(poll, &QTimer::timeout, &form, [&, close, poll] {
-            if (!close->isEnabled())
-                return;
-            poll->stop();
-            QTimer::singleShot(300, &form, [&] { writeGeometry(form, args.at(2)); });
-        });
-        poll->start(100);
+        auto *close = child<QAbstractButton>(*form, QStringLiteral("cmdClose"));
+        stage.readyWhen(form, [close] { return close->isEnabled(); });
     });
-    return QApplication::exec();
+    return form;
 }

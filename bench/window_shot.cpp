@@ -1,81 +1,64 @@
-// Shows one tool window in a state worth a screenshot, for bench/window_shot.sh. Once the window
-// is ready it writes its geometry ("WIDTHxHEIGHT+X+Y") to the file named last and stays open until
-// it is killed. Windows:
-//   searcher FOLDER  the searcher after a search of FOLDER
-//   info FILE        the information window for FILE
-//   tags FOLDER      the tags editor's ID3 page with the first MP3 file of FOLDER clicked
-//   renamer FOLDER   the tags editor's RENAMER page after "RENAME ALL" in FOLDER
-//   encoder ROW OUT.mp3   the CD-to-MP3 encoder after encoding one track (EncoderShot)
-//   cdplayer -       the CD player playing the first drive of $TAVRO_CDRIP_INI
-#include <QApplication>
-#include <QFile>
-#include <QListWidget>
-#include <QTabWidget>
-#include <QTimer>
+// Shows one window of the program in a state worth a screenshot, for scripts/screenshots.sh. Once
+// the window is in shape it writes its rectangle on the screen, in device pixels
+// ("WIDTHxHEIGHT+X+Y"), to the ready file named last, and stays open until it is killed.
+#include <memory>
 
-#include "CdPlayerWindow.h"
-#include "ChameleonButton.h"
-#include "DirListBox.h"
+#include <QApplication>
+#include <QCursor>
+
+#include "AboutWindow.h"
 #include "EncoderShot.h"
-#include "Mp3InfoWindow.h"
-#include "Mp3SearchWindow.h"
-#include "Playlist.h"
-#include "RenamerPage.h"
-#include "SoundCommandService.h"
-#include "TagEditorPage.h"
-#include "TagEditorWindow.h"
+#include "Mp3WindowShots.h"
+#include "ShotStage.h"
+#include "SoundWindowShots.h"
 
 namespace {
-template <typename T> T *child(const QWidget *window, const char *name)
+struct Window {
+    const char *name;
+    const char *arguments; // for the usage text
+    qsizetype fewest;      // arguments
+    qsizetype most;
+    QWidget *(*make)(ShotStage &, const QStringList &);
+};
+
+QWidget *about(ShotStage &stage, const QStringList &)
 {
-    T *widget = window->findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no %s", name);
-    return widget;
+    auto *form = new AboutWindow;
+    stage.readyNow(form);
+    return form;
 }
 
-void click(const QWidget *window, const char *name)
-{
-    child<QAbstractButton>(window, name)->click();
-}
+constexpr qsizetype kAny = 1000;
+const Window kWindows[] = {
+    {"player", "N FILE...", 2, kAny, SoundWindowShots::player},
+    {"searcher", "FOLDER", 1, 1, Mp3WindowShots::searcher},
+    {"info", "FILE", 1, 1, Mp3WindowShots::info},
+    {"tags", "FOLDER", 1, 1, Mp3WindowShots::tags},
+    {"renamer", "FOLDER", 1, 1, Mp3WindowShots::renamer},
+    {"encoder", "TRACK-ROW OUT.mp3", 2, 2, EncoderShot::make},
+    {"cdplayer", "[-]", 0, 1, SoundWindowShots::cdplayer},
+    {"cutmerge", "FILE ATTACHMENT CUT.mp3 MERGED.mp3", 4, 4, SoundWindowShots::cutmerge},
+    {"recorder", "OUT.mp3", 1, 1, SoundWindowShots::recorder},
+    {"about", "", 0, 0, about},
+};
 
-// Made and brought into shape; the searcher's search runs once it shows.
-QWidget *makeWindow(const QString &kind, const QString &target, Playlist &playlist,
-                    SoundCommands &sound)
+const Window *findWindow(const QString &name, qsizetype arguments)
 {
-    if (kind == QLatin1String("cdplayer")) {
-        auto *form = new CdPlayerWindow(sound, {}, {});
-        QTimer::singleShot(300, form, [form] {
-            click(form, "chameleonButton7");
-            click(form, "chameleonButton2");
-        });
-        return form;
-    }
-    if (kind == QLatin1String("searcher")) {
-        auto *form = new Mp3SearchWindow(playlist);
-        child<DirListBox>(form, "Dir1")->setPath(target);
-        QTimer::singleShot(300, form, [form] { click(form, "chameleonButton1"); });
-        return form;
-    }
-    if (kind == QLatin1String("info")) {
-        playlist.append(target);
-        playlist.setSelectedIndex(0);
-        return new Mp3InfoWindow(playlist);
-    }
-    auto *editor = new TagEditorWindow;
-    if (kind == QLatin1String("tags")) {
-        editor->findChild<TagEditorPage *>()->setFolder(target);
-        child<QListWidget>(editor, "FileList_0")->setCurrentRow(0);
-        return editor;
-    }
-    if (kind == QLatin1String("renamer")) {
-        child<QTabWidget>(editor, "SSTab1")->setCurrentIndex(1);
-        editor->findChild<RenamerPage *>()->setFolder(target);
-        click(editor, "optArrange_5");
-        click(editor, "cmd_4");
-        return editor;
-    }
+    for (const Window &window : kWindows)
+        if (name == QLatin1String(window.name))
+            return arguments >= window.fewest && arguments <= window.most ? &window : nullptr;
     return nullptr;
+}
+
+int usage()
+{
+    QString text = QStringLiteral("usage: window_shot WINDOW ARGUMENT... READY-FILE, where WINDOW "
+                                  "ARGUMENT... is one of:");
+    for (const Window &window : kWindows)
+        text += QStringLiteral("\n  %1 %2")
+                    .arg(QLatin1String(window.name), QLatin1String(window.arguments));
+    qCritical("%s", qPrintable(text));
+    return 2;
 }
 } // namespace
 
@@ -83,29 +66,15 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavro"));
-    if (argc > 1 && qstrcmp(argv[1], "encoder") == 0)
-        return EncoderShot::run(QApplication::arguments().mid(2));
-    Playlist playlist;
-    SoundCommandService sound;
-    QWidget *window = argc == 4 ? makeWindow(QString::fromLocal8Bit(argv[1]),
-                                             QString::fromLocal8Bit(argv[2]), playlist, sound)
-                                : nullptr;
-    if (!window) {
-        qCritical(
-            "usage: window_shot searcher|info|tags|renamer|cdplayer FOLDER-OR-FILE READY-FILE");
-        return 2;
-    }
+    QApplication::setApplicationDisplayName(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));
+    const QStringList args = QApplication::arguments();
+    const Window *kind = args.size() >= 3 ? findWindow(args.at(1), args.size() - 3) : nullptr;
+    if (!kind)
+        return usage();
+    // The pointer would light up a button under the middle of the screen.
+    QCursor::setPos(0, 0);
+    ShotStage stage(args.last());
+    const std::unique_ptr<QWidget> window(kind->make(stage, args.mid(2, args.size() - 3)));
     window->show();
-    QTimer::singleShot(900, window, [window, ready = QString::fromLocal8Bit(argv[3])] {
-        const QRect frame = window->frameGeometry();
-        QFile file(ready);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QStringLiteral("%1x%2+%3+%4\n")
-                           .arg(frame.width())
-                           .arg(frame.height())
-                           .arg(frame.x())
-                           .arg(frame.y())
-                           .toLatin1());
-    });
     return QApplication::exec();
 }
