@@ -15,8 +15,6 @@ PACKAGES=(
     sox lame mpg123 espeak-ng
     # the desktop's own file-type lookup, to check the association as the desktop sees it
     xdg-utils
-    # screenshots of the windows (scripts/screenshots.sh): a private X server, xdpyinfo, the grab
-    xvfb x11-utils imagemagick
     "$@"
 )
 

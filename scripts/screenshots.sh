@@ -28,7 +28,7 @@ for window in "${WINDOWS[@]}"; do
     [[ " ${ALL[*]} " == *" $window "* ]] || { echo "unknown window: $window (${ALL[*]})" >&2; exit 2; }
 done
 
-scripts/deps.sh
+scripts/deps.sh xvfb x11-utils imagemagick
 BUILD=${TAVRO_BUILD_DIR:-build}
 # Only the two programs it runs, once the build folder is configured.
 build_log=$(mktemp)
