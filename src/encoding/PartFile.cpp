@@ -2,34 +2,32 @@
 
 #include <cstdio>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <unistd.h>
+
+#include "FileEntry.h"
+#include "FileNameCodec.h"
+#include "RegularFile.h"
+#include "UnnamedFile.h"
 
 PartFile::PartFile(const QString &target) : m_target(target)
 {
-    const QFileInfo info(target);
-    m_path = info.dir().filePath(
-        QStringLiteral(".%1.%2.part").arg(info.fileName()).arg(QCoreApplication::applicationPid()));
-    QFile::remove(m_path); // left by an earlier process of the same number: not anybody's file
+    const QByteArray bytes = FileNameCodec::encode(target);
+    UnnamedFile::removeStaleParts(bytes);
+    m_path = FileNameCodec::decode(UnnamedFile::partName(bytes));
 }
 
-PartFile::~PartFile() { QFile::remove(m_path); }
+PartFile::~PartFile() { ::unlink(FileNameCodec::encode(m_path).constData()); }
 
 bool PartFile::commit(bool replace)
 {
     // Only a regular file is ever replaced: never a device, a pipe or a folder of that name.
-    const QFileInfo target(m_target);
-    if (replace && target.exists() && !target.isFile()) {
-        QFile::remove(m_path);
-        return false;
-    }
-    // QFile::rename refuses an existing target; rename(2) replaces it in one step.
-    const bool moved = replace ? std::rename(QFile::encodeName(m_path).constData(),
-                                             QFile::encodeName(m_target).constData()) == 0
-                               : QFile::rename(m_path, m_target);
+    const FileEntry::Kind target = FileEntry::kind(m_target);
+    const bool moved =
+        replace ? (target == FileEntry::Kind::Missing || target == FileEntry::Kind::File) &&
+                      std::rename(FileNameCodec::encode(m_path).constData(),
+                                  FileNameCodec::encode(m_target).constData()) == 0
+                : RegularFile::renameNoReplace(m_path, m_target);
     if (!moved)
-        QFile::remove(m_path);
+        ::unlink(FileNameCodec::encode(m_path).constData());
     return moved;
 }
