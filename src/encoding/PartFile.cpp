@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "FileEntry.h"
@@ -11,12 +12,30 @@
 
 PartFile::PartFile(const QString &target) : m_target(target)
 {
-    const QByteArray bytes = FileNameCodec::encode(target);
+    QString part = target;
+    const QString shown = FileNameCodec::display(target);
+    if (shown != target) {
+        // Writers open the part through Qt, which would turn a name that is not UTF-8 into
+        // another one: such a part takes the shown form of the name, in the folder reached by
+        // descriptor.
+        const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
+        const QByteArray folder =
+            slash < 0 ? QByteArray(".") : FileNameCodec::encode(target.left(qMax(slash, 1)));
+        m_folder = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (m_folder >= 0)
+            part = QStringLiteral("/proc/self/fd/%1/").arg(m_folder) + shown.mid(slash + 1);
+    }
+    const QByteArray bytes = FileNameCodec::encode(part);
     UnnamedFile::removeStaleParts(bytes);
     m_path = FileNameCodec::decode(UnnamedFile::partName(bytes));
 }
 
-PartFile::~PartFile() { ::unlink(FileNameCodec::encode(m_path).constData()); }
+PartFile::~PartFile()
+{
+    ::unlink(FileNameCodec::encode(m_path).constData());
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
 
 bool PartFile::commit(bool replace)
 {

@@ -22,4 +22,5 @@ public:
 private:
     QString m_target;
     QString m_path;
+    int m_folder = -1; // the target's folder, held for a part reached through it
 };
