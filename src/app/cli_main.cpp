@@ -1,10 +1,12 @@
 #include <csignal>
-#include <cstdio>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include "CliRegistry.h"
+#include "ConsoleDevice.h"
+#include "FileNameCodec.h"
 
 namespace {
 void printHelp(QTextStream &out)
@@ -24,10 +26,18 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavro"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // Paths come and go as the file system's bytes: QCoreApplication::arguments() and a stream
+    // on stdout would turn a name that is not UTF-8 into U+FFFD, which names no file.
+    ConsoleDevice outDevice(STDOUT_FILENO);
+    ConsoleDevice errDevice(STDERR_FILENO);
+    QTextStream out;
+    QTextStream err;
+    outDevice.attach(out);
+    errDevice.attach(err);
 
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << FileNameCodec::decode(argv[i]);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         printHelp(out);

@@ -3,13 +3,14 @@
 #include <stdexcept>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 
+#include "FileEntry.h"
+#include "FileNameCodec.h"
 #include "PartFile.h"
 #include "RaisedError.h"
 #include "TrackRipper.h"
+#include "UnnamedFile.h"
 #include "WavToMp3Encoder.h"
 #include "WavWriter.h"
 
@@ -37,7 +38,8 @@ QString CdToMp3Job::OutputFileFor(const QString &chosen, quint8 trackNumber, boo
         return chosen;
     static const QRegularExpression extension(QStringLiteral("\\.(mp3|wav)$"),
                                               QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = extension.match(chosen);
+    // Matched in the shown form: a regular expression matches nothing in a name that is not UTF-8.
+    const QRegularExpressionMatch match = extension.match(FileNameCodec::display(chosen));
     const qsizetype at = match.hasMatch() ? match.capturedStart() : chosen.size();
     return QString(chosen).insert(at, QStringLiteral(" - Track ") + twoDigits(trackNumber));
 }
@@ -64,7 +66,7 @@ QString CdToMp3Job::checkOutputs() const
     if (files.removeDuplicates() > 0)
         return QStringLiteral("Several tracks would go to one file");
     for (const QString &file : files) {
-        if (QFileInfo::exists(file) && !m_replaceable.contains(file))
+        if (FileEntry::kind(file) != FileEntry::Kind::Missing && !m_replaceable.contains(file))
             return file + QStringLiteral(" already exists");
     }
     return {};
@@ -100,30 +102,37 @@ CdToMp3Job::Result CdToMp3Job::doTracks()
 
 bool CdToMp3Job::doTrack(const DiscTocEntry &entry, const QString &output)
 {
-    PartFile part(output);
+    const bool replace = m_replaceable.contains(output);
     if (m_format == Format::Wav) {
-        if (!rip(entry, part.path()))
+        UnnamedFile wav(output);
+        if (!wav.isOpen())
+            fail(QStringLiteral("Cannot write ") + output);
+        if (!rip(entry, wav.path(), output))
             return false;
+        if (!wav.linkAs(replace))
+            fail(QStringLiteral("Cannot write ") + output);
     } else {
-        // Unique and private to this user, so that no other program's file is ever touched.
-        QTemporaryFile wav(QDir::temp().filePath(QStringLiteral("tavro-rip-XXXXXX.wav")));
-        if (!wav.open())
+        // Without a name, so that neither a cancel nor a killed process leaves it behind.
+        UnnamedFile wav(QDir::tempPath(), UnnamedFile::Use::Scratch);
+        if (!wav.isOpen())
             fail(QStringLiteral("Cannot create a temporary file in ") + QDir::tempPath());
-        wav.close();
-        if (!rip(entry, wav.fileName()) ||
-            !encode(entry.TrackNumber(), wav.fileName(), part.path()))
+        // The status line names it as the temporary file it stands for.
+        const QString shown =
+            QDir::temp().filePath(QStringLiteral("tavro-rip-%1.wav").arg(wav.descriptor()));
+        PartFile part(output);
+        if (!rip(entry, wav.path(), shown) || !encode(entry.TrackNumber(), wav.path(), part.path()))
             return false;
+        if (!part.commit(replace))
+            fail(QStringLiteral("Cannot write ") + output);
     }
-    if (!part.commit(m_replaceable.contains(output)))
-        fail(QStringLiteral("Cannot write ") + output);
     emit trackFinished(entry.TrackNumber(), output);
     return true;
 }
 
-bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile)
+bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile, const QString &shownName)
 {
     const quint8 track = entry.TrackNumber();
-    emit ripStarted(track, wavFile);
+    emit ripStarted(track, shownName);
     WavWriter writer;
     writer.OpenFile(wavFile);
     TrackRipper ripper(m_toc.library());

@@ -69,7 +69,8 @@ private:
     Result doTracks();
     // False when cancelled.
     bool doTrack(const DiscTocEntry &entry, const QString &output);
-    bool rip(const DiscTocEntry &entry, const QString &wavFile);
+    // Rips into wavFile; shownName is what ripStarted names.
+    bool rip(const DiscTocEntry &entry, const QString &wavFile, const QString &shownName);
     bool encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File);
 
     DiscToc m_toc;

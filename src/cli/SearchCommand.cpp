@@ -1,8 +1,9 @@
 #include "SearchCommand.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 #include "CliRegistry.h"
+#include "FileEntry.h"
 #include "FileProblem.h"
 #include "M3uFile.h"
 #include "Mp3Search.h"
@@ -15,6 +16,26 @@ struct Options {
     QString playlist;
     bool force = false;
 };
+
+// A name holding a line break or a tab would break its line or its columns: such a name alone
+// is written with backslash escapes (\n, \r, \t, and \\ for a backslash).
+QString oneField(const QString &text)
+{
+    const auto breaks = [](QChar c) { return c == u'\n' || c == u'\r' || c == u'\t'; };
+    if (std::none_of(text.begin(), text.end(), breaks))
+        return text;
+    QString escaped;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': escaped += QLatin1String("\\\\"); break;
+        case '\n': escaped += QLatin1String("\\n"); break;
+        case '\r': escaped += QLatin1String("\\r"); break;
+        case '\t': escaped += QLatin1String("\\t"); break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
 
 bool parse(QStringList args, Options &options, QString &problem)
 {
@@ -60,11 +81,11 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
         err << "tavro-cli search: " << problem << "\nusage: tavro-cli search " << usage() << '\n';
         return CliCommand::kBadArguments;
     }
-    if (!QFileInfo(options.folder).isDir()) {
+    if (FileEntry::kind(options.folder) != FileEntry::Kind::Folder) {
         err << "tavro-cli search: " << options.folder << ": not a folder\n";
         return CliCommand::kFailed;
     }
-    if (!options.playlist.isEmpty() && QFileInfo::exists(options.playlist) && !options.force) {
+    if (!options.playlist.isEmpty() && FileEntry::exists(options.playlist) && !options.force) {
         err << "tavro-cli search: " << options.playlist
             << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
@@ -77,8 +98,8 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
     QStringList paths;
     Mp3Search search;
     QObject::connect(&search, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) {
-        out << row.name << '\t' << row.folder << '\t' << row.sizeText << '\t' << row.durationText
-            << '\n';
+        out << oneField(row.name) << '\t' << oneField(row.folder) << '\t' << row.sizeText << '\t'
+            << row.durationText << '\n';
         paths << row.path;
     });
     search.run(options.folder);
@@ -88,6 +109,12 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
         err << " (" << search.unreadable() << " could not be read)";
     err << '\n';
 
+    const QString unstorable = M3uFile::unstorable(paths);
+    if (!options.playlist.isEmpty() && !unstorable.isEmpty()) {
+        err << "tavro-cli search: cannot write " << options.playlist << ": a play list line cannot "
+            << "hold the line break in " << oneField(unstorable) << '\n';
+        return CliCommand::kFailed;
+    }
     if (!options.playlist.isEmpty() && !M3uFile::SavePlaylist(options.playlist, paths)) {
         err << "tavro-cli search: cannot write " << options.playlist << '\n';
         return CliCommand::kFailed;

@@ -4,6 +4,7 @@ tavro_folder(tavro_cli_commands cli
     CdCommand.cpp CdCommand.h
     CliDisc.cpp CliDisc.h
     CliRegistry.cpp CliRegistry.h
+    ConsoleDevice.cpp ConsoleDevice.h
     ConsoleProgressBar.cpp ConsoleProgressBar.h
     CutCommand.cpp CutCommand.h
     EncodeCommand.cpp EncodeCommand.h

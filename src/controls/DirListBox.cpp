@@ -1,9 +1,8 @@
 #include "DirListBox.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "DriveIcons.h"
+#include "FileEntry.h"
+#include "FileNameCodec.h"
 #include "FolderListing.h"
 
 namespace {
@@ -20,15 +19,16 @@ DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
 
 void DirListBox::addEntry(const QString &text, const QString &path, int depth, bool open)
 {
-    auto *item = new QListWidgetItem(QString(depth * kIndent, QLatin1Char(' ')) + text, this);
+    auto *item = new QListWidgetItem(
+        QString(depth * kIndent, QLatin1Char(' ')) + FileNameCodec::display(text), this);
     item->setIcon(DriveIcons::icon(open ? QStringLiteral("open") : QStringLiteral("folder")));
     item->setData(kPathRole, path);
 }
 
 void DirListBox::setPath(const QString &path)
 {
-    const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    if (!QFileInfo(folder).isDir())
+    const QString folder = FileEntry::absolute(path);
+    if (FileEntry::kind(folder) != FileEntry::Kind::Folder)
         return;
     const bool changed = folder != m_path;
     m_path = folder;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "DriveIcons.h"
+#include "FileNameCodec.h"
 #include "FolderListing.h"
 
 namespace {
@@ -55,7 +56,7 @@ void DirTree::addFolders(QTreeWidgetItem *parent)
         return;
     const QIcon icon = folderIcon();
     for (const FolderListing::Entry &entry : listing.folders()) {
-        auto *node = new QTreeWidgetItem(parent, {entry.name});
+        auto *node = new QTreeWidgetItem(parent, {FileNameCodec::display(entry.name)});
         node->setIcon(0, icon);
         node->setData(0, kPathRole, FolderListing::join(folderOf(parent), entry.name));
     }

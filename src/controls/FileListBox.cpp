@@ -1,10 +1,27 @@
 #include "FileListBox.h"
 
+#include <QStyledItemDelegate>
+
+#include "FileNameCodec.h"
 #include "FolderListing.h"
+
+namespace {
+// Items hold the names' own bytes, which the pages join into paths; only the screen sees a byte
+// that is not UTF-8 as U+FFFD.
+class FileNameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant &value, const QLocale &) const override
+    {
+        return FileNameCodec::display(value.toString());
+    }
+};
+} // namespace
 
 FileListBox::FileListBox(QWidget *parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
+    setItemDelegate(new FileNameDelegate(this));
     setPattern(QStringLiteral("*"));
 }
 
@@ -26,8 +43,10 @@ void FileListBox::setPattern(const QString &pattern)
 
 bool FileListBox::matches(const QString &name) const
 {
+    // A regular expression matches nothing in text with a lone surrogate: the shown form has none.
+    const QString shown = FileNameCodec::display(name);
     for (const QRegularExpression &wildcard : m_wildcards)
-        if (wildcard.match(name).hasMatch())
+        if (wildcard.match(shown).hasMatch())
             return true;
     return false;
 }

@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// An output written under a hidden name beside its final name (".NAME.PID.part", so that the
-// final move stays on one file system) and moved into place only when complete: the final name
-// never holds a half-written file. The part file is removed unless it was moved.
+// An output its writer creates under a hidden name beside its final name (".NAME.PID.part", so
+// that the final move stays on one file system), moved into place only when complete: the final
+// name never holds a half-written file. The part file is removed unless it was moved; one a
+// killed process left is removed by the next part file made for that name.
 class PartFile {
 public:
     explicit PartFile(const QString &target);
@@ -21,4 +22,5 @@ public:
 private:
     QString m_target;
     QString m_path;
+    int m_folder = -1; // the target's folder, held for a part reached through it
 };

@@ -1,26 +1,12 @@
 #include "Mp3Search.h"
 
-#include <sys/stat.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
+#include "FileEntry.h"
 #include "FolderListing.h"
 #include "MountTable.h"
 #include "PlaybackTables.h"
+#include "RegularFile.h"
 
 namespace {
-bool identify(const QString &path, quint64 *device, quint64 *inode)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
-    *device = quint64(info.st_dev);
-    *inode = quint64(info.st_ino);
-    return true;
-}
-
 bool isMp3Name(const QString &name) { return name.right(3).toLower() == QLatin1String("mp3"); }
 
 QSet<quint64> kernelDevices()
@@ -29,7 +15,7 @@ QSet<quint64> kernelDevices()
     quint64 device = 0;
     quint64 inode = 0;
     for (const QString &mountPoint : MountTable().pseudoMountPoints())
-        if (identify(mountPoint, &device, &inode))
+        if (FileEntry::identify(mountPoint, &device, &inode))
             devices.insert(device);
     return devices;
 }
@@ -53,10 +39,10 @@ void Mp3Search::run(const QString &startFolder)
     m_directories = m_files = m_unreadable = 0;
     m_seen.clear();
     m_kernelDevices = kernelDevices();
-    const QString start = QDir::cleanPath(QFileInfo(startFolder).absoluteFilePath());
+    const QString start = FileEntry::absolute(startFolder);
     quint64 device = 0;
     quint64 inode = 0;
-    if (identify(start, &device, &inode))
+    if (FileEntry::identify(start, &device, &inode))
         m_seen.insert({device, inode});
     QStringList queue{start};
     // The queue grows while it is walked: that makes the walk breadth first.
@@ -82,8 +68,11 @@ void Mp3Search::visit(const QString &folder, QStringList &queue)
             continue;
         ++m_files;
         const QString path = FolderListing::join(folder, file.name);
-        emit fileFound(
-            {file.name, folder, path, sizeText(file.size), durationText(m_duration.seconds(path))});
+        // Measured through the open file: Mp3Duration opens by Qt's encoding of the name, which
+        // misses a name that is not UTF-8.
+        const RegularFile opened(path);
+        const double seconds = opened.isOpen() ? m_duration.seconds(opened.procPath()) : 0.0;
+        emit fileFound({file.name, folder, path, sizeText(file.size), durationText(seconds)});
     }
     for (const FolderListing::Entry &sub : listing.folders()) {
         if (m_kernelDevices.contains(sub.device) || m_seen.contains({sub.device, sub.inode}))

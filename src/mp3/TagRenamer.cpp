@@ -1,7 +1,6 @@
 #include "TagRenamer.h"
 
-#include <QFileInfo>
-
+#include "FileEntry.h"
 #include "FolderListing.h"
 #include "Mp3FileRecord.h"
 #include "RenamePattern.h"
@@ -50,7 +49,7 @@ TagRenamer::Result TagRenamer::renameOne(const QString &file, const QString &pat
         result.outcome = Outcome::Renamed;
     else if (name == QLatin1String(".mp3"))
         result.outcome = Outcome::NoName;
-    else if (QFileInfo::exists(result.to) || QFileInfo(result.to).isSymLink())
+    else if (FileEntry::exists(result.to))
         result.outcome = Outcome::Taken;
     else
         result.outcome = Outcome::Failed;

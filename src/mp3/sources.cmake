@@ -12,7 +12,6 @@ tavro_folder(tavro_core mp3
     Mp3FileRecord.cpp Mp3FileRecord.h
     Mp3PlayTime.cpp Mp3PlayTime.h
     Mp3Search.cpp Mp3Search.h
-    RegularFile.cpp RegularFile.h
     RenameChoices.cpp RenameChoices.h
     RenamePattern.cpp RenamePattern.h
     ShortestText.cpp ShortestText.h

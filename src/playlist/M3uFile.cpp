@@ -1,7 +1,10 @@
 #include "M3uFile.h"
 
+#include <fcntl.h>
+
 #include <QFile>
 
+#include "FileNameCodec.h"
 #include "SavedFile.h"
 
 namespace {
@@ -32,18 +35,30 @@ bool M3uFile::OpenPlaylist(const QString &fileName, QStringList &list)
 {
     if (fileName.isEmpty())
         return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened by the name's own bytes: QFile(fileName) would open Qt's re-encoding of it.
+    const int fd = ::open(FileNameCodec::encode(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     for (int entries = 0; entries < kMaxEntries && !file.atEnd(); ++entries)
-        list.append(QFile::decodeName(withoutTrailingBlanks(readLineCapped(file))));
+        list.append(FileNameCodec::decode(withoutTrailingBlanks(readLineCapped(file))));
     return true;
+}
+
+QString M3uFile::unstorable(const QStringList &list)
+{
+    for (const QString &path : list)
+        if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
+            return path;
+    return {};
 }
 
 bool M3uFile::SavePlaylist(const QString &fileName, const QStringList &list)
 {
+    if (!unstorable(list).isEmpty())
+        return false;
     QByteArray text;
     for (const QString &path : list)
-        text += QFile::encodeName(path) + "\r\n";
+        text += FileNameCodec::encode(path) + "\r\n";
     return SavedFile::write(fileName, text);
 }

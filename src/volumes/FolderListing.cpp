@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <QFile>
+#include "FileNameCodec.h"
 
 namespace {
 void sortByName(QList<FolderListing::Entry> &list)
@@ -22,7 +22,7 @@ bool FolderListing::read(const QString &folder)
 {
     m_folders.clear();
     m_files.clear();
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR *dir = ::opendir(FileNameCodec::encode(folder).constData());
     if (!dir)
         return false;
     const int descriptor = ::dirfd(dir);
@@ -32,7 +32,7 @@ bool FolderListing::read(const QString &folder)
         struct stat info;
         if (::fstatat(descriptor, item->d_name, &info, 0) != 0)
             continue;
-        Entry entry{QFile::decodeName(item->d_name), qint64(info.st_size), quint64(info.st_dev),
+        Entry entry{FileNameCodec::decode(item->d_name), qint64(info.st_size), quint64(info.st_dev),
                     quint64(info.st_ino)};
         if (S_ISDIR(info.st_mode))
             m_folders.append(entry);

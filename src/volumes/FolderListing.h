@@ -7,6 +7,7 @@
 // each sorted by name without regard to case. Hidden entries (names starting with ".") are left
 // out, as are entries that are neither folders nor regular files (devices, pipes, sockets,
 // broken links): opening a pipe named like a file would block. Links count as what they point to.
+// Names are the file system's bytes (FileNameCodec), so a name that is not UTF-8 still opens.
 class FolderListing {
 public:
     struct Entry {

@@ -7,6 +7,7 @@
 #include "CdDrives.h"
 #include "CdToMp3Job.h"
 #include "DecodedMp3.h"
+#include "FileNameCodec.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
 #include "WavToMp3Encoder.h"
@@ -57,10 +58,12 @@ TEST(CdToMp3JobNames, OneTrackKeepsTheNameSeveralGetTheirNumber)
         {"/m/a.b.MP3", 12, true, "/m/a.b - Track 12.MP3"},
         {"/m/a.wav", 1, true, "/m/a - Track 01.wav"},
         {"/m/album", 3, true, "/m/album - Track 03"},
-        {"/m/%N-x.mp3", 3, false, "/m/03-x.mp3"}};
+        {"/m/%N-x.mp3", 3, false, "/m/03-x.mp3"},
+        {"/m/caf\xe9.mp3", 2, true, "/m/caf\xe9 - Track 02.mp3"}}; // bytes of a Latin-1 name
     for (const auto &[chosen, track, several, file] : cases)
-        EXPECT_EQ(CdToMp3Job::OutputFileFor(QLatin1String(chosen), track, several),
-                  QLatin1String(file));
+        EXPECT_EQ(FileNameCodec::encode(
+                      CdToMp3Job::OutputFileFor(FileNameCodec::decode(chosen), track, several)),
+                  QByteArray(file));
 }
 
 TEST_F(CdToMp3JobTest, EachTrackBecomesItsOwnFileAndTheTemporaryWavGoes)

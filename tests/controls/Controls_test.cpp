@@ -1,8 +1,11 @@
 #include <limits>
 
+#include <sys/stat.h>
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QWindow>
@@ -13,7 +16,9 @@
 #include "DirListBox.h"
 #include "DirTree.h"
 #include "FileListBox.h"
+#include "FileNameCodec.h"
 #include "ProgressBar.h"
+#include "SavedFile.h"
 #include "TestMedia.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -122,6 +127,18 @@ private slots:
         files.setPath(folder);
         QCOMPARE(files.count(), 2);
         QCOMPARE(files.item(1)->text(), u"b.MP3"_s);
+
+        // Names that are not UTF-8: items keep the bytes, the screen shows U+FFFD.
+        const QByteArray bytes = QFile::encodeName(folder);
+        QVERIFY(SavedFile::write(FileNameCodec::decode(bytes + "/caf\xe9.mp3"), "x"));
+        QCOMPARE(::mkdir((bytes + "/\xff dir").constData(), 0755), 0);
+        files.setPath(folder);
+        QCOMPARE(FileNameCodec::encode(files.item(2)->text()), QByteArray("caf\xe9.mp3"));
+        const auto *shown = qobject_cast<QStyledItemDelegate *>(files.itemDelegate());
+        QVERIFY(shown);
+        QCOMPARE(shown->displayText(files.item(2)->text(), {}), u"caf\uFFFD.mp3"_s);
+        folders.setPath(folder);
+        QCOMPARE(folders.item(folders.count() - 1)->text().trimmed(), u"\uFFFD dir"_s);
     }
 
     void progressBarFillsValueOverMaxInBlue()

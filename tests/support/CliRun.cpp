@@ -1,5 +1,11 @@
 #include "CliRun.h"
 
+#include <vector>
+
+#include <unistd.h>
+
+#include <QProcess>
+
 #include "TestMedia.h"
 
 CliRun CliRun::run(const QStringList &args, const QByteArray &input)
@@ -7,5 +13,34 @@ CliRun CliRun::run(const QStringList &args, const QByteArray &input)
     CliRun result;
     result.exitCode =
         TestMedia::run(qEnvironmentVariable("TAVRO_CLI"), args, &result.out, &result.err, input);
+    return result;
+}
+
+CliRun CliRun::runBytes(const QList<QByteArray> &args)
+{
+    const QByteArray program = qgetenv("TAVRO_CLI");
+    std::vector<char *> argv{const_cast<char *>(program.constData())};
+    for (const QByteArray &arg : args)
+        argv.push_back(const_cast<char *>(arg.constData()));
+    argv.push_back(nullptr);
+    QProcess process;
+    // QProcess has set up the pipes by now; the child replaces itself with the raw arguments.
+    process.setChildProcessModifier([&argv] {
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    });
+    process.start(QString::fromLocal8Bit(program), {});
+    CliRun result;
+    if (!process.waitForStarted(10000))
+        return result;
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return result;
 }

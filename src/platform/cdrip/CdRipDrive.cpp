@@ -1,10 +1,14 @@
 #include "CdRipDrive.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <cdio/cdio.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -14,6 +18,30 @@
 #include "SavedFile.h"
 
 namespace {
+const QString kViewPrefix = QStringLiteral("tavro-cue-");
+
+// A view folder is named after its process ("tavro-cue-PID-XXXXXX"); one whose process has
+// ended (killed before it could remove it) is removed by the next process that makes one.
+void removeDeadViews()
+{
+    QDir temp = QDir::temp();
+    const QStringList views = temp.entryList({kViewPrefix + QLatin1String("*")}, QDir::Dirs);
+    for (const QString &view : views) {
+        bool number = false;
+        const pid_t pid =
+            view.mid(kViewPrefix.size()).section(QLatin1Char('-'), 0, 0).toInt(&number);
+        if (number && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            QDir(temp.filePath(view)).removeRecursively();
+    }
+}
+
+std::shared_ptr<QTemporaryDir> newView()
+{
+    removeDeadViews();
+    return std::make_shared<QTemporaryDir>(QDir::temp().filePath(
+        kViewPrefix + QString::number(::getpid()) + QLatin1String("-XXXXXX")));
+}
+
 void putInt32(CDROMPARAMS &params, int offset, std::int32_t value)
 {
     qToLittleEndian<qint32>(value, params.data() + offset);
@@ -90,7 +118,7 @@ CdRipDrive CdRipDrive::image(const QByteArray &path, const CdRipSettings &settin
 {
     CdRipDrive drive(path, true, settings);
     drive.setName(path);
-    drive.m_view = std::make_shared<QTemporaryDir>();
+    drive.m_view = newView();
     return drive;
 }
 

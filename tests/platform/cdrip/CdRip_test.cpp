@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -343,4 +345,35 @@ TEST_F(CdRipTest, TocSheetsAreCheckedAsStrictlyAndReadAsTheTracksTheyDescribe)
         for (int i = 0; i < 1176; ++i)
             ASSERT_EQ(samples[size_t(i)], float(stored[i]) / 32768.0f) << c.name << " sample " << i;
     }
+}
+
+TEST_F(CdRipTest, ViewFoldersOfEndedProcessesGoWhenTheNextSheetIsShown)
+{
+    const QString temp = path("tmp");
+    ASSERT_TRUE(QDir().mkpath(temp));
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const QString dead = temp + QStringLiteral("/tavro-cue-%1-AbCdEf").arg(ended);
+    const QString living = temp + QStringLiteral("/tavro-cue-1-AbCdEf"); // init never ends
+    for (const QString &view : {dead, living}) {
+        ASSERT_TRUE(QDir().mkpath(view));
+        TestMedia::writeFile(view + "/disc.cue", "FILE");
+        QFile::link(path("disc.bin"), view + "/disc.bin");
+    }
+    {
+        const CdRipDrive drive =
+            CdRipDrive::image(QFile::encodeName(path("disc.cue")), CdRipSettings());
+        EXPECT_FALSE(DiscLayout(drive.readToc()).isEmpty());
+        const QStringList views = QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        EXPECT_EQ(views.size(), 2) << qPrintable(views.join(','));
+        EXPECT_TRUE(views.contains("tavro-cue-1-AbCdEf"));
+        EXPECT_EQ(views.filter(QStringLiteral("tavro-cue-%1-").arg(::getpid())).size(), 1);
+    }
+    qunsetenv("TMPDIR");
+    EXPECT_EQ(QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{"tavro-cue-1-AbCdEf"});
+    EXPECT_TRUE(QFile::exists(path("disc.bin")));
 }

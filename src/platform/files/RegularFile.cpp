@@ -8,13 +8,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
+#include "FileNameCodec.h"
 
 RegularFile::RegularFile(const QString &path, Mode mode)
 {
     // O_NONBLOCK: opening a named pipe must not wait for a writer; it is refused just below.
     const int flags = (mode == ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
-    m_fd = ::open(QFile::encodeName(path).constData(), flags);
+    m_fd = ::open(FileNameCodec::encode(path).constData(), flags);
     struct stat info {};
     if (m_fd >= 0 && (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(m_fd);
@@ -32,13 +32,13 @@ RegularFile::~RegularFile()
 bool RegularFile::exists(const QString &path)
 {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::stat(FileNameCodec::encode(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 qint64 RegularFile::sizeOf(const QString &path)
 {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::stat(FileNameCodec::encode(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return 0;
     return info.st_size;
 }
@@ -47,15 +47,15 @@ bool RegularFile::sameFile(const QString &a, const QString &b)
 {
     struct stat first {
     }, second{};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+    return ::stat(FileNameCodec::encode(a).constData(), &first) == 0 &&
+           ::stat(FileNameCodec::encode(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 bool RegularFile::renameNoReplace(const QString &from, const QString &to)
 {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
+    const QByteArray source = FileNameCodec::encode(from);
+    const QByteArray target = FileNameCodec::encode(to);
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return true;
@@ -66,6 +66,11 @@ bool RegularFile::renameNoReplace(const QString &from, const QString &to)
         return false;
     ::unlink(source.constData());
     return true;
+}
+
+QString RegularFile::procPath() const
+{
+    return m_fd >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(m_fd) : QString();
 }
 
 QByteArray RegularFile::readAt(qint64 offset, int count) const
