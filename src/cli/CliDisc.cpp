@@ -1,8 +1,7 @@
 #include "CliDisc.h"
 
-#include <QFileInfo>
-
 #include "CdRipSettings.h"
+#include "FileEntry.h"
 #include "FileProblem.h"
 #include "ImageSheet.h"
 #include "RaisedError.h"
@@ -45,14 +44,14 @@ bool CliDisc::openImage(const QString &image, QString &problem)
     CdRipSettings settings;
     settings.load(CdRipSettings::defaultPath());
     settings.scanDevices = false;
-    settings.images = {QFileInfo(image).absoluteFilePath()};
+    settings.images = {FileEntry::absolute(image)};
     m_settingsPath = m_settingsDir.filePath(QStringLiteral("cdrip.ini"));
     // The library would only answer that there is no disc; the sheet's check says why.
     ImageSheet sheet;
     QString reason = FileProblem::forReading(image);
     if (reason.isEmpty() && !sheet.read(image))
         reason = sheet.problem();
-    if (!QFileInfo::exists(image) || !settings.save(m_settingsPath))
+    if (!FileEntry::exists(image) || !settings.save(m_settingsPath))
         reason = QStringLiteral("no such disc image");
     if (!reason.isEmpty()) {
         problem = image + QStringLiteral(": ") + reason;

@@ -2,10 +2,9 @@
 
 #include <optional>
 
-#include <QFileInfo>
-
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
+#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Cutter.h"
@@ -114,7 +113,7 @@ int CutCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
             << " s)\n";
         return CliCommand::kBadArguments;
     }
-    if (QFileInfo(options->out).exists() && !options->force) {
+    if (FileEntry::exists(options->out) && !options->force) {
         err << "tavro-cli cut: " << options->out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }

@@ -2,11 +2,10 @@
 
 #include <optional>
 
-#include <QFileInfo>
-
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
+#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "PartFile.h"
@@ -115,13 +114,13 @@ int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
             << " is the input file; the MP3 file needs a name of its own\n";
         return CliCommand::kFailed;
     }
-    const QFileInfo out(options->out);
-    if (out.exists() && !out.isFile()) {
+    const FileEntry::Kind out = FileEntry::kind(options->out);
+    if (out != FileEntry::Kind::Missing && out != FileEntry::Kind::File) {
         err << "tavro-cli encode: " << options->out
             << " is not a regular file; it is never replaced\n";
         return CliCommand::kFailed;
     }
-    if (out.exists() && !options->force) {
+    if (out == FileEntry::Kind::File && !options->force) {
         err << "tavro-cli encode: " << options->out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }

@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QFileInfo>
+#include "FileEntry.h"
+#include "FileNameCodec.h"
 
 namespace {
 QString cannotRead(int error)
@@ -19,7 +19,7 @@ QString cannotRead(int error)
 
 QString FileProblem::forReading(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileNameCodec::encode(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
         return errno == ENOENT || errno == ENOTDIR ? QStringLiteral("no such file")
@@ -41,8 +41,9 @@ QString FileProblem::forReading(const QString &path)
 
 QString FileProblem::forWriting(const QString &path)
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0)
+    const QString absolute = FileEntry::absolute(path);
+    const QString folder = absolute.left(qMax(absolute.lastIndexOf(QLatin1Char('/')), 1));
+    if (::access(FileNameCodec::encode(folder).constData(), W_OK | X_OK) == 0)
         return QString();
     const QString reason = QString::fromLocal8Bit(std::strerror(errno));
     return QStringLiteral("cannot write in the folder %1 (%2)").arg(folder, reason);

@@ -2,10 +2,9 @@
 
 #include <optional>
 
-#include <QFileInfo>
-
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
+#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Merger.h"
@@ -81,7 +80,7 @@ int MergeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
             return CliCommand::kFailed;
     }
     const QString &out = options->files.at(2);
-    if (QFileInfo(out).exists() && !options->force) {
+    if (FileEntry::exists(out) && !options->force) {
         err << "tavro-cli merge: " << out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }

@@ -3,12 +3,12 @@
 #include <optional>
 
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QTimer>
 
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
+#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "PartFile.h"
@@ -169,7 +169,7 @@ int RecordCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
         err << "tavro-cli record: " << problem << "\nusage: tavro-cli record " << usage() << '\n';
         return kBadArguments;
     }
-    if (QFileInfo::exists(options->out) && !options->force) {
+    if (FileEntry::exists(options->out) && !options->force) {
         err << "tavro-cli record: " << options->out << " already exists (--force replaces it)\n";
         return kFailed;
     }

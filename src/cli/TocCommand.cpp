@@ -1,9 +1,8 @@
 #include "TocCommand.h"
 
-#include <QFileInfo>
-
 #include "CliDisc.h"
 #include "CliRegistry.h"
+#include "FileEntry.h"
 #include "RaisedError.h"
 #include "TrackRowTexts.h"
 
@@ -47,7 +46,7 @@ int TocCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
     const QString which = args.value(0);
-    const bool isImage = QFileInfo(which).isFile();
+    const bool isImage = FileEntry::kind(which) == FileEntry::Kind::File;
     CliDisc disc;
     QString problem;
     if (!disc.open(isImage ? QString() : which, isImage ? which : QString(), problem)) {
