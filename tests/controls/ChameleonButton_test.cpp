@@ -353,6 +353,68 @@ private slots:
         }
     }
 
+    // The left edge of every type, idle, hovered and pressed, in the fixed colours of scheme 3:
+    // which types show a frame always, which only while hovered or pressed, which none.
+    void frameOfEveryType()
+    {
+        const QColor face(192, 192, 192), dark(0, 0, 0), shadow(128, 128, 128),
+            white(255, 255, 255), accent(0, 0, 128);
+        const QList<QList<QColor>> edges{{dark, dark, dark},
+                                         {white, white, dark},
+                                         {},
+                                         {white, white, dark},
+                                         {dark, dark, dark},
+                                         {white, white, dark},
+                                         {white, white, shadow},
+                                         {face, white, shadow},
+                                         {face, accent, accent},
+                                         {face, face, face},
+                                         {kBackdrop, kBackdrop, kBackdrop},
+                                         {face, shadow, dark},
+                                         {face, face, dark},
+                                         {dark, dark, dark}};
+        for (int type = 1; type <= 14; ++type) {
+            if (type == 3)
+                continue;
+            ChameleonButton b(u"OK"_s);
+            ButtonSettings settings;
+            settings.type = type;
+            settings.colorScheme = 3;
+            b.setSettings(settings);
+            b.resize(kW, kH);
+            const QList<QColor> expected = edges[type - 1];
+            QCOMPARE(pixel(shot(b), 0, kH / 2), expected[0]);
+            enter(b);
+            QCOMPARE(pixel(shot(b), 0, kH / 2), expected[1]);
+            b.setDown(true);
+            QCOMPARE(pixel(shot(b), 0, kH / 2), expected[2]);
+        }
+    }
+
+    // A picture centred on the button: its mask colour left out, grey until hovered, and
+    // PictureOver while hovered.
+    void pictures()
+    {
+        QImage red(4, 4, QImage::Format_RGB32);
+        red.fill(QColor(255, 0, 0));
+        red.setPixelColor(0, 0, QColor(192, 192, 192));
+        ChameleonButton b;
+        ButtonSettings settings;
+        settings.pictureNormal = QPixmap::fromImage(red);
+        settings.pictureOver = QPixmap::fromImage(red.mirrored(true, false));
+        settings.picturePosition = 4;
+        settings.useGreyscale = true;
+        b.setSettings(settings);
+        b.resize(kW, kH);
+        QImage image = shot(b);
+        QCOMPARE(pixel(image, 29, 11), QColor(87, 87, 87));
+        QCOMPARE(pixel(image, 28, 10), pixel(image, 27, 10)); // the mask colour: the face shows
+        enter(b);
+        image = shot(b);
+        QCOMPARE(pixel(image, 28, 10), QColor(255, 0, 0));
+        QCOMPARE(pixel(image, 31, 10), pixel(image, 32, 10));
+    }
+
     void type2Bevels()
     {
         ChameleonButton b(u"OK"_s);
