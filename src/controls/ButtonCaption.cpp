@@ -45,7 +45,7 @@ void ButtonCaption::draw(QPainter &painter, const QRect &rect, const ButtonColor
     const QRect at = style.pressed ? rect.translated(1, 1) : rect;
     const auto copy = [&](int offset, const QColor &color) {
         painter.setPen(color);
-        painter.drawText(at.translated(offset, offset), kTextFlags, text);
+        painter.drawText(at.translated(offset, offset), style.flags, text);
     };
     if (!style.enabled) {
         copy(1, colors.highlight);

@@ -27,6 +27,7 @@ public:
 
     struct Style {
         QColor color;
+        int flags = kTextFlags;
         bool enabled = true;
         bool pressed = false;
         int specialEffect = 0;

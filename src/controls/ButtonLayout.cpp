@@ -32,9 +32,17 @@ ButtonLayout ButtonLayout::make(int type, QSize client, const QFontMetrics &metr
 {
     ButtonLayout layout;
     layout.captionRect = captionArea(type, client);
+    layout.textFlags = ButtonCaption::kTextFlags;
+    // In a button too low for two lines, a caption a little too wide stays on one line and runs
+    // into the margins rather than breaking into lines that stick out at the top and bottom.
     const auto textSize = [&](const QRect &room) {
-        return text.isEmpty() ? QSize()
-                              : metrics.boundingRect(room, ButtonCaption::kTextFlags, text).size();
+        if (text.isEmpty())
+            return QSize();
+        const QSize wrapped = metrics.boundingRect(room, layout.textFlags, text).size();
+        if (wrapped.height() <= room.height() || room.height() >= 2 * metrics.height())
+            return wrapped;
+        layout.textFlags &= ~Qt::TextWordWrap;
+        return metrics.boundingRect(room, layout.textFlags, text).size();
     };
     if (picture.isEmpty() || text.isEmpty() || position < 0 || position > 3) {
         layout.textRect = centred(textSize(layout.captionRect), layout.captionRect);

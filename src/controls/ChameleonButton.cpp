@@ -165,8 +165,8 @@ void ChameleonButton::paintEvent(QPaintEvent *)
         painter.drawPixmap(layout.pictureRect.topLeft() + QPoint(shift, shift), picture);
     painter.setFont(captionFont);
     caption.draw(painter, layout.textRect, colors,
-                 {m_hovered ? m_settings.foreOver : colors.text, state.enabled, state.pressed,
-                  m_settings.specialEffect});
+                 {m_hovered ? m_settings.foreOver : colors.text, layout.textFlags, state.enabled,
+                  state.pressed, m_settings.specialEffect});
 }
 
 void ChameleonButton::resizeEvent(QResizeEvent *event)

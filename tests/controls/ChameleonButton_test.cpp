@@ -263,6 +263,10 @@ private slots:
         l = ButtonLayout::make(3, QSize(60, 60), metrics, u"Search MP3 Files Here"_s, {}, 0);
         QVERIFY(l.textRect.height() > metrics.height());
         QVERIFY(l.textRect.width() <= 52);
+        // In a button too low for two lines it stays on one.
+        l = ButtonLayout::make(3, QSize(56, 20), metrics, u"Search MP3 Files"_s, {}, 0);
+        QVERIFY(l.textRect.height() < 2 * metrics.height());
+        QVERIFY(!(l.textFlags & Qt::TextWordWrap));
     }
 
     // Type 3 pixel by pixel at 60 x 24: outline, corner pixels, gradient rows and inner edges
