@@ -37,14 +37,6 @@ void ChameleonButton::setSettings(const ButtonSettings &settings)
     redraw(true);
 }
 
-void ChameleonButton::setForeColor(const QColor &color)
-{
-    ButtonSettings settings = m_settings;
-    settings.foreColor = color;
-    settings.foreOver = color;
-    setSettings(settings);
-}
-
 void ChameleonButton::setValue(bool value)
 {
     m_value = value;

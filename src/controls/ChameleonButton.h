@@ -19,15 +19,12 @@ public:
     const ButtonSettings &settings() const { return m_settings; }
     // Rebuilds the shape, pointer and access key and redraws.
     void setSettings(const ButtonSettings &settings);
-    // ForeColor and ForeOver together, as setting the fore colour in the designer does.
-    void setForeColor(const QColor &color);
 
     // The state of a check-box button; a button whose Value is on is drawn pressed.
     bool Value() const { return m_value; }
     void setValue(bool value);
 
     // The container's mark of its default button (type 2 and 3 draw it, type 14 goes bold).
-    bool isDefaultMark() const { return m_defaultMark; }
     void setDefaultMark(bool mark);
 
     static QString Version() { return QStringLiteral("2.0.6"); }
