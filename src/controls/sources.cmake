@@ -1,4 +1,15 @@
 tavro_folder(tavro_controls controls
+    ButtonCanvas.cpp ButtonCanvas.h
+    ButtonCaption.cpp ButtonCaption.h
+    ButtonColors.cpp ButtonColors.h
+    ButtonFrameLook.cpp ButtonFrameLook.h
+    ButtonGlossLook.cpp ButtonGlossLook.h
+    ButtonLayout.cpp ButtonLayout.h
+    ButtonPicture.cpp ButtonPicture.h
+    ButtonProperties.cpp ButtonProperties.h
+    ButtonSettings.h
+    ButtonShape.cpp ButtonShape.h
+    ButtonState.h
     ChameleonButton.cpp ChameleonButton.h
     CloseBoxSwitch.cpp CloseBoxSwitch.h
     DirListBox.cpp DirListBox.h
