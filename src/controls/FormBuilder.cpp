@@ -24,6 +24,13 @@ ChameleonButton *FormBuilder::button(const char *name, const QString &caption,
     return button;
 }
 
+void FormBuilder::markAction(ChameleonButton *button)
+{
+    ButtonSettings settings = button->settings();
+    settings.foreColor = settings.foreOver = QColor(255, 0, 0);
+    button->setSettings(settings);
+}
+
 void FormBuilder::setBold(QWidget *widget, int pointSize)
 {
     QFont font = widget->font();

@@ -19,6 +19,8 @@ public:
     ChameleonButton *button(const char *name, const QString &caption, const QString &tooltip,
                             const QRect &geometry) const;
 
+    // A tool window's button that starts its job: the caption in red instead of blue.
+    static void markAction(ChameleonButton *button);
     // pointSize 0 keeps the size.
     static void setBold(QWidget *widget, int pointSize = 0);
     static void setTextColor(QWidget *widget, const QColor &color);

@@ -8,6 +8,7 @@
 #include "ButtonProperties.h"
 #include "ButtonShape.h"
 #include "ChameleonButton.h"
+#include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -612,5 +613,5 @@ private:
     QPalette m_container;
 };
 
-QTEST_MAIN(ChameleonButtonTest)
+TAVRO_QTEST_MAIN(ChameleonButtonTest)
 #include "ChameleonButton_test.moc"

@@ -20,6 +20,7 @@
 #include "ProgressBar.h"
 #include "SavedFile.h"
 #include "TestMedia.h"
+#include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -186,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ControlsTest)
+TAVRO_QTEST_MAIN(ControlsTest)
 #include "Controls_test.moc"

@@ -93,6 +93,7 @@ void CdToMp3WindowControls::buildOutput()
     encode =
         m_build.button("cmdRip", QStringLiteral("Encode MP3"), QStringLiteral("Encode An MP3 File"),
                        QRect(kButtonLeft, 373, kButtonWidth, 28));
+    FormBuilder::markAction(encode);
 }
 
 void CdToMp3WindowControls::buildProgress()

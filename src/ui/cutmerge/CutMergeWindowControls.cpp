@@ -82,6 +82,7 @@ void CutMergeWindowControls::buildCutterButtons()
                              QStringLiteral("Press this for END of file"), at(4, 0));
     cut = m_build.button("Command2", QStringLiteral("Cut MP3"),
                          QStringLiteral("Save a new sized MP3 file"), at(0, 1));
+    FormBuilder::markAction(cut);
     refresh =
         m_build.button("Command6", QStringLiteral("Refresh"), QStringLiteral("Refresh"), at(1, 1));
 }
@@ -117,6 +118,7 @@ void CutMergeWindowControls::buildMerger()
     merge =
         m_build.button("C1", QStringLiteral("Merge MP3"),
                        QStringLiteral("Save A New Sized MP3 File"), QRect(browseLeft, 164, 88, 28));
+    FormBuilder::markAction(merge);
 
     progress = new ProgressBar(&m_form);
     progress->setObjectName(QStringLiteral("Progress"));

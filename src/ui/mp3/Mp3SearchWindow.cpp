@@ -84,6 +84,7 @@ void Mp3SearchWindow::buildStatus()
     m_search->setObjectName(QStringLiteral("chameleonButton1"));
     m_search->setToolTip(QStringLiteral("Start Searching Process !"));
     m_search->setGeometry(448, 392, 88, 28);
+    FormBuilder::markAction(m_search);
     m_close = new ChameleonButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("chameleonButton2"));
     m_close->setToolTip(QStringLiteral("Exit TAVRO MP3 SEARCHER"));

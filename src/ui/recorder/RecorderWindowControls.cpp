@@ -87,6 +87,8 @@ void RecorderWindowControls::buildRecording()
     encode = m_build.button("cmdMP3", QStringLiteral("Encode MP3"),
                             QStringLiteral("Encode Temporary Wave File Into An MP3 File"),
                             QRect(kLeft + 216, 244, kButtonWidth, 28));
+    FormBuilder::markAction(record);
+    FormBuilder::markAction(encode);
 }
 
 void RecorderWindowControls::buildStatus()

@@ -4,6 +4,7 @@
 #include "AboutWindow.h"
 #include "ChameleonButton.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -26,5 +27,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AboutWindowTest)
+TAVRO_QTEST_MAIN(AboutWindowTest)
 #include "AboutWindow_test.moc"

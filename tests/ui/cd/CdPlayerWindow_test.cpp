@@ -15,6 +15,7 @@
 #include "TestDisc.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -316,5 +317,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CdPlayerWindowTest)
+TAVRO_QTEST_MAIN(CdPlayerWindowTest)
 #include "CdPlayerWindow_test.moc"

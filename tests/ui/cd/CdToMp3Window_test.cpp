@@ -15,6 +15,7 @@
 #include "ScriptedFileDialog.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 // The window over a fake drive whose disc has tracks of 337, 226 and 224 sectors (disc addresses
 // 150, 487, 713, lead-out at 787). Runs rip the second track; the gate holds them at each chunk.
@@ -209,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CdToMp3WindowTest)
+TAVRO_QTEST_MAIN(CdToMp3WindowTest)
 #include "CdToMp3Window_test.moc"

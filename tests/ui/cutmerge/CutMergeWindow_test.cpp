@@ -14,6 +14,7 @@
 #include "ScriptedMessageBox.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 using namespace Qt::StringLiterals;
 
@@ -219,5 +220,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CutMergeWindowTest)
+TAVRO_QTEST_MAIN(CutMergeWindowTest)
 #include "CutMergeWindow_test.moc"

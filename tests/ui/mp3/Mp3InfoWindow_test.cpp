@@ -7,6 +7,7 @@
 #include "Playlist.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 // Wiring only: each InfoReport line in its caption and value labels, the play list's name for
 // "File Name :", the file left alone, Close. The lines themselves: InfoCommand_test.
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Mp3InfoWindowTest)
+TAVRO_QTEST_MAIN(Mp3InfoWindowTest)
 #include "Mp3InfoWindow_test.moc"

@@ -9,6 +9,7 @@
 #include "Playlist.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 // Wiring of the searcher: the walk (Mp3Search_test) runs on a worker while the window shows its
 // progress, lists the rows, fills the play list and keeps Search and Close off until it ends.
@@ -121,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Mp3SearchWindowTest)
+TAVRO_QTEST_MAIN(Mp3SearchWindowTest)
 #include "Mp3SearchWindow_test.moc"

@@ -14,6 +14,7 @@
 #include "TagEditorWindow.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 // Wiring of the tags editor. ID3 page: what a click on a file shows (the texts:
 // Mp3FileRecord_test), the choices, the writes. RENAMER page: the choices make the pattern, the run
@@ -261,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TagEditorWindowTest)
+TAVRO_QTEST_MAIN(TagEditorWindowTest)
 #include "TagEditorWindow_test.moc"

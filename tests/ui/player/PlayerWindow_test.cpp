@@ -20,6 +20,7 @@
 #include "TestMedia.h"
 #include "TitleLabel.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -229,5 +230,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PlayerWindowTest)
+TAVRO_QTEST_MAIN(PlayerWindowTest)
 #include "PlayerWindow_test.moc"

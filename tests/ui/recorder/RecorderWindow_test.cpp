@@ -13,6 +13,7 @@
 #include "ScriptedSoundCommands.h"
 #include "TestMedia.h"
 #include "WidgetLookup.h"
+#include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -80,12 +81,15 @@ private slots:
         QStringList shown;
         for (const char *name : {"cmdSave", "cmdRecord", "cmdStop", "cmdMP3", "cmdClose"}) {
             auto *button = child<ChameleonButton>(form, name);
-            shown << button->property("text").toString() + '|' + button->toolTip();
+            shown << button->property("text").toString() + '|' + button->toolTip() + '|' +
+                         button->settings().foreColor.name();
         }
-        QCOMPARE(shown, (QStringList{"Save as|Save An MP3 File As",
-                                     "Record|Start Recording As Wave File", "Stop|Stop Recording",
-                                     "Encode MP3|Encode Temporary Wave File Into An MP3 File",
-                                     "Close|Exit The Voice Recorder"}));
+        QCOMPARE(shown,
+                 (QStringList{"Save as|Save An MP3 File As|#0000ff",
+                              "Record|Start Recording As Wave File|#ff0000",
+                              "Stop|Stop Recording|#0000ff",
+                              "Encode MP3|Encode Temporary Wave File Into An MP3 File|#ff0000",
+                              "Close|Exit The Voice Recorder|#0000ff"}));
         QCOMPARE(text(form, "optFreq_0") + '|' + text(form, "optFreq_1"),
                  u"44,100 kHz, 16 Bit, Stereo|48,000 kHz, 16 Bit, Stereo"_s);
         QCOMPARE(child<QComboBox>(form, "cboOption")->currentText(),
@@ -155,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RecorderWindowTest)
+TAVRO_QTEST_MAIN(RecorderWindowTest)
 #include "RecorderWindow_test.moc"
