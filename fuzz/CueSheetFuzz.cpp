@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include <cdio/cdio.h>
+#include <cdio/logging.h>
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -6,6 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QtGlobal>
+
+// Qt's warnings about refused input would only slow the run down.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    return 0;
+}
+
 FuzzFile::FuzzFile() : m_fd(memfd_create("tavro-fuzz", MFD_CLOEXEC))
 {
     if (m_fd < 0)
