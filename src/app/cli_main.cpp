@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 
 #include <QCoreApplication>
@@ -18,6 +19,9 @@ void printHelp(QTextStream &out)
 
 int main(int argc, char *argv[])
 {
+    // Over a file-size limit a write must fail with EFBIG, which the writers handle by putting the
+    // file back, instead of the signal ending the process halfway through a write.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavro"));
     QTextStream out(stdout);

@@ -1,3 +1,5 @@
+#include <csignal>
+
 #include <QApplication>
 
 #include "InstanceLock.h"
@@ -9,6 +11,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Over a file-size limit a write must fail with EFBIG, which the writers handle by putting the
+    // file back, instead of the signal ending the process halfway through a write.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavro"));
     QApplication::setApplicationDisplayName(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 
 #include "CdRipSettings.h"
+#include "FileProblem.h"
+#include "ImageSheet.h"
 #include "RaisedError.h"
 
 bool CliDisc::open(const QString &drive, const QString &image, QString &problem)
@@ -45,8 +47,15 @@ bool CliDisc::openImage(const QString &image, QString &problem)
     settings.scanDevices = false;
     settings.images = {QFileInfo(image).absoluteFilePath()};
     m_settingsPath = m_settingsDir.filePath(QStringLiteral("cdrip.ini"));
-    if (!QFileInfo(image).isFile() || !settings.save(m_settingsPath)) {
-        problem = image + QStringLiteral(": no such disc image");
+    // The library would only answer that there is no disc; the sheet's check says why.
+    ImageSheet sheet;
+    QString reason = FileProblem::forReading(image);
+    if (reason.isEmpty() && !sheet.read(image))
+        reason = sheet.problem();
+    if (!QFileInfo::exists(image) || !settings.save(m_settingsPath))
+        reason = QStringLiteral("no such disc image");
+    if (!reason.isEmpty()) {
+        problem = image + QStringLiteral(": ") + reason;
         return false;
     }
     m_rip.Create(m_settingsPath);

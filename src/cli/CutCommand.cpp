@@ -6,6 +6,7 @@
 
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
+#include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Cutter.h"
 #include "Mp3Duration.h"
@@ -101,10 +102,8 @@ int CutCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "tavro-cli cut: " << problem << "\nusage: tavro-cli cut " << usage() << '\n';
         return CliCommand::kBadArguments;
     }
-    if (!RegularFile::exists(options->in)) {
-        err << "tavro-cli cut: " << options->in << ": no such file\n";
+    if (FileProblem::report(err, "cut", options->in, FileProblem::forReading(options->in)))
         return CliCommand::kFailed;
-    }
     const qint32 duration = PlaybackTables::roundHalfEven(Mp3Duration().seconds(options->in));
     if (duration <= 0) {
         err << "tavro-cli cut: " << options->in << ": no MPEG audio, its length is unknown\n";
@@ -119,6 +118,8 @@ int CutCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "tavro-cli cut: " << options->out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }
+    if (FileProblem::report(err, "cut", options->out, FileProblem::forWriting(options->out)))
+        return CliCommand::kFailed;
     const InterruptGuard guard;
     return cut(
         *options,

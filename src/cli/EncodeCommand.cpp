@@ -7,14 +7,18 @@
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
+#include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "PartFile.h"
 #include "RaisedError.h"
 #include "RegularFile.h"
+#include "WavReader.h"
 #include "WavToMp3Encoder.h"
 
 namespace {
 static CliRegistrar<EncodeCommand> registrar;
+// The encoder's "Invalid Format": the input is no WAV file it can read.
+constexpr int kInvalidFormat = 29771;
 
 struct Options {
     QString in;
@@ -68,6 +72,11 @@ int encode(const Options &options, QTextStream &err)
     } catch (const RaisedError &error) {
         bar.finish();
         err << "tavro-cli encode: " << error.text() << '\n';
+        WavReader reader;
+        if (error.number() == kInvalidFormat && !reader.OpenFile(options.in))
+            FileProblem::report(err, "encode", options.in,
+                                QStringLiteral("a 16-bit stereo WAV file is needed; this one is ") +
+                                    reader.problem());
         return CliCommand::kFailed;
     }
     bar.finish();
@@ -99,10 +108,8 @@ int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "tavro-cli encode: " << problem << "\nusage: tavro-cli encode " << usage() << '\n';
         return CliCommand::kBadArguments;
     }
-    if (!QFileInfo(options->in).isFile()) {
-        err << "tavro-cli encode: " << options->in << ": no such file\n";
+    if (FileProblem::report(err, "encode", options->in, FileProblem::forReading(options->in)))
         return CliCommand::kFailed;
-    }
     if (RegularFile::sameFile(options->in, options->out)) {
         err << "tavro-cli encode: " << options->out
             << " is the input file; the MP3 file needs a name of its own\n";
@@ -118,6 +125,8 @@ int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "tavro-cli encode: " << options->out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }
+    if (FileProblem::report(err, "encode", options->out, FileProblem::forWriting(options->out)))
+        return CliCommand::kFailed;
     const InterruptGuard guard;
     return encode(*options, err);
 }

@@ -1,6 +1,7 @@
 #include "InfoCommand.h"
 
 #include "CliRegistry.h"
+#include "FileProblem.h"
 #include "InfoReport.h"
 
 static CliRegistrar<InfoCommand> registrar;
@@ -30,11 +31,10 @@ int InfoCommand::run(const QStringList &args, QTextStream &out, QTextStream &err
             out << report.json() << '\n';
         else
             out << (&file == &files.first() ? QString() : QStringLiteral("\n")) << report.text();
-        if (!report.fileExists()) {
-            out.flush();
-            err << "tavro-cli info: " << file << ": no such file\n";
+        // An unreadable file shows blank fields, which must not pass for an empty one.
+        out.flush();
+        if (FileProblem::report(err, "info", file, FileProblem::forReading(file)))
             status = 1;
-        }
     }
     return status;
 }

@@ -6,9 +6,9 @@
 
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
+#include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Merger.h"
-#include "RegularFile.h"
 
 namespace {
 static CliRegistrar<MergeCommand> registrar;
@@ -76,16 +76,17 @@ int MergeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "tavro-cli merge: " << problem << "\nusage: tavro-cli merge " << usage() << '\n';
         return CliCommand::kBadArguments;
     }
-    for (const QString &in : options->files.first(2))
-        if (!RegularFile::exists(in)) {
-            err << "tavro-cli merge: " << in << ": no such file\n";
+    for (const QString &in : options->files.first(2)) {
+        if (FileProblem::report(err, "merge", in, FileProblem::forReading(in)))
             return CliCommand::kFailed;
-        }
+    }
     const QString &out = options->files.at(2);
     if (QFileInfo(out).exists() && !options->force) {
         err << "tavro-cli merge: " << out << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }
+    if (FileProblem::report(err, "merge", out, FileProblem::forWriting(out)))
+        return CliCommand::kFailed;
     const InterruptGuard guard;
     return merge(*options, err);
 }

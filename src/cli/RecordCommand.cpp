@@ -9,6 +9,7 @@
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
+#include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "PartFile.h"
 #include "SoundCommandService.h"
@@ -172,5 +173,7 @@ int RecordCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
         err << "tavro-cli record: " << options->out << " already exists (--force replaces it)\n";
         return kFailed;
     }
+    if (FileProblem::report(err, "record", options->out, FileProblem::forWriting(options->out)))
+        return kFailed;
     return record(*options, out, err);
 }

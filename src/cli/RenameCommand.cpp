@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "CliRegistry.h"
+#include "FileProblem.h"
 #include "MessageBox.h"
 #include "TagRenamer.h"
 
@@ -42,7 +43,11 @@ int RenameCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
             out << result.logLine() << '\n';
         } else {
             out.flush();
-            err << "tavro-cli rename: " << file << ": not renamed, " << result.reason() << '\n';
+            QString problem = FileProblem::forReading(file);
+            if (problem.isEmpty() && result.outcome == TagRenamer::Outcome::Failed)
+                problem = FileProblem::forWriting(file);
+            err << "tavro-cli rename: " << file << ": not renamed, "
+                << (problem.isEmpty() ? result.reason() : problem) << '\n';
             status = 1;
         }
     }

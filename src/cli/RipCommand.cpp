@@ -7,6 +7,7 @@
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
+#include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "RaisedError.h"
 #include "WavToMp3Encoder.h"
@@ -43,10 +44,13 @@ void takeOption(const QString &arg, QStringList &args, Options &options, QString
     } else if (arg == QLatin1String("--track")) {
         bool ok = false;
         const int track = takeValue(arg, args, value, problem) ? value.toInt(&ok) : 0;
-        if (ok && track >= 1 && track <= 99)
-            options.tracks << track;
-        else if (problem.isEmpty())
+        // A track given twice is still one track: it is ripped once, to its one file.
+        if (ok && track >= 1 && track <= 99) {
+            if (!options.tracks.contains(track))
+                options.tracks << track;
+        } else if (problem.isEmpty()) {
             problem = QStringLiteral("--track takes a track number from 1 to 99");
+        }
     } else if (arg == QLatin1String("--all")) {
         options.all = true;
     } else if (arg == QLatin1String("--force")) {
@@ -133,6 +137,8 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
         err << "tavro-cli rip: " << problem << '\n';
         return CliCommand::kFailed;
     }
+    if (FileProblem::report(err, "rip", options.out, FileProblem::forWriting(options.out)))
+        return CliCommand::kFailed;
     WavToMp3Encoder encoder;
     options.encoder.applyTo(encoder);
     CdToMp3Job job(toc, encoder);

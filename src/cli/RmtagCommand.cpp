@@ -1,8 +1,8 @@
 #include "RmtagCommand.h"
 
 #include "CliRegistry.h"
+#include "FileProblem.h"
 #include "Mp3FileRecord.h"
-#include "RegularFile.h"
 
 static CliRegistrar<RmtagCommand> registrar;
 
@@ -19,9 +19,10 @@ int RmtagCommand::run(const QStringList &args, QTextStream &out, QTextStream &er
     case 1: out << file << ": tag removed\n"; return 0;
     case 0: out << file << ": no tag\n"; return 0;
     default:
-        err << "tavro-cli rmtag: " << file
-            << (RegularFile::exists(file) ? ": the tag could not be removed\n"
-                                          : ": no such file\n");
+        const QString problem = FileProblem::forReading(file);
+        err << "tavro-cli rmtag: " << file << ": "
+            << (problem.isEmpty() ? QStringLiteral("the tag could not be removed") : problem)
+            << '\n';
         return 1;
     }
 }

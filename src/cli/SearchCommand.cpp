@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "CliRegistry.h"
+#include "FileProblem.h"
 #include "M3uFile.h"
 #include "Mp3Search.h"
 
@@ -68,6 +69,10 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
             << " already exists (--force replaces it)\n";
         return CliCommand::kFailed;
     }
+    if (!options.playlist.isEmpty() &&
+        FileProblem::report(err, "search", options.playlist,
+                            FileProblem::forWriting(options.playlist)))
+        return CliCommand::kFailed;
 
     QStringList paths;
     Mp3Search search;

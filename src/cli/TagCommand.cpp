@@ -4,6 +4,7 @@
 #include <map>
 
 #include "CliRegistry.h"
+#include "FileProblem.h"
 #include "Mp3FileRecord.h"
 
 static CliRegistrar<TagCommand> registrar;
@@ -44,12 +45,12 @@ int TagCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
         err << "usage: tavro-cli tag " << usage() << '\n';
         return 2;
     }
+    // The tag's place is found by reading the file, so one that cannot be read is refused.
+    if (FileProblem::report(err, "tag", args.first(), FileProblem::forReading(args.first())))
+        return 1;
     Mp3FileRecord record;
     record.setFullName(args.first());
-    if (record.ReadMP3Info() == QVariant(-1)) {
-        err << "tavro-cli tag: " << args.first() << ": no such file\n";
-        return 1;
-    }
+    record.ReadMP3Info();
     for (qsizetype i = 1; i < args.size(); i += 2) {
         if (!setters().at(args[i])(record, args[i + 1])) {
             err << "tavro-cli tag: " << args.first() << ": the tag could not be written\n";

@@ -8,6 +8,7 @@ tavro_folder(tavro_cli_commands cli
     CutCommand.cpp CutCommand.h
     EncodeCommand.cpp EncodeCommand.h
     EncoderCliOptions.cpp EncoderCliOptions.h
+    FileProblem.cpp FileProblem.h
     InfoCommand.cpp InfoCommand.h
     InterruptGuard.cpp InterruptGuard.h
     MergeCommand.cpp MergeCommand.h

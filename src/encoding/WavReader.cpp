@@ -56,6 +56,7 @@ void WavReader::setFilename(const QString &name)
 bool WavReader::OpenFile(const QString &name)
 {
     CloseFile();
+    m_problem = QStringLiteral("a file that cannot be opened");
     if (name.isEmpty())
         return false;
     m_file.setFileName(name);
@@ -66,8 +67,13 @@ bool WavReader::OpenFile(const QString &name)
     const qint64 fileEnd = m_file.size();
     qint64 body = 0;
     quint32 size = 0;
-    bool ok = descendIntoWave(m_file, fileEnd) && readFormat(fileEnd) &&
-              descend(m_file, "data", fileEnd, body, size);
+    bool ok = descendIntoWave(m_file, fileEnd);
+    m_problem = ok ? QString() : QStringLiteral("not a RIFF/WAVE file");
+    ok = ok && readFormat(fileEnd);
+    if (ok && !descend(m_file, "data", fileEnd, body, size)) {
+        m_problem = QStringLiteral("a WAV file without a data chunk");
+        ok = false;
+    }
     if (ok) {
         m_dataStart = body;
         // A truncated file, or one whose size field was never filled in, holds less than it says.
@@ -75,6 +81,7 @@ bool WavReader::OpenFile(const QString &name)
         try {
             m_buffer.assign(std::size_t(m_bufferBytes / 2), 0);
         } catch (const std::bad_alloc &) {
+            m_problem = QStringLiteral("a file too big for the memory left");
             ok = false;
         }
     }
@@ -87,6 +94,7 @@ bool WavReader::readFormat(qint64 fileEnd)
 {
     qint64 body = 0;
     quint32 size = 0;
+    m_problem = QStringLiteral("a WAV file without a format chunk");
     if (!descend(m_file, "fmt ", fileEnd, body, size))
         return false;
     // A 16-byte chunk (no extra-size field) leaves the rest of the area zero.
@@ -97,7 +105,14 @@ bool WavReader::readFormat(qint64 fileEnd)
     const quint16 channels = qFromLittleEndian<quint16>(area.data() + 2);
     const quint16 bitsPerSample = qFromLittleEndian<quint16>(area.data() + 14);
     m_sampleRate = qFromLittleEndian<quint32>(area.data() + 4);
-    return channels == 2 && bitsPerSample == 16;
+    const QString layout = channels == 1   ? QStringLiteral("mono")
+                           : channels == 2 ? QStringLiteral("stereo")
+                                           : QStringLiteral("%1 channels").arg(channels);
+    m_problem = QStringLiteral("%1-bit %2").arg(bitsPerSample).arg(layout);
+    const bool ok = channels == 2 && bitsPerSample == 16;
+    if (ok)
+        m_problem.clear();
+    return ok;
 }
 
 void WavReader::CloseFile()

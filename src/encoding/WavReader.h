@@ -33,6 +33,9 @@ public:
 
     // Samples per second of the open file, from its format chunk; 0 while closed.
     quint32 SampleRate() const { return m_sampleRate; }
+    // What the file is when the last open failed ("8-bit mono", "not a RIFF/WAVE file", ...), to
+    // follow "this one is "; empty after an open that worked.
+    const QString &problem() const { return m_problem; }
 
 private:
     static constexpr qint64 kFrameBytes = 4;
@@ -41,6 +44,7 @@ private:
 
     QFile m_file;
     QString m_filename;
+    QString m_problem;
     quint32 m_sampleRate = 0;
     qint64 m_dataStart = 0;
     qint64 m_dataLength = 0;

@@ -1,11 +1,18 @@
 #include "InfoReport.h"
 
 #include "DisplayName.h"
+#include "FixedText.h"
 #include "JsonText.h"
 
 namespace {
 QString trueFalse(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 QString yesNo(bool value) { return value ? QStringLiteral("YES") : QStringLiteral("NO"); }
+// A tag text as far as its first zero byte: taggers pad with zeros, and the record keeps them,
+// but a console or a JSON reader must not get them.
+QString shown(const QString &text)
+{
+    return FixedText::trimBlanks(text.left(text.indexOf(QChar(0))));
+}
 } // namespace
 
 InfoReport::InfoReport(const QString &path) : m_path(path)
@@ -35,12 +42,12 @@ QList<InfoReport::Line> InfoReport::lines() const
         {QStringLiteral("Copyright :"), yesNo(m_record.Copyright())},
         {QStringLiteral("Original :"), yesNo(m_record.Original())},
         {QStringLiteral("Emphasis :"), m_time.EmphasisText()},
-        {QStringLiteral("Title           "), m_record.title()},
-        {QStringLiteral("Artist         "), m_record.artist()},
-        {QStringLiteral("Album       "), m_record.album()},
-        {QStringLiteral("Year           "), m_record.Year()},
-        {QStringLiteral("Comments"), m_record.Comment()},
-        {QStringLiteral("Genre        "), m_record.Genre()},
+        {QStringLiteral("Title           "), shown(m_record.title())},
+        {QStringLiteral("Artist         "), shown(m_record.artist())},
+        {QStringLiteral("Album       "), shown(m_record.album())},
+        {QStringLiteral("Year           "), shown(m_record.Year())},
+        {QStringLiteral("Comments"), shown(m_record.Comment())},
+        {QStringLiteral("Genre        "), shown(m_record.Genre())},
         {QStringLiteral("Valid Header   :"),
          yesNo(m_record.ValidHeader() == QLatin1String("True"))},
     };
@@ -74,12 +81,12 @@ QString InfoReport::json() const
         .add("PlayTime", m_record.PlayTime())
         .add("ValidHeader", m_record.ValidHeader())
         .add("TagPresent", m_record.TagPresent())
-        .add("title", m_record.title())
-        .add("artist", m_record.artist())
-        .add("album", m_record.album())
-        .add("Year", m_record.Year())
-        .add("Comment", m_record.Comment())
-        .add("Genre", m_record.Genre())
+        .add("title", shown(m_record.title()))
+        .add("artist", shown(m_record.artist()))
+        .add("album", shown(m_record.album()))
+        .add("Year", shown(m_record.Year()))
+        .add("Comment", shown(m_record.Comment()))
+        .add("Genre", shown(m_record.Genre()))
         .add("ReadMP3Info", m_readInfo)
         .add("ReadHeader", m_readHeader);
     JsonText time;

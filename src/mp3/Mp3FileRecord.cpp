@@ -39,6 +39,9 @@ int cutTag(const QString &path)
     qint64 length = 0;
     {
         const RegularFile reader(path);
+        // A file that cannot be read may well have a tag: that is no "no tag".
+        if (!reader.isOpen())
+            return -1;
         length = reader.size();
         if (length < Id3v1Tag::Size || reader.readAt(length - Id3v1Tag::Size, 3) != "TAG")
             return 0;

@@ -72,8 +72,8 @@ public:
     QString FileAttributes() const;
     void setFileAttributes(const QString &text);
 
-    // 1 when a tag was cut off the file, 0 when it had none, -1 when it is missing or could not be
-    // written. TagPresent is left as it was.
+    // 1 when a tag was cut off the file, 0 when it had none, -1 when it is missing, cannot be read
+    // or could not be written. TagPresent is left as it was.
     int RemoveTag();
     // Renames the file after the pattern (see RenamePattern; attachTime adds the play time);
     // pattern receives the new name and notices what the pattern's caller should show.

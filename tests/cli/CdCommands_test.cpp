@@ -67,17 +67,30 @@ TEST_F(CdCommandsTest, TocListsTracksAndTheCddbQuery)
                              "    1   0:02.00   0:04.10     0.70MB      736176\n"
                              "    2   0:06.10   0:02.01     0.34MB      355152\n"
                              "cddb query 8000602 2 150 463 8\n";
-    for (const QStringList &args : {QStringList{"toc"}, {"toc", "1"}, {"toc", path("disc.cue")}}) {
+    // The same disc as a cdrdao sheet: lengths as times and as samples (313 x 588).
+    TestMedia::writeFile(path("disc.toc"), "CD_DA\n// two tracks\nTRACK AUDIO\nFILE \"disc.bin\" "
+                                           "0 184044\nTRACK AUDIO\nAUDIOFILE \"disc.bin\" "
+                                           "00:04:13 00:02:01\n");
+    for (const QStringList &args :
+         {QStringList{"toc"}, {"toc", "1"}, {"toc", path("disc.cue")}, {"toc", path("disc.toc")}}) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-        EXPECT_EQ(run.out, "Drive: " + path("disc.cue").toUtf8() + '\n' + table);
+        const QString image = args.size() == 2 && args[1] != "1" ? args[1] : path("disc.cue");
+        EXPECT_EQ(run.out, "Drive: " + image.toUtf8() + '\n' + table);
     }
+    QFile::remove(path("disc.toc"));
 }
 
 TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
 {
-    const QString out = path("o.mp3"), disc = path("disc.cue");
-    const QList<std::tuple<QStringList, int, const char *>> cases = {
+    const QString out = path("o.mp3"), disc = path("disc.cue"), img = path("img");
+    // Images whose sheet names a BIN that is missing or a folder, and one nothing can check.
+    ASSERT_TRUE(QDir().mkpath(img + "/sub"));
+    TestMedia::writeFile(img + "/nobin.cue",
+                         "FILE gone.bin BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+    TestMedia::writeFile(img + "/dir.toc", "CD_DA TRACK AUDIO FILE \"sub\" 0");
+    TestMedia::writeFile(img + "/disc.nrg", QByteArray(4096, 'N'));
+    const QList<std::tuple<QStringList, int, QByteArray>> cases = {
         {{"toc", "2"}, 1, "No CD In Drive: "},
         {{"toc", "3"}, 1, "no drive 3"},
         {{"toc", "1", "2"}, 2, "takes one drive or disc image"},
@@ -89,6 +102,17 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"rip", "--all", "--drive", "1", "--image", disc, out}, 2, "not both"},
         {{"rip", "--image", disc, "--track", "3", out}, 1, "no such track on the disc"},
         {{"rip", "--image", path("none.cue"), "--all", out}, 1, "none.cue: no such disc image"},
+        {{"rip", "--image", img, "--all", out}, 1, "img: is a folder"},
+        {{"rip", "--image", img + "/nobin.cue", "--all", out},
+         1,
+         "nobin.cue: line 1: BIN file " + (img + "/gone.bin not found").toUtf8()},
+        {{"toc", img + "/dir.toc"},
+         1,
+         "dir.toc: line 1: BIN file " + (img + "/sub is a folder").toUtf8()},
+        {{"cd", "--image", img + "/disc.nrg", "status"}, 1, "disc.nrg: NRG images are not read"},
+        {{"rip", "--image", disc, "--track", "1", path("none/o.mp3")},
+         1,
+         "o.mp3: cannot write in the folder " + path("none").toUtf8()},
         {{"rip", "--image", disc, "--track", "1", "--force", path("pipe.mp3")}, 1, "Cannot write "},
         {{"cd", "--drive", "2", "status"}, 1, "No CD In Drive: "},
         {{"cd", "--image", path("none.cue"), "status"}, 1, "none.cue: no such disc image"},
@@ -136,7 +160,11 @@ TEST_F(CdCommandsTest, RipsTracksToMp3AndWavReplacingOnlyWhenForced)
     run = CliRun::run({"rip", "--track", "1", "--force", path("keep.mp3")});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(DecodedMp3::decode(path("keep.mp3")).frames, kTracks[0].sectors * 588);
-    EXPECT_EQ(outputs(), QStringLiteral("keep.mp3,t01.wav,t02.wav,two.mp3"));
+    // A track given twice is ripped once.
+    run = CliRun::run({"rip", "--track", "1", "--track", "1", path("once.mp3")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, path("once.mp3").toUtf8() + '\n');
+    EXPECT_EQ(outputs(), QStringLiteral("keep.mp3,once.mp3,t01.wav,t02.wav,two.mp3"));
 }
 
 TEST_F(CdCommandsTest, EncodeUsesTheChosenPresetAndReplacesOnlyWhenForced)
@@ -163,8 +191,11 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
 {
     ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 0.2));
     TestMedia::writeFile(path("text.wav"), QByteArray("not a wave file\n").repeated(100));
+    ASSERT_EQ(TestMedia::run("sox", {"-n", "-r", "8000", "-b", "8", "-c", "1", path("mono.wav"),
+                                     "synth", "0.1", "sine", "440"}),
+              0);
     const QString in = path("in.wav"), out = path("out.mp3");
-    const QList<std::tuple<QStringList, int, const char *>> cases = {
+    const QList<std::tuple<QStringList, int, QByteArray>> cases = {
         {{in, out, "--preset", "loud"},
          2,
          "one of: default, voice, r3mix, standard, fast-standard"},
@@ -174,11 +205,21 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
         {{in, out, "--quiet"}, 2, "unknown option --quiet"},
         {{in}, 2, "needs an input WAV file and an output MP3 file"},
         {{path("missing.wav"), out}, 1, "missing.wav: no such file"},
-        {{path("text.wav"), out}, 1, "Invalid Format (error 29771, tavro.lameConvert)"},
+        {{path("text.wav"), out},
+         1,
+         "Invalid Format (error 29771, tavro.lameConvert)\ntavro-cli encode: " +
+             path("text.wav").toUtf8() +
+             ": a 16-bit stereo WAV file is needed; this one is not a RIFF/WAVE file\n"},
+        {{path("mono.wav"), out},
+         1,
+         "mono.wav: a 16-bit stereo WAV file is needed; this one is 8-bit mono"},
+        {{path("tmp"), out}, 1, "tmp: is a folder"},
+        {{in, path("none/out.mp3")}, 1, "out.mp3: cannot write in the folder "},
         {{in, in, "--force"}, 1, "in.wav is the input file; the MP3 file needs a name of its own"},
         {{in, path("pipe.mp3"), "--force"},
          1,
-         "pipe.mp3 is not a regular file; it is never replaced"}};
+         "pipe.mp3 is not a regular file; it is never replaced"},
+        {{path("pipe.mp3"), out}, 1, "pipe.mp3: is not a regular file\n"}};
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.mp3")).constData(), 0600), 0);
     const QByteArray wav = TestMedia::readFile(in);
     for (const auto &[args, code, message] : cases) {
@@ -189,7 +230,7 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
     EXPECT_EQ(TestMedia::readFile(in), wav);
     EXPECT_FALSE(QFileInfo(path("pipe.mp3")).isFile());
     QFile::remove(path("pipe.mp3"));
-    EXPECT_EQ(outputs(), QStringLiteral("text.wav"));
+    EXPECT_EQ(outputs(), QStringLiteral("mono.wav,text.wav"));
 }
 
 TEST_F(CdCommandsTest, AnInterruptLeavesNoOutputAndNoTemporaryFile)

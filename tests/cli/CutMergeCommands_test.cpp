@@ -1,6 +1,7 @@
 #include <csignal>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -81,12 +82,17 @@ TEST_F(CutMergeCommandsTest, BadArgumentsAndInputsAreRefusedWithoutLeavingFiles)
         {{"cut", path("text.mp3"), out, "--from", "0", "--to", "2"}, 1, "its length is unknown"},
         {{"merge", in, out}, 2, "needs a base file, an attachment and an output file"},
         {{"merge", in, path("gone.mp3"), out}, 1, "gone.mp3: no such file"},
-        {{"merge", in, in, path("none/out.mp3")}, 1, "cannot write"}};
+        {{"merge", in, in, path("none/out.mp3")}, 1, "cannot write in the folder"},
+        {{"cut", in, path("none/o.mp3"), "--from", "0", "--to", "2"}, 1, "cannot write in the"},
+        {{"cut", m_dir.path(), out, "--from", "0", "--to", "2"}, 1, ": is a folder"},
+        {{"merge", in, path("fifo"), out}, 1, "fifo: is not a regular file"}};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     for (const auto &[args, code, message] : cases) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
         EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
     }
+    QFile::remove(path("fifo"));
     EXPECT_EQ(files(), (QStringList{"in.mp3", "text.mp3"}));
 }
 

@@ -49,6 +49,7 @@ TEST_F(RecordCommandTest, BadArgumentsAndAnExistingOutputAreRefused)
         {{"record", out, "--seconds", "3", "--preset", "loud"}, 2, "unknown preset 'loud'"},
         {{"record", out, "--seconds", "3", "--loop"}, 2, "unknown option --loop"},
         {{"record", path("mine.mp3"), "--seconds", "1"}, 1, "already exists (--force replaces it)"},
+        {{"record", path("none/o.mp3"), "--seconds", "1"}, 1, "o.mp3: cannot write in the folder "},
     };
     for (const auto &[args, code, message] : cases) {
         const CliRun run = CliRun::run(args);

@@ -42,6 +42,11 @@ TEST(SearchCommandTest, PrintsOneRowPerFileInTheWindowsOrderAndSavesThePlayList)
     for (const QStringList &bad : {QStringList{}, QStringList{dir.path(), "--m3u"},
                                    QStringList{dir.path(), "--bogus"}, QStringList{"a", "b"}})
         EXPECT_EQ(CliRun::run(QStringList{"search"} + bad).exitCode, 2);
+    run = CliRun::run({"search", dir.path(), "--m3u", dir.filePath("nowhere/l.m3u")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "tavro-cli search: " + dir.filePath("nowhere/l.m3u").toUtf8() +
+                           ": cannot write in the folder " + dir.filePath("nowhere").toUtf8() +
+                           " (No such file or directory)\n");
     run = CliRun::run({"search", dir.filePath("nowhere")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -45,22 +46,72 @@ TEST_F(TagCommandTest, TagSetsTheGivenFieldsInWindows1252AndRefusesBadArguments)
     EXPECT_FALSE(QFile::exists(m_dir.filePath("missing.mp3")));
 }
 
-TEST_F(TagCommandTest, AFailedWriteLeavesTheFileAndItsAttributesAsTheyWere)
+TEST_F(TagCommandTest, AWriteOverTheSizeLimitLeavesTheFileAndItsAttributesAsTheyWere)
 {
-    const QString a = file("a.mp3"); // 125100 bytes, past a 120 KiB size limit
-    ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0444), 0);
-    QByteArray err;
-    // The size limit makes the append fail even for root; SIGXFSZ ignored so the write returns.
-    EXPECT_EQ(TestMedia::run("bash",
-                             {"-c", "trap '' XFSZ; ulimit -f 120; exec \"$0\" tag \"$1\" --title x",
-                              qEnvironmentVariable("TAVRO_CLI"), a},
-                             nullptr, &err),
-              1);
-    EXPECT_TRUE(err.contains("could not be written")) << err.constData();
-    EXPECT_EQ(TestMedia::readFile(a), audio);
-    struct stat info {};
-    ::stat(QFile::encodeName(a).constData(), &info);
-    EXPECT_EQ(info.st_mode & 0777, 0444u);
+    // A 122 KiB limit falls inside the tag's 128 bytes, so each write gets partly through before
+    // it fails (even for root); the process must live on to put the file back.
+    const QByteArray body = audio.left(122 * 1024 - 64);
+    for (const QByteArray &tag : {QByteArray(), Mp3Bytes::tag("Old", "", 1)}) {
+        const QString a = m_dir.filePath("a.mp3");
+        QFile::remove(a);
+        const QByteArray before = body + tag; // the tag, or the one to come, spans the limit
+        Mp3Bytes::write(a, before);
+        ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0444), 0);
+        QByteArray err;
+        EXPECT_EQ(TestMedia::run("bash",
+                                 {"-c", "ulimit -f 122; exec \"$0\" tag \"$1\" --title x",
+                                  qEnvironmentVariable("TAVRO_CLI"), a},
+                                 nullptr, &err),
+                  1);
+        EXPECT_EQ(err, "tavro-cli tag: " + a.toUtf8() + ": the tag could not be written\n");
+        EXPECT_EQ(TestMedia::readFile(a), before);
+        struct stat info {};
+        ::stat(QFile::encodeName(a).constData(), &info);
+        EXPECT_EQ(info.st_mode & 0777, 0444u);
+    }
+}
+
+TEST_F(TagCommandTest, FilesThatCannotBeReadOrRenamedAreErrorsThatSayWhy)
+{
+    const QString locked = file("locked.mp3", Mp3Bytes::tag("Song", "", 1));
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+    const QString tagged = file("tagged.mp3", Mp3Bytes::tag("Song", "", 1));
+    ASSERT_EQ(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
+    const QString fifo = m_dir.filePath("fifo.mp3");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString denied = ": cannot be read (Permission denied)\n";
+    // The runs marked true need a user without rights (root reads and writes anything).
+    const QList<std::tuple<QStringList, bool, QString>> cases = {
+        {{"info", locked}, true, "tavro-cli info: " + locked + denied},
+        {{"rmtag", locked}, true, "tavro-cli rmtag: " + locked + denied},
+        {{"tag", locked, "--title", "x"}, true, "tavro-cli tag: " + locked + denied},
+        {{"rename", "--pattern", "%n", locked},
+         true,
+         "tavro-cli rename: " + locked + ": not renamed, cannot be read (Permission denied)\n"},
+        {{"rename", "--pattern", "%n", tagged},
+         true,
+         "tavro-cli rename: " + tagged + ": not renamed, cannot write in the folder " +
+             m_dir.path() + " (Permission denied)\n"},
+        {{"rmtag", m_dir.path()}, false, "tavro-cli rmtag: " + m_dir.path() + ": is a folder\n"},
+        {{"tag", fifo, "--title", "x"},
+         false,
+         "tavro-cli tag: " + fifo + ": is not a regular file\n"},
+        {{"rename", "--pattern", "%n", fifo},
+         false,
+         "tavro-cli rename: " + fifo + ": not renamed, is not a regular file\n"}};
+    const QString cli = qEnvironmentVariable("TAVRO_CLI");
+    const QStringList asNobody = {"--reuid=65534", "--regid=65534", "--clear-groups", "--", cli};
+    for (const auto &[args, withoutRights, message] : cases) {
+        const bool setpriv = withoutRights && ::geteuid() == 0;
+        QByteArray out, err;
+        const int status = TestMedia::run(setpriv ? "setpriv" : cli,
+                                          (setpriv ? asNobody : QStringList()) + args, &out, &err);
+        EXPECT_EQ(status, 1) << qPrintable(args.join(' '));
+        EXPECT_EQ(QString::fromUtf8(err), message);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0644), 0);
+    EXPECT_EQ(TestMedia::readFile(locked), audio + Mp3Bytes::tag("Song", "", 1));
+    EXPECT_EQ(TestMedia::readFile(tagged), audio + Mp3Bytes::tag("Song", "", 1));
 }
 
 TEST_F(TagCommandTest, RmtagRemovesTheTagOnce)

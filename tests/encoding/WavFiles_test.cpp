@@ -133,30 +133,37 @@ TEST_F(WavReaderTest, ReadsTheDataOfAnyLayoutAsFarAsTheFileHoldsIt)
     }
 }
 
-TEST_F(WavReaderTest, RefusesWhatItCannotReadAndKeepsTheEarlierName)
+TEST_F(WavReaderTest, RefusesWhatItCannotReadSaysWhatItIsAndKeepsTheEarlierName)
 {
     const QString good = file(wave(format(2, 16) + chunk("data", samples(8))));
     const QByteArray hostileFmt = "fmt " + le(0xFFFFFFF0u, 4) + format(2, 16).mid(8);
-    const QList<QString> bad = {
-        file(wave(format(1, 16) + chunk("data", samples(8)))), // mono
-        file(wave(format(2, 8) + chunk("data", samples(8)))),  // 8 bits
-        file(wave(format(2, 16))),                             // no data
-        file(wave(chunk("data", samples(8)))),                 // no format
-        file(wave(chunk("data", samples(8)) + format(2, 16))), // data first
-        file("RIFF" + le(12, 4) + "AVI " + format(2, 16).left(8)),
-        file(wave(format(2, 16)).left(30)),
-        file(wave(hostileFmt + chunk("data", samples(8)))),
-        file(wave(chunk("LIST", "ab", 0xFFFFFFFFLL) + format(2, 16) + chunk("data", samples(8)))),
-        file({}),
-        file(QByteArray("RIFF is not what this is\n").repeated(100)),
-        m_dir.filePath(QStringLiteral("missing.wav")),
-        QString(),
+    const QString noFormat = "a WAV file without a format chunk",
+                  noData = "a WAV file without a data chunk", notWave = "not a RIFF/WAVE file",
+                  unopened = "a file that cannot be opened";
+    const QList<std::pair<QString, QString>> bad = {
+        {file(wave(format(1, 16) + chunk("data", samples(8)))), "16-bit mono"},
+        {file(wave(format(2, 8) + chunk("data", samples(8)))), "8-bit stereo"},
+        {file(wave(format(6, 24) + chunk("data", samples(8)))), "24-bit 6 channels"},
+        {file(wave(format(2, 16))), noData},
+        {file(wave(chunk("data", samples(8)))), noFormat},
+        {file(wave(chunk("data", samples(8)) + format(2, 16))), noData}, // data first
+        {file("RIFF" + le(12, 4) + "AVI " + format(2, 16).left(8)), notWave},
+        {file(wave(format(2, 16)).left(30)), noFormat},
+        {file(wave(hostileFmt + chunk("data", samples(8)))), noFormat},
+        {file(wave(chunk("LIST", "ab", 0xFFFFFFFFLL) + format(2, 16) + chunk("data", samples(8)))),
+         noFormat},
+        {file({}), notWave},
+        {file(QByteArray("RIFF is not what this is\n").repeated(100)), notWave},
+        {m_dir.filePath(QStringLiteral("missing.wav")), unopened},
+        {QString(), unopened},
     };
     WavReader reader;
     reader.setFilename(good);
-    for (const QString &path : bad) {
+    EXPECT_EQ(reader.problem(), QString());
+    for (const auto &[path, problem] : bad) {
         reader.setFilename(path);
         EXPECT_EQ(reader.Filename(), good) << qPrintable(path);
+        EXPECT_EQ(reader.problem(), problem) << qPrintable(path);
         EXPECT_FALSE(reader.Read()) << qPrintable(path);
         EXPECT_EQ(reader.AudioLength(), 0) << qPrintable(path);
     }

@@ -10,7 +10,7 @@
 #include <QtEndian>
 
 #include "CdRipSettings.h"
-#include "CueSheet.h"
+#include "ImageSheet.h"
 #include "SavedFile.h"
 
 namespace {
@@ -90,8 +90,7 @@ CdRipDrive CdRipDrive::image(const QByteArray &path, const CdRipSettings &settin
 {
     CdRipDrive drive(path, true, settings);
     drive.setName(path);
-    if (path.toLower().endsWith(".cue"))
-        drive.m_view = std::make_shared<QTemporaryDir>();
+    drive.m_view = std::make_shared<QTemporaryDir>();
     return drive;
 }
 
@@ -112,21 +111,15 @@ CdioHandle CdRipDrive::open() const
 {
     if (!m_image)
         return {cdio_open(m_path.constData(), DRIVER_DEVICE), cdio_destroy};
-    if (m_view)
-        return openCueSheet();
-    // Only the image drivers: a device driver would poke a regular file with device requests.
-    for (const driver_id_t driver : {DRIVER_BINCUE, DRIVER_CDRDAO, DRIVER_NRG}) {
-        if (CdIo_t *cdio = cdio_open(m_path.constData(), driver))
-            return {cdio, cdio_destroy};
-    }
-    return {nullptr, cdio_destroy};
+    // Every image reaches libcdio as a checked CUE view, whatever sheet it came as.
+    return openCueSheet();
 }
 
 // libcdio trusts a sheet (a bad one makes it write past its buffers) and reads the BIN named after
 // the sheet, not the one the sheet names: it gets a checked copy, and a link named to match.
 CdioHandle CdRipDrive::openCueSheet() const
 {
-    CueSheet sheet;
+    ImageSheet sheet;
     if (!m_view->isValid() || !sheet.read(QFile::decodeName(m_path)))
         return {nullptr, cdio_destroy};
     const QString cue = m_view->filePath(QStringLiteral("disc.cue"));

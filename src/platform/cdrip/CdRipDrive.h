@@ -41,7 +41,7 @@ private:
 
     QByteArray m_path;
     bool m_image;
-    // Where a CUE image is shown to libcdio once checked: a sheet of our own writing beside a link
+    // Where an image is shown to libcdio once checked: a sheet of our own writing beside a link
     // to the BIN it names, shared by the copies of this drive.
     std::shared_ptr<QTemporaryDir> m_view;
     CDROMPARAMS m_params{};

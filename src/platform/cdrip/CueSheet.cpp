@@ -1,39 +1,11 @@
 #include "CueSheet.h"
 
-#include <algorithm>
-
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-constexpr qint64 kSectorBytes = 2352;
 // A sheet is a few kilobytes; anything far larger is not one.
 constexpr qint64 kMaxSheetBytes = 1 << 20;
-
-// "mm:ss:ff" in sectors of 1/75 second; -1 when it is not one.
-qint64 sectors(const QByteArray &text)
-{
-    const QList<QByteArray> parts = text.split(':');
-    if (parts.size() != 3)
-        return -1;
-    int values[3];
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        values[i] = parts[i].toInt(&ok);
-        if (!ok || parts[i].size() > 3 || values[i] < 0)
-            return -1;
-    }
-    if (values[1] >= 60 || values[2] >= 75)
-        return -1;
-    return (qint64(values[0]) * 60 + values[1]) * 75 + values[2];
-}
-
-QByteArray msf(qint64 sectors)
-{
-    const auto two = [](qint64 value) { return QByteArray::number(value).rightJustified(2, '0'); };
-    return two(sectors / 4500) + ':' + two(sectors / 75 % 60) + ':' + two(sectors % 75);
-}
 
 QList<QByteArray> words(const QByteArray &line)
 {
@@ -75,21 +47,29 @@ bool CueSheet::read(const QString &cuePath)
     *this = CueSheet();
     QFile file(cuePath);
     const QFileInfo info(cuePath);
-    if (!info.isFile() || info.size() > kMaxSheetBytes || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() > kMaxSheetBytes || !file.open(QIODevice::ReadOnly)) {
+        m_problem = QStringLiteral("not a CUE sheet that can be read");
         return false;
+    }
     const QString folder = info.absolutePath();
     QByteArray content = file.readAll();
     if (content.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
         content.remove(0, 3);
+    int number = 0;
     for (const QByteArray &line : content.split('\n')) {
-        const QList<QByteArray> lineWords = words(line);
-        if (!line.trimmed().isEmpty() && !parseLine(lineWords, folder)) {
+        ++number;
+        if (!line.trimmed().isEmpty() && !parseLine(words(line), folder)) {
+            const QString reason =
+                m_problem.isEmpty() ? QStringLiteral("not understood") : m_problem;
             *this = CueSheet();
+            m_problem = QStringLiteral("line %1: %2").arg(number).arg(reason);
             return false;
         }
     }
-    if (!complete()) {
+    QString reason;
+    if (!m_tracks.complete(reason)) {
         *this = CueSheet();
+        m_problem = reason;
         return false;
     }
     return true;
@@ -103,21 +83,21 @@ bool CueSheet::parseLine(const QList<QByteArray> &words, const QString &folder)
     if (isRemark(keyword))
         return true;
     if (keyword == "FILE") {
-        if (!m_binPath.isEmpty() || words.size() != 3 || words[2].toUpper() != "BINARY" ||
-            words[1].isEmpty())
+        if (words.size() != 3 || words[2].toUpper() != "BINARY")
             return false;
-        const QFileInfo bin(QDir(folder).filePath(QFile::decodeName(words[1])));
-        // A regular file only: a FIFO or a device would block the image library's reads.
-        if (!bin.isFile() || bin.size() < kSectorBytes)
-            return false;
-        m_binPath = bin.absoluteFilePath();
-        m_binSectors = bin.size() / kSectorBytes;
-        return true;
+        return m_tracks.setBin(folder, words[1], m_problem);
     }
-    if (keyword == "TRACK")
-        return addTrack(words);
-    if (keyword == "INDEX")
-        return addIndex(words);
+    if (keyword == "TRACK") {
+        bool ok = false;
+        const int number = words.size() == 3 ? words[1].toInt(&ok) : 0;
+        return ok && m_tracks.addTrack(number, words[2].toUpper(), m_problem);
+    }
+    if (keyword == "INDEX") {
+        bool ok = false;
+        const int number = words.size() == 3 ? words[1].toInt(&ok) : 0;
+        const qint64 at = ok ? SheetTracks::sectors(words[2]) : -1;
+        return at >= 0 && m_tracks.addIndex(number, at, m_problem);
+    }
     if (m_tracks.isEmpty())
         return false;
     if (keyword == "FLAGS") {
@@ -125,81 +105,12 @@ bool CueSheet::parseLine(const QList<QByteArray> &words, const QString &folder)
             if (flag != "DCP" && flag != "4CH" && flag != "PRE" && flag != "SCMS")
                 return false;
         }
-        m_tracks.last().flags = words.mid(1).join(' ');
+        m_tracks.setFlags(words.mid(1).join(' '));
         return true;
     }
-    if (keyword == "PREGAP" && words.size() == 2 && m_tracks.last().indexes.isEmpty()) {
-        m_tracks.last().pregap = sectors(words[1]);
-        return m_tracks.last().pregap >= 0;
+    if (keyword == "PREGAP" && words.size() == 2) {
+        const qint64 gap = SheetTracks::sectors(words[1]);
+        return gap >= 0 && m_tracks.setPregap(gap, m_problem);
     }
     return false;
-}
-
-bool CueSheet::addTrack(const QList<QByteArray> &words)
-{
-    if (m_binPath.isEmpty() || words.size() != 3 || m_tracks.size() >= 99)
-        return false;
-    bool ok = false;
-    const int number = words[1].toInt(&ok);
-    const int expected = m_tracks.isEmpty() ? 1 : m_tracks.last().number + 1;
-    const QByteArray mode = words[2].toUpper();
-    if (!ok || number != expected ||
-        (mode != "AUDIO" && mode != "MODE1/2352" && mode != "MODE2/2352"))
-        return false;
-    Track track;
-    track.number = number;
-    track.mode = mode;
-    m_tracks << track;
-    return true;
-}
-
-bool CueSheet::addIndex(const QList<QByteArray> &words)
-{
-    if (m_tracks.isEmpty() || words.size() != 3)
-        return false;
-    bool ok = false;
-    const int number = words[1].toInt(&ok);
-    const qint64 at = sectors(words[2]);
-    Track &track = m_tracks.last();
-    const int previousNumber = track.indexes.isEmpty() ? -1 : track.indexes.last().first;
-    qint64 previousAt = -1;
-    for (const Track &earlier : m_tracks) {
-        if (!earlier.indexes.isEmpty())
-            previousAt = earlier.indexes.last().second;
-    }
-    if (!ok || number < 0 || number > 99 || number <= previousNumber || at < 0 ||
-        at <= previousAt || at >= m_binSectors)
-        return false;
-    track.indexes << QPair<int, qint64>(number, at);
-    return true;
-}
-
-bool CueSheet::complete() const
-{
-    if (m_tracks.isEmpty())
-        return false;
-    for (const Track &track : m_tracks) {
-        const bool hasStart = std::any_of(track.indexes.begin(), track.indexes.end(),
-                                          [](const auto &index) { return index.first == 1; });
-        if (!hasStart)
-            return false;
-    }
-    return true;
-}
-
-QByteArray CueSheet::text(const QByteArray &binName) const
-{
-    QByteArray sheet = "FILE \"" + binName + "\" BINARY\n";
-    for (const Track &track : m_tracks) {
-        sheet += "  TRACK " + QByteArray::number(track.number).rightJustified(2, '0') + ' ' +
-                 track.mode + '\n';
-        if (!track.flags.isEmpty())
-            sheet += "    FLAGS " + track.flags + '\n';
-        if (track.pregap >= 0)
-            sheet += "    PREGAP " + msf(track.pregap) + '\n';
-        for (const auto &[number, at] : track.indexes)
-            sheet += "    INDEX " + QByteArray::number(number).rightJustified(2, '0') + ' ' +
-                     msf(at) + '\n';
-    }
-    return sheet;
 }

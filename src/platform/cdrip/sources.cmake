@@ -4,5 +4,8 @@ tavro_folder(tavro_platform platform/cdrip
     CdRipSettings.cpp CdRipSettings.h
     CdioRipLibrary.cpp CdioRipLibrary.h
     CueSheet.cpp CueSheet.h
+    ImageSheet.cpp ImageSheet.h
     ParanoiaRun.cpp ParanoiaRun.h
+    SheetTracks.cpp SheetTracks.h
+    TocSheet.cpp TocSheet.h
 )

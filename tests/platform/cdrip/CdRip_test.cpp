@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -12,6 +13,7 @@
 #include "DiscAudioSource.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
+#include "TocSheet.h"
 
 namespace {
 const QList<TestDisc::Track> kTracks = {{187, 440}, {226, 660}, {75, 0}, {149, 1000}};
@@ -259,6 +261,79 @@ TEST_F(CdRipTest, OnlyCheckedSheetsReachTheImageReaderWhichReadsTheBinTheyName)
             CdRipDrive::image(QFile::encodeName(path("other.cue")), CdRipSettings());
         const DiscLayout layout(drive.readToc());
         EXPECT_EQ(!layout.isEmpty(), c.readable) << c.name;
+        if (layout.isEmpty())
+            continue;
+        DiscAudioSource source(drive, layout);
+        std::vector<float> samples;
+        ASSERT_GT(source.decode(samples), 588);
+        const auto *stored = reinterpret_cast<const qint16 *>(audio.constData() + c.start * 2352);
+        for (int i = 0; i < 1176; ++i)
+            ASSERT_EQ(samples[size_t(i)], float(stored[i]) / 32768.0f) << c.name << " sample " << i;
+    }
+}
+
+// TOC sheets are held to the same rules and reach the image reader as the same checked tracks.
+TEST_F(CdRipTest, TocSheetsAreCheckedAsStrictlyAndReadAsTheTracksTheyDescribe)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.bin")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.bin"));
+    TestMedia::writeFile(path("other.bin"), QByteArray(2352 * 10, '\x55'));
+    const QByteArray track = "TRACK AUDIO\nFILE \"disc.bin\" ";
+    QByteArray hundred = "CD_DA\n";
+    for (int i = 0; i < 100; ++i)
+        hundred += track + QByteArray::number(i * 588) + " 588\n";
+    const struct {
+        const char *name;
+        QByteArray sheet;
+        QString problem; // empty: readable
+        int start = 0;   // the first track's index 01 in the BIN
+    } cases[] = {
+        {"one track to the BIN's end", "CD_DA " + track + "0", {}},
+        {"remarks, flags, START and INDEX",
+         "CATALOG \"0123456789012\"\nCD_DA\nCD_TEXT { LANGUAGE 0 { TITLE \"a } b\" } }\n// c\n" +
+             track +
+             "0 00:02:37\nNO COPY\nPRE_EMPHASIS\nISRC \"ABCDE1234567\"\nSTART 00:00:10\n"
+             "INDEX 00:01:00\nTRACK AUDIO\nFOUR_CHANNEL_AUDIO\nAUDIOFILE \"disc.bin\" "
+             "00:02:37\n",
+         {},
+         10},
+        {"no CD_DA", "CD_ROM " + track + "0", "not an audio-CD sheet (CD_DA)"},
+        {"data track", "CD_DA\nTRACK MODE1\n", "line 2: only AUDIO tracks can be read"},
+        {"no FILE", "CD_DA\nTRACK AUDIO\nTRACK AUDIO\n", "line 3: track 1 has no FILE"},
+        {"a gap", "CD_DA\n" + track + "0 00:01:00\n" + track + "00:01:02\n",
+         "line 5: track 2 does not start where the one before it ends"},
+        {"past the BIN", "CD_DA\n" + track + "0 60:00:00\n",
+         "line 3: track 1 runs past the end of the BIN file"},
+        {"part of a sector", "CD_DA\n" + track + "0 1000\n",
+         "line 3: a FILE length that is not whole sectors"},
+        {"START past the end", "CD_DA\n" + track + "0 00:00:10\nSTART 00:00:10\n",
+         "line 4: START out of place or past the track's end"},
+        {"100 tracks", hundred, "line 200: more than 99 tracks"},
+        {"frame 75", "CD_DA\n" + track + "0 00:01:00\nTRACK AUDIO FILE \"disc.bin\" 00:00:75",
+         "line 4: FILE needs a quoted name and a start time in whole sectors"},
+        {"another BIN", "CD_DA\n" + track + "0 00:01:00\nTRACK AUDIO FILE \"other.bin\" 00:01:00",
+         "line 4: tracks in more than one BIN file"},
+        {"BIN missing", "CD_DA TRACK AUDIO FILE \"none.bin\" 0",
+         "line 1: BIN file " + path("none.bin") + " not found"},
+        {"BIN a folder", "CD_DA TRACK AUDIO FILE \"folder.bin\" 0",
+         "line 1: BIN file " + path("folder.bin") + " is a folder"},
+        {"BIN a FIFO", "CD_DA TRACK AUDIO FILE \"fifo.bin\" 0",
+         "line 1: BIN file " + path("fifo.bin") + " is not a regular file"},
+        {"open quote", "CD_DA\nTRACK AUDIO FILE \"disc.bin 0\n",
+         "line 2: a quote that is not closed"},
+        {"open CD_TEXT", "CD_DA\nCD_TEXT { {\n", "line 2: a CD_TEXT block that is not closed"},
+        {"silence", "CD_DA\nTRACK AUDIO\nSILENCE 00:02:00\n", "line 3: not understood"},
+    };
+    const QByteArray audio = TestDisc::trackAudio(kTracks, 0);
+    for (const auto &c : cases) {
+        TestMedia::writeFile(path("other.toc"), c.sheet);
+        TocSheet sheet;
+        EXPECT_EQ(sheet.read(path("other.toc")), c.problem.isEmpty()) << c.name;
+        EXPECT_EQ(sheet.problem(), c.problem) << c.name;
+        const CdRipDrive drive =
+            CdRipDrive::image(QFile::encodeName(path("other.toc")), CdRipSettings());
+        const DiscLayout layout(drive.readToc());
+        ASSERT_EQ(layout.isEmpty(), !c.problem.isEmpty()) << c.name;
         if (layout.isEmpty())
             continue;
         DiscAudioSource source(drive, layout);
