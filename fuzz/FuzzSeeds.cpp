@@ -63,5 +63,10 @@ int main(int argc, char *argv[])
     seed(out, "sound_command", "save", "save capture \"/tmp/a b.wav\"");
     seed(out, "cue_sheet", "three.cue", sheet(work, {{150, 440}, {200, 0}, {250, 880}}));
     seed(out, "cue_sheet", "one.cue", sheet(work, {{600, 440}}));
+    seed(out, "toc_sheet", "two.toc",
+         "CD_DA\nTRACK AUDIO\nFILE \"disc.bin\" 0 00:02:00\n"
+         "TRACK AUDIO\nCOPY\nFILE \"disc.bin\" 00:02:00 00:03:00\nSTART 00:00:10\n");
+    seed(out, "toc_sheet", "one.toc",
+         "CD_DA\nCATALOG \"0123456789012\"\nTRACK AUDIO\nAUDIOFILE \"disc.bin\" 0\n");
     return 0;
 }

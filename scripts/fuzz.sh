@@ -18,7 +18,7 @@ scripts/build.sh --preset fuzz fuzz_all >/dev/null
 BUILD=build-fuzz
 TARGETS=("$@")
 [[ ${#TARGETS[@]} -gt 0 ]] ||
-    TARGETS=(mp3_header play_time id3v1_tag wav_reader m3u_file cue_sheet sound_command media_open)
+    TARGETS=(mp3_header play_time id3v1_tag wav_reader m3u_file cue_sheet toc_sheet sound_command media_open)
 
 SEEDS=$BUILD/seeds
 [[ -d $SEEDS ]] || "$BUILD/fuzz/fuzz_seeds" "$SEEDS"

@@ -1,5 +1,5 @@
-// The CUE check, and libcdio on every sheet the check lets through: whatever passes must be a
-// sheet libcdio reads without harm.
+// The sheet check of disc images (SHEET_SUFFIX ".cue" or ".toc" picks the reader), and libcdio on
+// every sheet the check lets through: whatever passes must be a sheet libcdio reads without harm.
 #include <cstdlib>
 
 #include <cdio/cdio.h>
@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "CueSheet.h"
+#include "ImageSheet.h"
 
 namespace {
 constexpr int kBinSectors = 600;
@@ -36,9 +36,9 @@ const QTemporaryDir &folder()
 
 extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
 {
-    const QString sheetPath = folder().filePath(QStringLiteral("fuzz.cue"));
+    const QString sheetPath = folder().filePath(QStringLiteral("fuzz" SHEET_SUFFIX));
     write(sheetPath, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    CueSheet sheet;
+    ImageSheet sheet;
     if (!sheet.read(sheetPath))
         return 0;
     const QString viewPath = folder().filePath(QStringLiteral("view.cue"));
