@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts a private sound server and runs the whole suite.
-# Extra arguments go to ctest (for example: ./test.sh -R Playlist).
+#   ./test.sh [--sanitize] [CTEST-ARGS...]
+# --sanitize builds into build-asan with AddressSanitizer and UndefinedBehaviorSanitizer and
+# stops at the first error either reports. Other arguments go to ctest (e.g. -R Playlist).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-scripts/build.sh
+if [[ "${1:-}" == --sanitize ]]; then
+    shift
+    export TAVRO_BUILD_DIR=build-asan
+    export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=0:detect_stack_use_after_return=1
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    scripts/build.sh --preset asan
+else
+    scripts/build.sh
+fi
 
 source scripts/pulse-session.sh
 pulse_start

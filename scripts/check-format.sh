@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh clang-format
-mapfile -t files < <(git ls-files -- src tests bench | grep -E '\.(cpp|h)$')
+mapfile -t files < <(git ls-files -- src tests bench fuzz | grep -E '\.(cpp|h)$')
 if [[ "${1:-}" == "--fix" ]]; then
     clang-format -i "${files[@]}"
     exit 0
