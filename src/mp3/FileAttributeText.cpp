@@ -2,16 +2,14 @@
 
 #include <sys/stat.h>
 
-#include <QFile>
-#include <QFileInfo>
-
+#include "FileNameCodec.h"
 #include "RegularFile.h"
 
 namespace {
 bool isReadOnly(const QString &path)
 {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !(info.st_mode & S_IWUSR);
+    return ::stat(FileNameCodec::encode(path).constData(), &info) == 0 && !(info.st_mode & S_IWUSR);
 }
 } // namespace
 
@@ -22,7 +20,7 @@ QString FileAttributeText::read(const QString &path)
     QString text;
     if (isReadOnly(path))
         text += QLatin1Char('R');
-    if (QFileInfo(path).fileName().startsWith(QLatin1Char('.')))
+    if (path.section(QLatin1Char('/'), -1).startsWith(QLatin1Char('.')))
         text += QLatin1Char('H');
     return text.isEmpty() ? QStringLiteral("Normal") : text;
 }
@@ -36,7 +34,7 @@ void FileAttributeText::write(const QString &path, const QString &text)
     if (!normal && text.contains(QLatin1Char('r')))
         readOnly = readOnly || isReadOnly(path);
     struct stat info {};
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileNameCodec::encode(path);
     if (::stat(name.constData(), &info) != 0)
         return;
     const mode_t mode = readOnly ? (info.st_mode & ~S_IWUSR) : (info.st_mode | S_IWUSR);

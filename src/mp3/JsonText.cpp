@@ -50,14 +50,20 @@ void JsonText::appendQuoted(QStringView text)
 {
     static const char hex[] = "0123456789abcdef";
     m_members += QLatin1Char('"');
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A lone surrogate (a file name's byte that is not UTF-8) has no UTF-8 form: escaped, the
+        // output stays valid UTF-8 and a JSON reader gets the same character back.
+        const bool lone =
+            (c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate())) ||
+            (c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()));
         if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
             m_members += QLatin1Char('\\');
             m_members += c;
-        } else if (c.unicode() < 0x20) {
-            m_members += QLatin1String("\\u00");
-            m_members += QLatin1Char(hex[c.unicode() >> 4]);
-            m_members += QLatin1Char(hex[c.unicode() & 0xF]);
+        } else if (c.unicode() < 0x20 || lone) {
+            m_members += QLatin1String("\\u");
+            for (int shift = 12; shift >= 0; shift -= 4)
+                m_members += QLatin1Char(hex[(c.unicode() >> shift) & 0xF]);
         } else {
             m_members += c;
         }

@@ -5,8 +5,7 @@
 
 #include <mpg123.h>
 
-#include <QFile>
-
+#include "FileNameCodec.h"
 #include "Mp3FileInput.h"
 
 namespace {
@@ -114,7 +113,7 @@ bool Mp3Duration::infoFrameCovers(Mp3FileInput &input)
 double Mp3Duration::seconds(const QString &path)
 {
     Mp3FileInput input;
-    if (!m_probe || !m_reader || !input.open(QFile::encodeName(path)))
+    if (!m_probe || !m_reader || !input.open(FileNameCodec::encode(path)))
         return 0.0;
     const bool trusted = infoFrameCovers(input);
     long rate = 0;

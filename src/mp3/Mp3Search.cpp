@@ -4,7 +4,6 @@
 #include "FolderListing.h"
 #include "MountTable.h"
 #include "PlaybackTables.h"
-#include "RegularFile.h"
 
 namespace {
 bool isMp3Name(const QString &name) { return name.right(3).toLower() == QLatin1String("mp3"); }
@@ -68,10 +67,7 @@ void Mp3Search::visit(const QString &folder, QStringList &queue)
             continue;
         ++m_files;
         const QString path = FolderListing::join(folder, file.name);
-        // Measured through the open file: Mp3Duration opens by Qt's encoding of the name, which
-        // misses a name that is not UTF-8.
-        const RegularFile opened(path);
-        const double seconds = opened.isOpen() ? m_duration.seconds(opened.procPath()) : 0.0;
+        const double seconds = m_duration.seconds(path);
         emit fileFound({file.name, folder, path, sizeText(file.size), durationText(seconds)});
     }
     for (const FolderListing::Entry &sub : listing.folders()) {

@@ -56,6 +56,14 @@ TEST_F(FileNamesTest, NamesThatAreNotUtf8WorkInEveryCommandAndPrintAsTheirBytes)
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();
         EXPECT_TRUE(run.out.contains("File Name :")) << run.out.constData();
         EXPECT_TRUE(run.out.contains(name.chopped(4))) << run.out.constData();
+        // JSON stays valid UTF-8: a byte that is not UTF-8 is an escaped lone surrogate.
+        run = CliRun::runBytes({"info", "--json", path});
+        QByteArray escaped;
+        for (const char byte : name)
+            escaped += quint8(byte) < 0x80 ? QByteArray(1, byte)
+                                           : "\\udc" + QByteArray::number(quint8(byte), 16);
+        EXPECT_TRUE(QUtf8StringView(run.out).isValidUtf8()) << run.out.constData();
+        EXPECT_TRUE(run.out.contains(escaped)) << run.out.constData();
 
         run = CliRun::runBytes({"tag", path, "--title", "Song"});
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();

@@ -68,11 +68,6 @@ bool RegularFile::renameNoReplace(const QString &from, const QString &to)
     return true;
 }
 
-QString RegularFile::procPath() const
-{
-    return m_fd >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(m_fd) : QString();
-}
-
 QByteArray RegularFile::readAt(qint64 offset, int count) const
 {
     QByteArray bytes(count, '\0');

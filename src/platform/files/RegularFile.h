@@ -28,8 +28,6 @@ public:
     static bool renameNoReplace(const QString &from, const QString &to);
 
     bool isOpen() const { return m_fd >= 0; }
-    // "/proc/self/fd/N": opens this same file again, for readers that take only a name.
-    QString procPath() const;
     // Length in bytes when opened (or last resized through this object).
     qint64 size() const { return m_size; }
     // count bytes from offset (0-based); bytes past the end of the file read as 0.
