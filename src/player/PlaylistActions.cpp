@@ -1,6 +1,7 @@
 #include "PlaylistActions.h"
 
 #include "FileDialog.h"
+#include "FileNameCodec.h"
 #include "M3uFile.h"
 #include "MessageBox.h"
 #include "PlaybackEngine.h"
@@ -48,8 +49,17 @@ void PlaylistActions::save()
     }
     const QString name =
         FileDialog::instance().showSave(QStringLiteral("M3U Playlist (*.m3u)|*.m3u"), QString());
-    if (!isNoChoice(name))
-        M3uFile::SavePlaylist(name, m_playlist.paths());
+    if (isNoChoice(name) || M3uFile::SavePlaylist(name, m_playlist.paths()))
+        return;
+    // A list that was not written must not pass for saved.
+    const QString unstorable = M3uFile::unstorable(m_playlist.paths());
+    const QString why = unstorable.isEmpty()
+                            ? QStringLiteral("it could not be written")
+                            : QStringLiteral("a play list line cannot hold the line break in ") +
+                                  FileNameCodec::display(unstorable);
+    MessageBox::instance().show(
+        QStringLiteral("    Playlist not saved to %1: %2 !").arg(FileNameCodec::display(name), why),
+        MessageBox::OkOnly, QStringLiteral(" Save Playlist Error "));
 }
 
 void PlaylistActions::deleteSelected()

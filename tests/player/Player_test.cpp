@@ -194,6 +194,17 @@ TEST_F(PlaylistActionsTest, SaveWritesTheNameAsChosen)
     EXPECT_EQ(promptOf(&PlaylistActions::save), ""); // cancelled
     EXPECT_EQ(dialog.filters.last(), "M3U Playlist (*.m3u)|*.m3u");
     EXPECT_EQ(TestMedia::readFile(dir.filePath(u"saved"_s)), "/m/a.mp3\r\n/m/b.mp3\r\n");
+    // A list that cannot be written says so, and the earlier file stays.
+    playlist.append(u"/m/two\nlines.mp3"_s);
+    dialog.saveAnswers = {dir.filePath(u"saved"_s), dir.filePath(u"none/saved"_s)};
+    EXPECT_EQ(promptOf(&PlaylistActions::save),
+              "    Playlist not saved to " + dir.filePath(u"saved"_s) +
+                  ": a play list line cannot hold the line break in /m/two\nlines.mp3 !");
+    playlist.removeAt(2);
+    EXPECT_EQ(promptOf(&PlaylistActions::save), "    Playlist not saved to " +
+                                                    dir.filePath(u"none/saved"_s) +
+                                                    ": it could not be written !");
+    EXPECT_EQ(TestMedia::readFile(dir.filePath(u"saved"_s)), "/m/a.mp3\r\n/m/b.mp3\r\n");
 }
 
 TEST_F(PlaylistActionsTest, NextPreviousAndInformationActOrSayWhyNot)
