@@ -36,7 +36,8 @@ PlaybackThread::PlaybackThread(PlaybackWorker::OutputFactory factory)
 PlaybackThread::~PlaybackThread()
 {
     QMetaObject::invokeMethod(
-        m_worker, [w = m_worker] { w->shutdown(); }, Qt::BlockingQueuedConnection);
+        m_worker, [w = m_worker] { w->perform([w] { w->shutdown(); }); },
+        Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
     delete m_worker;
@@ -46,7 +47,9 @@ template <typename Command> void PlaybackThread::post(Command command)
 {
     const quint64 seq = ++m_seq;
     QMetaObject::invokeMethod(
-        m_worker, [w = m_worker, command, seq] { command(w, seq); }, Qt::QueuedConnection);
+        m_worker,
+        [w = m_worker, command, seq] { w->perform([w, command, seq] { command(w, seq); }); },
+        Qt::QueuedConnection);
 }
 
 void PlaybackThread::expect(double position, bool advancing, bool paused)

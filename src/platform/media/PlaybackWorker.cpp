@@ -32,10 +32,24 @@ PlaybackWorker::PlaybackWorker(OutputFactory factory)
 {
     m_pumpTimer->setInterval(kPumpMs);
     m_pumpTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_pumpTimer, &QTimer::timeout, this, &PlaybackWorker::pump);
+    connect(m_pumpTimer, &QTimer::timeout, this, [this] { perform([this] { pump(); }); });
 }
 
 PlaybackWorker::~PlaybackWorker() = default;
+
+void PlaybackWorker::perform(std::function<void()> command)
+{
+    m_waiting.push_back(std::move(command));
+    if (m_performing)
+        return;
+    m_performing = true;
+    while (!m_waiting.empty()) {
+        const std::function<void()> next = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        next();
+    }
+    m_performing = false;
+}
 
 void PlaybackWorker::load(std::shared_ptr<PcmSource> source, quint64 seq)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -44,6 +45,9 @@ public:
     void setRate(double rate, quint64 seq);
     void setGain(double gain, quint64 seq);
     void shutdown();
+    // Runs a command, or queues it behind the one running: stopping a Pulse sink can deliver
+    // this thread's queued events before it returns, and commands must not interleave.
+    void perform(std::function<void()> command);
 
     PlaybackSnapshot snapshot() const;
     // The UI thread states what a command it just queued will lead to, so that readings made
@@ -64,6 +68,8 @@ private:
     void publish(quint64 seq);
 
     OutputFactory m_factory;
+    std::deque<std::function<void()>> m_waiting;
+    bool m_performing = false;
     QTimer *m_pumpTimer = nullptr;
     std::shared_ptr<PcmSource> m_source;
     std::unique_ptr<AudioOutput> m_output;

@@ -38,11 +38,12 @@ bool QtAudioOutput::open(int sampleRate)
 
 void QtAudioOutput::close()
 {
-    if (m_sink)
-        m_sink->stop();
-    m_sink.reset();
+    // Stopping a sink can run queued events on this thread, which may close us again.
+    const std::unique_ptr<QAudioSink> sink = std::move(m_sink);
     m_device = nullptr;
     m_sampleRate = 0;
+    if (sink)
+        sink->stop();
 }
 
 qint64 QtAudioOutput::bytesFree() const { return m_sink ? m_sink->bytesFree() : 0; }

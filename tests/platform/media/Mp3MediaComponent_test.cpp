@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +12,16 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+// Like a Pulse sink, whose stop delivers the playback thread's queued events before returning.
+class ReentrantOutput : public NullAudioOutput {
+public:
+    void close() override
+    {
+        QCoreApplication::sendPostedEvents();
+        NullAudioOutput::close();
+    }
+};
+
 class Mp3MediaComponentTest : public ::testing::Test {
 protected:
     QString file(const QString &name) const { return m_dir.filePath(name); }
@@ -107,4 +118,20 @@ TEST_F(Mp3MediaComponentTest, FasterRateEndsSooner)
     // 2 s at 125 % take 1.6 s; allow for start-up and the drain check.
     EXPECT_GT(clock.elapsed(), 1400);
     EXPECT_LT(clock.elapsed(), 2300);
+}
+
+TEST_F(Mp3MediaComponentTest, CommandsArrivingWhileTheOutputClosesWaitTheirTurn)
+{
+    const QString tone = mp3(u"tone.mp3"_s, 2.0);
+    const std::function<void(Mp3MediaComponent &)> lastCommands[] = {
+        [](Mp3MediaComponent &m) { m.stop(); },
+        [](Mp3MediaComponent &m) { m.setCurrentPosition(1.0); },
+    };
+    for (const auto &last : lastCommands) {
+        Mp3MediaComponent media{[] { return std::make_unique<ReentrantOutput>(); }};
+        media.setFileName(tone);
+        media.play();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return media.currentPosition() > 0.1; }, 3000));
+        last(media); // then the destructor's shutdown lands inside the output's close
+    }
 }
