@@ -7,7 +7,6 @@
 
 #include "FileEntry.h"
 #include "FileNameCodec.h"
-#include "PartFile.h"
 #include "RaisedError.h"
 #include "TrackRipper.h"
 #include "UnnamedFile.h"
@@ -119,10 +118,10 @@ bool CdToMp3Job::doTrack(const DiscTocEntry &entry, const QString &output)
         // The status line names it as the temporary file it stands for.
         const QString shown =
             QDir::temp().filePath(QStringLiteral("tavro-rip-%1.wav").arg(wav.descriptor()));
-        PartFile part(output);
+        UnnamedFile part(output);
         if (!rip(entry, wav.path(), shown) || !encode(entry.TrackNumber(), wav.path(), part.path()))
             return false;
-        if (!part.commit(replace))
+        if (!part.linkAs(replace))
             fail(QStringLiteral("Cannot write ") + output);
     }
     emit trackFinished(entry.TrackNumber(), output);

@@ -8,9 +8,9 @@
 #include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
-#include "PartFile.h"
 #include "RaisedError.h"
 #include "RegularFile.h"
+#include "UnnamedFile.h"
 #include "WavReader.h"
 #include "WavToMp3Encoder.h"
 
@@ -52,7 +52,7 @@ std::optional<Options> parse(QStringList args, QString &problem)
 
 int encode(const Options &options, QTextStream &err)
 {
-    PartFile part(options.out);
+    UnnamedFile part(options.out);
     WavToMp3Encoder encoder;
     options.encoder.applyTo(encoder);
     encoder.setWavFile(options.in);
@@ -83,7 +83,7 @@ int encode(const Options &options, QTextStream &err)
         err << "tavro-cli encode: interrupted, " << options.out << " not written\n";
         return CliCommand::kInterrupted;
     }
-    if (!part.commit(options.force)) {
+    if (!part.linkAs(options.force)) {
         err << "tavro-cli encode: cannot write " << options.out << '\n';
         return CliCommand::kFailed;
     }

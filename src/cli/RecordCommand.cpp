@@ -11,8 +11,8 @@
 #include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
-#include "PartFile.h"
 #include "SoundCommandService.h"
+#include "UnnamedFile.h"
 #include "VoiceRecorder.h"
 
 namespace {
@@ -80,7 +80,7 @@ int record(const Options &options, QTextStream &out, QTextStream &err)
     std::optional<InterruptGuard> encodingGuard;
     // The recorder encodes into this, and it becomes OUT only if no Ctrl-C came meanwhile,
     // even one after the encoding's last chunk.
-    PartFile part(options.out);
+    UnnamedFile part(options.out);
     SoundCommandService sound;
     VoiceRecorder recorder(sound);
     recorder.setSamplesPerSecond(options.rate);
@@ -103,7 +103,8 @@ int record(const Options &options, QTextStream &out, QTextStream &err)
                          out.flush();
                      });
     QObject::connect(&recorder, &VoiceRecorder::recordingEnded, [&] {
-        const QString why = failed ? QString() : recorder.startEncoding(part.path(), false);
+        // Filling the unnamed part replaces nothing; it takes OUT's name below.
+        const QString why = failed ? QString() : recorder.startEncoding(part.path(), true);
         if (!why.isEmpty())
             err << "tavro-cli record: " << why << '\n';
         if (failed || !why.isEmpty())
@@ -124,7 +125,7 @@ int record(const Options &options, QTextStream &out, QTextStream &err)
         } else if (!error.isEmpty()) {
             err << "tavro-cli record: " << error << '\n';
             loop.exit(CliCommand::kFailed);
-        } else if (!part.commit(options.force)) {
+        } else if (!part.linkAs(options.force)) {
             err << "tavro-cli record: cannot write " << options.out << '\n';
             loop.exit(CliCommand::kFailed);
         } else {

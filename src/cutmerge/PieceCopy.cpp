@@ -9,9 +9,10 @@ qint64 PieceCopy::pieceCount(qint64 length)
     return std::max<qint64>(1, (length + kPieceBytes - 1) / kPieceBytes);
 }
 
-PieceCopy::PieceCopy(const QString &output) : m_part(output), m_file(m_part.path())
+PieceCopy::PieceCopy(const QString &output) : m_part(output)
 {
-    m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+    if (m_part.isOpen())
+        m_file.open(m_part.descriptor(), QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
 bool PieceCopy::append(const QString &source, qint64 offset, qint64 length,
@@ -36,5 +37,5 @@ bool PieceCopy::commit(bool replace)
     if (!m_file.isOpen())
         return false;
     m_file.close();
-    return m_file.error() == QFileDevice::NoError && m_part.commit(replace);
+    return m_file.error() == QFileDevice::NoError && m_part.linkAs(replace);
 }

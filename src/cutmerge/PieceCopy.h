@@ -4,12 +4,12 @@
 
 #include <QFile>
 
-#include "PartFile.h"
+#include "UnnamedFile.h"
 
 // An output file put together from byte ranges of other files, one piece at a time, so memory
-// stays at one piece whatever the sizes. It is written under a hidden name beside its final name
-// and moved there only when complete: an input may be the output itself, and a failure or a stop
-// leaves any earlier file of that name as it was.
+// stays at one piece whatever the sizes. It is written unnamed and takes its name only when
+// complete: an input may be the output itself, and a failure, a stop or a killed process leaves
+// any earlier file of that name as it was.
 class PieceCopy {
 public:
     static constexpr qint64 kPieceBytes = 1048576;
@@ -28,6 +28,6 @@ public:
     bool commit(bool replace);
 
 private:
-    PartFile m_part;
+    UnnamedFile m_part;
     QFile m_file;
 };

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "RaisedError.h"
+#include "UnnamedFile.h"
 
 namespace {
 constexpr int kErrorBase = 29870;
@@ -58,9 +59,11 @@ void Mp3Writer::CloseFile() { m_file.close(); }
 void Mp3Writer::OpenFile(const QString &name)
 {
     m_file.setFileName(name);
+    // Never over an existing file, unless it is an unnamed output made for this one.
+    const QIODevice::OpenMode mode =
+        UnnamedFile::isOpenUnnamed(name) ? QIODevice::Truncate : QIODevice::NewOnly;
     // Unbuffered, so that a full disk shows in WriteBufferToFile instead of being lost at close.
-    if (name.isEmpty() ||
-        !m_file.open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (name.isEmpty() || !m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | mode))
         raise(2, QStringLiteral("OpenFile"));
 }
 

@@ -6,6 +6,8 @@
 
 #include <QtEndian>
 
+#include "RegularFile.h"
+
 namespace {
 // Bigger formats (extensible, compressed) are read only as far as the PCM fields go.
 constexpr qint64 kFormatArea = 50;
@@ -59,8 +61,10 @@ bool WavReader::OpenFile(const QString &name)
     m_problem = QStringLiteral("a file that cannot be opened");
     if (name.isEmpty())
         return false;
-    m_file.setFileName(name);
-    if (!m_file.open(QIODevice::ReadOnly))
+    // By the name's own bytes, and never a pipe or a device, whose reads could block.
+    RegularFile input(name);
+    if (!input.isOpen() ||
+        !m_file.open(input.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     // Sub-chunks are searched to the end of the file rather than of the RIFF chunk: a file whose
     // writer never finished it still says 0 there.

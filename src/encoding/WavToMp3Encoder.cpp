@@ -1,11 +1,12 @@
 #include "WavToMp3Encoder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 
 #include "Mp3Writer.h"
 #include "RaisedError.h"
+#include "RegularFile.h"
+#include "UnnamedFile.h"
 #include "WavReader.h"
 
 namespace {
@@ -32,7 +33,7 @@ void checkLame(BE_ERR result, const QString &operation)
 }
 
 // As a directory listing sees it: a file, not a folder.
-bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+bool fileExists(const QString &path) { return !path.isEmpty() && RegularFile::exists(path); }
 } // namespace
 
 WavToMp3Encoder::WavToMp3Encoder(QObject *parent) : QObject(parent)
@@ -67,7 +68,7 @@ void WavToMp3Encoder::setWavFile(const QString &path)
 
 void WavToMp3Encoder::setMp3File(const QString &path)
 {
-    if (!fileExists(path))
+    if (!fileExists(path) || UnnamedFile::isOpenUnnamed(path))
         m_mp3File = path;
 }
 

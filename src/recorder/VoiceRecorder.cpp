@@ -1,10 +1,12 @@
 #include "VoiceRecorder.h"
 
+#include <optional>
+
 #include <QFileInfo>
 
-#include "PartFile.h"
 #include "RaisedError.h"
 #include "RecorderTexts.h"
+#include "UnnamedFile.h"
 
 VoiceRecorder::VoiceRecorder(SoundCommands &sound, QObject *parent)
     : QObject(parent), m_recording(sound)
@@ -60,9 +62,12 @@ void VoiceRecorder::encode()
 {
     m_error.clear();
     {
-        PartFile part(m_mp3);
+        // A target that is an unnamed output already is its maker's to name.
+        std::optional<UnnamedFile> part;
+        if (!UnnamedFile::isOpenUnnamed(m_mp3))
+            part.emplace(m_mp3);
         m_encoder.setWavFile(m_wav.path());
-        m_encoder.setMp3File(part.path());
+        m_encoder.setMp3File(part ? part->path() : m_mp3);
         try {
             m_encoder.Encode();
         } catch (const RaisedError &error) {
@@ -70,7 +75,7 @@ void VoiceRecorder::encode()
         }
         if (m_error.isEmpty() && m_cancel)
             m_error = QStringLiteral("Encoding has been cancelled");
-        else if (m_error.isEmpty() && !part.commit(m_replace))
+        else if (m_error.isEmpty() && part && !part->linkAs(m_replace))
             m_error = QStringLiteral("Cannot write ") + m_mp3;
     }
     if (!m_wav.remove() && m_error.isEmpty())

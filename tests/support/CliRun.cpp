@@ -4,7 +4,11 @@
 
 #include <unistd.h>
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include "TestMedia.h"
 
@@ -43,4 +47,29 @@ CliRun CliRun::runBytes(const QList<QByteArray> &args)
     result.err = process.readAllStandardError();
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return result;
+}
+
+namespace {
+bool holdsUnnamedFile(qint64 pid, const QString &folder)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString &fd : QDir(fds).entryList(QDir::AllEntries | QDir::System)) {
+        const QString target = QFileInfo(fds + u'/' + fd).symLinkTarget();
+        if (target.startsWith(folder) && target.endsWith(QLatin1String(" (deleted)")))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool CliRun::awaitUnnamedOutput(qint64 pid, const QString &folder)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!holdsUnnamedFile(pid, folder)) {
+        if (clock.elapsed() > 30000)
+            return false;
+        QThread::usleep(200);
+    }
+    return true;
 }

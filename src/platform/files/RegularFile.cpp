@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,6 +29,8 @@ RegularFile::~RegularFile()
     if (m_fd >= 0)
         ::close(m_fd);
 }
+
+int RegularFile::release() { return std::exchange(m_fd, -1); }
 
 bool RegularFile::exists(const QString &path)
 {

@@ -28,6 +28,8 @@ public:
     static bool renameNoReplace(const QString &from, const QString &to);
 
     bool isOpen() const { return m_fd >= 0; }
+    // Hands the descriptor over (to a QFile, say), which then closes it; this object is closed.
+    int release();
     // Length in bytes when opened (or last resized through this object).
     qint64 size() const { return m_size; }
     // count bytes from offset (0-based); bytes past the end of the file read as 0.

@@ -10,7 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QRegularExpression>
+#include <QMutex>
+#include <QSet>
 
 #include "FileNameCodec.h"
 #include "RegularFile.h"
@@ -26,7 +27,14 @@ QByteArray folderOf(const QByteArray &path)
 
 QByteArray nameOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
 
-QByteArray procPath(int fd) { return "/proc/self/fd/" + QByteArray::number(fd); }
+// Where this process's descriptors have names.
+constexpr char kDescriptorFolder[] = "/proc/self/fd/";
+
+QByteArray procPath(int fd) { return kDescriptorFolder + QByteArray::number(fd); }
+
+// The descriptors of open unnamed files; writers run on several threads.
+QMutex heldLock;
+QSet<int> held;
 
 bool processEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
@@ -38,23 +46,25 @@ UnnamedFile::UnnamedFile(const QString &path, Use use) : m_target(FileNameCodec:
 {
     const QByteArray folder = use == Use::Output ? folderOf(m_target) : m_target;
     m_fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-    if (m_fd >= 0 || !lacksTmpfile(errno))
-        return;
-    if (use == Use::Output) {
+    if (m_fd < 0 && lacksTmpfile(errno) && use == Use::Output) {
         openStandIn(m_target);
-        return;
+    } else if (m_fd < 0 && lacksTmpfile(errno)) {
+        // A scratch file needs no name at all: it loses it at once.
+        QByteArray scratch = folder + "/.tavro-scratch-XXXXXX";
+        m_fd = ::mkostemp(scratch.data(), O_CLOEXEC);
+        if (m_fd >= 0)
+            ::unlink(scratch.constData());
     }
-    // A scratch file needs no name at all: it loses it at once.
-    QByteArray scratch = folder + "/.tavro-scratch-XXXXXX";
-    m_fd = ::mkostemp(scratch.data(), O_CLOEXEC);
-    if (m_fd >= 0)
-        ::unlink(scratch.constData());
+    hold();
 }
 
 UnnamedFile::~UnnamedFile()
 {
-    if (m_fd >= 0)
+    if (m_fd >= 0) {
+        const QMutexLocker lock(&heldLock);
+        held.remove(m_fd);
         ::close(m_fd);
+    }
     if (!m_standIn.isEmpty())
         ::unlink(m_standIn.constData());
 }
@@ -62,6 +72,23 @@ UnnamedFile::~UnnamedFile()
 QString UnnamedFile::path() const
 {
     return m_fd >= 0 ? QString::fromLatin1(procPath(m_fd)) : QString();
+}
+
+void UnnamedFile::hold()
+{
+    if (m_fd < 0)
+        return;
+    const QMutexLocker lock(&heldLock);
+    held.insert(m_fd);
+}
+
+bool UnnamedFile::isOpenUnnamed(const QString &path)
+{
+    const QString prefix = QString::fromLatin1(kDescriptorFolder);
+    bool number = false;
+    const int fd = path.startsWith(prefix) ? path.mid(prefix.size()).toInt(&number) : -1;
+    const QMutexLocker lock(&heldLock);
+    return number && held.contains(fd);
 }
 
 QByteArray UnnamedFile::partName(const QByteArray &target)

@@ -23,6 +23,9 @@ public:
     int descriptor() const { return m_fd; }
     // A name that opens this same file again for as long as this object lives.
     QString path() const;
+    // Whether path is the path() of an open UnnamedFile: a file that exists already, which a
+    // writer that never overwrites anything may still open and fill.
+    static bool isOpenUnnamed(const QString &path);
     // Gives the file its final name: replacing an existing entry (atomically) only when replace
     // is set and that entry is a regular file. False when that fails; the file then stays
     // unnamed and goes with this object.
@@ -36,6 +39,7 @@ public:
 
 private:
     bool openStandIn(const QByteArray &target);
+    void hold();
     bool moveStandIn(const QByteArray &target, bool replace);
 
     QByteArray m_target;

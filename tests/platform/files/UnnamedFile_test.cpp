@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "PartFile.h"
 #include "SavedFile.h"
 #include "TestMedia.h"
 #include "UnnamedFile.h"
@@ -105,24 +104,28 @@ TEST_F(UnnamedFileTest, AScratchFileIsReadableByItsPathAndNeverNamed)
     EXPECT_TRUE(entries().isEmpty());
 }
 
-TEST_F(UnnamedFileTest, APartFileRemovesThePartsOfEndedProcessesOnly)
+TEST_F(UnnamedFileTest, StandInPartsOfEndedProcessesOnlyAreRemoved)
 {
-    const QString target = path(u"out.mp3"_s);
     const QString ended = path(u".out.mp3.%1.part"_s.arg(endedProcess()));
     const QString living = path(u".out.mp3.1.part"_s); // init never ends
     const QString other = path(u".other.mp3.%1.part"_s.arg(endedProcess()));
     for (const QString &file : {ended, living, other})
         TestMedia::writeFile(file, "left");
+    UnnamedFile::removeStaleParts(QFile::encodeName(path(u"out.mp3"_s)));
+    EXPECT_EQ(entries(), (QStringList{QFileInfo(other).fileName(), QFileInfo(living).fileName()}));
+}
+
+TEST_F(UnnamedFileTest, OnlyThePathOfAnOpenUnnamedFileCountsAsOne)
+{
+    QString held;
     {
-        PartFile part(target);
-        EXPECT_EQ(part.path(), path(u".out.mp3.%1.part"_s.arg(::getpid())));
-        EXPECT_FALSE(QFile::exists(ended));
-        EXPECT_TRUE(QFile::exists(living));
-        EXPECT_TRUE(QFile::exists(other));
-        TestMedia::writeFile(part.path(), "done");
-        EXPECT_TRUE(part.commit(false));
+        const UnnamedFile file(path(u"out.mp3"_s));
+        held = file.path();
+        EXPECT_TRUE(UnnamedFile::isOpenUnnamed(held));
+        EXPECT_FALSE(UnnamedFile::isOpenUnnamed(u"/proc/self/fd/0"_s));
+        EXPECT_FALSE(UnnamedFile::isOpenUnnamed(path(u"out.mp3"_s)));
     }
-    EXPECT_EQ(TestMedia::readFile(target), "done");
+    EXPECT_FALSE(UnnamedFile::isOpenUnnamed(held));
 }
 
 TEST_F(UnnamedFileTest, SavedFileWritesThroughALinkAndKeepsThePermissions)
