@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CdRipErrors.h"
+#include "FileNameCodec.h"
 
 CdDrive::CdDrive(std::shared_ptr<CdRipLibrary> library) : m_library(std::move(library)) {}
 
@@ -20,7 +21,7 @@ QString CdDrive::Name() const
 {
     const auto begin = reinterpret_cast<const char *>(m_params.data());
     const auto end = std::find(begin, begin + CdRomParams::NameBytes, '\0');
-    return QString::fromLocal8Bit(begin, end - begin);
+    return FileNameCodec::decode(QByteArrayView(begin, end - begin));
 }
 
 DiscToc CdDrive::TOC()

@@ -1,9 +1,8 @@
 #include "CdDrives.h"
 
-#include <QFile>
-
 #include "CdRipErrors.h"
 #include "CdioRipLibrary.h"
+#include "FileNameCodec.h"
 
 CdDrives::CdDrives() : CdDrives(std::make_shared<CdioRipLibrary>()) {}
 
@@ -13,7 +12,7 @@ void CdDrives::Create(const QString &sIniFile)
 {
     if (m_initialised)
         return;
-    const CDEX_ERR result = m_library->CR_Init(QFile::encodeName(sIniFile).constData());
+    const CDEX_ERR result = m_library->CR_Init(FileNameCodec::encode(sIniFile).constData());
     m_initialised = result == CR_OK;
     CdRipErrors::RaiseRipError(QStringLiteral("cCDDriveRip_Create"), result, true);
 }

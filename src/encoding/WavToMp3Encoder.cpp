@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "FileNameCodec.h"
 #include "Mp3Writer.h"
 #include "RaisedError.h"
 #include "RegularFile.h"
@@ -163,7 +164,7 @@ void WavToMp3Encoder::convert()
     writer.WriteBufferToFile(bytes);
     writer.CloseFile();
     // Players take the duration and the gapless trim from this frame.
-    checkLame(beWriteInfoTag(m_stream, QFile::encodeName(writer.Filename()).constData()),
+    checkLame(beWriteInfoTag(m_stream, FileNameCodec::encode(writer.Filename()).constData()),
               operation);
     emit Progress(total, total, cancel);
 }

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include <QFile>
-
+#include "FileNameCodec.h"
 #include "RecorderTexts.h"
 #include "SoundCommands.h"
 
@@ -15,7 +14,7 @@ constexpr quint32 kLengthReplyLength = 255;
 
 QByteArray quotedIfBlank(const QString &fileName)
 {
-    const QByteArray name = QFile::encodeName(fileName);
+    const QByteArray name = FileNameCodec::encode(fileName);
     return name.contains(' ') ? '"' + name + '"' : name;
 }
 } // namespace

@@ -12,6 +12,7 @@
 #include "FileNameCodec.h"
 #include "M3uFile.h"
 #include "RegularFile.h"
+#include "TestDisc.h"
 #include "TestMedia.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -145,4 +146,21 @@ TEST_F(FileNamesTest, LineBreaksAndTabsAreEscapedInSearchAndRefusedInAPlayList)
     EXPECT_FALSE(QFile::exists(QFile::decodeName(list)));
     EXPECT_FALSE(M3uFile::SavePlaylist(m_dir.filePath(u"list.m3u"_s), {u"/a\rb.mp3"_s}));
     EXPECT_FALSE(QFile::exists(m_dir.filePath(u"list.m3u"_s)));
+}
+
+TEST_F(FileNamesTest, ADiscImageAndTheBinItNamesMayHaveNamesThatAreNotUtf8)
+{
+    ASSERT_TRUE(TestDisc::write(m_dir.filePath(u"made.cue"_s), {{75 * 2, 440}}));
+    const QByteArray bin = "disc \xe9.bin";
+    ASSERT_EQ(::rename(QFile::encodeName(m_dir.filePath(u"made.bin"_s)).constData(),
+                       m_folder + '/' + bin),
+              0);
+    const QByteArray cue = m_folder + "/disc \xe9.cue";
+    FILE *file = std::fopen(cue.constData(), "wb");
+    ASSERT_TRUE(file);
+    std::fputs("FILE \"" + bin + "\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n", file);
+    std::fclose(file);
+    const CliRun run = CliRun::runBytes({"toc", cue});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.startsWith("Drive: " + cue + '\n')) << run.out.constData();
 }

@@ -14,6 +14,7 @@
 #include <QtEndian>
 
 #include "CdRipSettings.h"
+#include "FileNameCodec.h"
 #include "ImageSheet.h"
 #include "SavedFile.h"
 
@@ -148,18 +149,16 @@ CdioHandle CdRipDrive::open() const
 CdioHandle CdRipDrive::openCueSheet() const
 {
     ImageSheet sheet;
-    if (!m_view->isValid() || !sheet.read(QFile::decodeName(m_path)))
+    if (!m_view->isValid() || !sheet.read(FileNameCodec::decode(m_path)))
         return {nullptr, cdio_destroy};
     const QString cue = m_view->filePath(QStringLiteral("disc.cue"));
-    const QString bin = m_view->filePath(QStringLiteral("disc.bin"));
+    const QByteArray bin = FileNameCodec::encode(m_view->filePath(QStringLiteral("disc.bin")));
     if (!SavedFile::write(cue, sheet.text("disc.bin")))
         return {nullptr, cdio_destroy};
-    if (QFile::symLinkTarget(bin) != sheet.binPath()) {
-        QFile::remove(bin);
-        if (!QFile::link(sheet.binPath(), bin))
-            return {nullptr, cdio_destroy};
-    }
-    return {cdio_open(QFile::encodeName(cue).constData(), DRIVER_BINCUE), cdio_destroy};
+    ::unlink(bin.constData());
+    if (::symlink(FileNameCodec::encode(sheet.binPath()).constData(), bin.constData()) != 0)
+        return {nullptr, cdio_destroy};
+    return {cdio_open(FileNameCodec::encode(cue).constData(), DRIVER_BINCUE), cdio_destroy};
 }
 
 std::vector<TOCENTRY> CdRipDrive::readToc() const

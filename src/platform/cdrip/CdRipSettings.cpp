@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "FileNameCodec.h"
 #include "SavedFile.h"
 
 namespace {
@@ -55,7 +56,7 @@ bool CdRipSettings::load(const QString &path)
 
 bool CdRipSettings::save(const QString &path) const
 {
-    QString text =
+    QByteArray text =
         QStringLiteral(
             "; Tavro CD ripping settings. Lines starting with ; or # are comments.\n"
             "[Drives]\n"
@@ -64,9 +65,11 @@ bool CdRipSettings::save(const QString &path) const
             "[Images]\n"
             "; Disc images (CUE/BIN, cdrdao TOC, Nero NRG) offered as drives after the devices,\n"
             "; one path per line; a relative path is taken from this file's folder.\n")
-            .arg(scanDevices ? 1 : 0);
+            .arg(scanDevices ? 1 : 0)
+            .toUtf8();
+    // As the file system's bytes, which need not be UTF-8.
     for (const QString &image : images)
-        text += image + QLatin1Char('\n');
+        text += FileNameCodec::encode(image) + '\n';
     text += QStringLiteral(
                 "\n[Ripping]\n"
                 "; Sectors of 2352 bytes per chunk, 1..200\n"
@@ -80,8 +83,9 @@ bool CdRipSettings::save(const QString &path) const
                 .arg(readSectors)
                 .arg(rippingMethod)
                 .arg(retries)
-                .arg(cdSpeed);
-    return SavedFile::write(path, text.toUtf8());
+                .arg(cdSpeed)
+                .toUtf8();
+    return SavedFile::write(path, text);
 }
 
 void CdRipSettings::parse(const QByteArray &text, const QString &folder)
@@ -95,7 +99,8 @@ void CdRipSettings::parse(const QByteArray &text, const QString &folder)
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             section = line.mid(1, line.size() - 2).trimmed().toLower();
         } else if (section == kImages) {
-            images << QDir::cleanPath(QDir(folder).absoluteFilePath(line));
+            const QString image = FileNameCodec::decode(rawLine.trimmed());
+            images << QDir::cleanPath(QDir(folder).absoluteFilePath(image));
         } else {
             const qsizetype equals = line.indexOf(QLatin1Char('='));
             // Values are numbers, so a comment may follow one on its line.

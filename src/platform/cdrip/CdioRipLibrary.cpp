@@ -1,6 +1,7 @@
 #include "CdioRipLibrary.h"
 
 #include "CdRipSettings.h"
+#include "FileNameCodec.h"
 
 // cdio.h first: the other cdio headers rely on its types.
 #include <cdio/cdio.h>
@@ -9,7 +10,6 @@
 #include <cdio/mmc.h>
 #include <cdio/version.h>
 
-#include <QFile>
 #include <QLoggingCategory>
 
 namespace {
@@ -69,14 +69,14 @@ CDEX_ERR CdioRipLibrary::CR_Init(const char *iniFile)
     if (m_initialised)
         return CR_OK;
     CdRipSettings settings;
-    if (!iniFile || !settings.load(QFile::decodeName(iniFile)))
+    if (!iniFile || !settings.load(FileNameCodec::decode(iniFile)))
         return CR_FILE_OPEN_ERROR;
     if (settings.scanDevices) {
         for (const QByteArray &device : cdDevices())
             m_drives.push_back(CdRipDrive::device(device, settings));
     }
     for (const QString &image : settings.images)
-        m_drives.push_back(CdRipDrive::image(QFile::encodeName(image), settings));
+        m_drives.push_back(CdRipDrive::image(FileNameCodec::encode(image), settings));
     m_initialised = true;
     return CR_OK;
 }

@@ -1,12 +1,6 @@
 #include "CueSheet.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace {
-// A sheet is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMaxSheetBytes = 1 << 20;
-
 QList<QByteArray> words(const QByteArray &line)
 {
     QList<QByteArray> result;
@@ -45,14 +39,12 @@ bool isRemark(const QByteArray &keyword)
 bool CueSheet::read(const QString &cuePath)
 {
     *this = CueSheet();
-    QFile file(cuePath);
-    const QFileInfo info(cuePath);
-    if (!info.isFile() || info.size() > kMaxSheetBytes || !file.open(QIODevice::ReadOnly)) {
+    QByteArray content;
+    QString folder;
+    if (!SheetTracks::readSheet(cuePath, content, folder)) {
         m_problem = QStringLiteral("not a CUE sheet that can be read");
         return false;
     }
-    const QString folder = info.absolutePath();
-    QByteArray content = file.readAll();
     if (content.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
         content.remove(0, 3);
     int number = 0;

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "FileEntry.h"
+#include "FileNameCodec.h"
+#include "RegularFile.h"
 
 namespace {
+// A sheet is a few kilobytes; anything far larger is not one.
+constexpr qint64 kMaxSheetBytes = 1 << 20;
+
 QByteArray msf(qint64 sectors)
 {
     const auto two = [](qint64 value) { return QByteArray::number(value).rightJustified(2, '0'); };
@@ -33,26 +36,46 @@ qint64 SheetTracks::sectors(const QByteArray &text)
     return (qint64(values[0]) * 60 + values[1]) * 75 + values[2];
 }
 
+bool SheetTracks::readSheet(const QString &path, QByteArray &content, QString &folder)
+{
+    const RegularFile file(path);
+    if (!file.isOpen() || file.size() > kMaxSheetBytes)
+        return false;
+    content = file.readAt(0, int(file.size()));
+    const QString absolute = FileEntry::absolute(path);
+    folder = absolute.left(qMax<qsizetype>(absolute.lastIndexOf(QLatin1Char('/')), 1));
+    return true;
+}
+
+QString SheetTracks::pathIn(const QString &folder, const QByteArray &name)
+{
+    const QString file = FileNameCodec::decode(name);
+    return FileEntry::absolute(
+        file.startsWith(QLatin1Char('/')) ? file : folder + QLatin1Char('/') + file);
+}
+
 bool SheetTracks::setBin(const QString &folder, const QByteArray &name, QString &problem)
 {
-    const QFileInfo bin(QDir(folder).filePath(QFile::decodeName(name)));
-    const QString named = QStringLiteral("BIN file ") + bin.filePath();
+    const QString bin = pathIn(folder, name);
+    const QString named = QStringLiteral("BIN file ") + FileNameCodec::display(bin);
+    const FileEntry::Kind kind = FileEntry::kind(bin);
+    const qint64 size = RegularFile::sizeOf(bin);
     if (!m_binPath.isEmpty())
         problem = QStringLiteral("more than one BIN file");
     else if (name.isEmpty())
         problem = QStringLiteral("a BIN file without a name");
-    else if (!bin.exists())
+    else if (kind == FileEntry::Kind::Missing)
         problem = named + QStringLiteral(" not found");
-    else if (bin.isDir())
+    else if (kind == FileEntry::Kind::Folder)
         problem = named + QStringLiteral(" is a folder");
-    else if (!bin.isFile())
+    else if (kind != FileEntry::Kind::File)
         problem = named + QStringLiteral(" is not a regular file");
-    else if (bin.size() < kSectorBytes)
+    else if (size < kSectorBytes)
         problem = named + QStringLiteral(" is shorter than one sector");
     if (!problem.isEmpty())
         return false;
-    m_binPath = bin.absoluteFilePath();
-    m_binSectors = bin.size() / kSectorBytes;
+    m_binPath = bin;
+    m_binSectors = size / kSectorBytes;
     return true;
 }
 

@@ -15,6 +15,11 @@ public:
 
     // "mm:ss:ff" in sectors of 1/75 second; -1 when it is not one.
     static qint64 sectors(const QByteArray &text);
+    // A sheet's text and the absolute folder it lies in, both by the path's own bytes; false
+    // when it is not a regular file or too big to be a sheet.
+    static bool readSheet(const QString &path, QByteArray &content, QString &folder);
+    // The absolute path of a file a sheet in folder names.
+    static QString pathIn(const QString &folder, const QByteArray &name);
 
     // name relative to the sheet's folder; refused when the BIN is missing, not a regular file
     // (a FIFO or a device would block the image library's reads) or shorter than a sector.

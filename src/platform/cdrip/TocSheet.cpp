@@ -2,13 +2,7 @@
 
 #include <cctype>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 namespace {
-// A sheet is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMaxSheetBytes = 1 << 20;
 constexpr qint64 kSamplesPerSector = SheetTracks::kSectorBytes / 4;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -29,13 +23,12 @@ qint64 toSectors(const QByteArray &text)
 bool TocSheet::read(const QString &tocPath)
 {
     *this = TocSheet();
-    QFile file(tocPath);
-    const QFileInfo info(tocPath);
-    if (!info.isFile() || info.size() > kMaxSheetBytes || !file.open(QIODevice::ReadOnly)) {
+    QByteArray content;
+    QString folder;
+    if (!SheetTracks::readSheet(tocPath, content, folder)) {
         m_problem = QStringLiteral("not a TOC sheet that can be read");
         return false;
     }
-    const QByteArray content = file.readAll();
     QList<Token> tokens;
     int line = 1;
     for (qsizetype i = 0; i < content.size();) {
@@ -60,7 +53,7 @@ bool TocSheet::read(const QString &tocPath)
             i = end;
         }
     }
-    const bool ok = parse(tokens, info.absolutePath());
+    const bool ok = parse(tokens, folder);
     if (!ok) {
         const QString reason = m_problem;
         *this = TocSheet();
@@ -193,7 +186,7 @@ bool TocSheet::file(const QList<Token> &tokens, qsizetype &at, const QString &fo
     at += hasLength ? 4 : 3;
     if (m_tracks.binPath().isEmpty() && !m_tracks.setBin(folder, name, m_problem))
         return false;
-    if (QFileInfo(QDir(folder), QFile::decodeName(name)).absoluteFilePath() != m_tracks.binPath())
+    if (SheetTracks::pathIn(folder, name) != m_tracks.binPath())
         return fail(QStringLiteral("tracks in more than one BIN file"));
     m_track.hasFile = true;
     m_track.start = start;

@@ -4,8 +4,9 @@
 #include <mutex>
 
 #include <mpg123.h>
+#include <unistd.h>
 
-#include <QFile>
+#include "RegularFile.h"
 
 namespace {
 constexpr int kChannels = 2;
@@ -38,10 +39,18 @@ Mp3Decoder::Mp3Decoder()
 
 Mp3Decoder::~Mp3Decoder()
 {
-    if (m_handle) {
-        mpg123_close(m_handle);
+    close();
+    if (m_handle)
         mpg123_delete(m_handle);
-    }
+}
+
+void Mp3Decoder::close()
+{
+    if (m_handle)
+        mpg123_close(m_handle);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
 }
 
 bool Mp3Decoder::open(const QString &path)
@@ -50,8 +59,13 @@ bool Mp3Decoder::open(const QString &path)
     m_lengthFrames = 0;
     if (!m_handle || path.isEmpty())
         return false;
-    mpg123_close(m_handle);
-    if (mpg123_open(m_handle, QFile::encodeName(path).constData()) != MPG123_OK)
+    close();
+    // By the name's own bytes, and never a pipe or a device, which could block the reads.
+    RegularFile file(path);
+    if (!file.isOpen())
+        return false;
+    m_fd = file.release();
+    if (mpg123_open_fd(m_handle, m_fd) != MPG123_OK)
         return false;
     long rate = 0;
     int channels = 0;

@@ -27,7 +27,10 @@ public:
     bool seek(qint64 frame) override;
 
 private:
+    void close();
+
     mpg123_handle_struct *m_handle = nullptr;
+    int m_fd = -1; // the open file, which libmpg123 reads but leaves to us to close
     int m_sampleRate = 0;
     qint64 m_lengthFrames = 0;
     std::vector<unsigned char> m_block;

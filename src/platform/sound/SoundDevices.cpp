@@ -1,9 +1,8 @@
 #include "SoundDevices.h"
 
-#include <QFile>
-
 #include "CdAudioDevice.h"
 #include "CdioRipLibrary.h"
+#include "FileNameCodec.h"
 #include "SoundErrors.h"
 #include "WaveAudioDevice.h"
 
@@ -31,9 +30,10 @@ quint32 SoundDevices::open(const SoundCommand &command, std::unique_ptr<SoundDev
     if (command.type != "cdaudio")
         return SoundErrors::InvalidDeviceName;
     CdioRipLibrary library;
-    const CdRipDrive *drive = library.CR_Init(QFile::encodeName(m_cdripIni).constData()) == CR_OK
-                                  ? library.drive(m_cdDrive)
-                                  : nullptr;
+    const CdRipDrive *drive =
+        library.CR_Init(FileNameCodec::encode(m_cdripIni).constData()) == CR_OK
+            ? library.drive(m_cdDrive)
+            : nullptr;
     if (!drive)
         return SoundErrors::CannotLoadDriver;
     device = std::make_unique<CdAudioDevice>(*drive, m_output);
