@@ -94,3 +94,12 @@ QString FileNameCodec::display(QStringView path)
     }
     return text;
 }
+
+QStringList FileNameCodec::display(const QStringList &paths)
+{
+    QStringList shown;
+    shown.reserve(paths.size());
+    for (const QString &path : paths)
+        shown << display(path);
+    return shown;
+}

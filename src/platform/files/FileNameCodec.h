@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // File names are bytes; Qt decodes them as UTF-8 and replaces what is not, so a path Qt made
@@ -15,4 +16,5 @@ public:
     static QByteArray encode(QStringView path);
     // For the screen only: each escaped byte shows as U+FFFD.
     static QString display(QStringView path);
+    static QStringList display(const QStringList &paths);
 };

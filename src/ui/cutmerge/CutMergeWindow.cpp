@@ -9,6 +9,7 @@
 #include "ChameleonButton.h"
 #include "CloseBoxSwitch.h"
 #include "FileDialog.h"
+#include "FileNameCodec.h"
 #include "GeneralDecimal.h"
 #include "MediaComponent.h"
 #include "MessageBox.h"
@@ -131,7 +132,7 @@ void CutMergeWindow::openClicked()
     if (path.isEmpty())
         return;
     m_lastOpened = path;
-    const QString name = QFileInfo(path).fileName();
+    const QString name = FileNameCodec::display(QFileInfo(path).fileName());
     m_ui.fileName->setText(QStringLiteral("File Name : ") + name);
     m_ui.fileList->addItem(name);
     m_paths << path;
@@ -228,11 +229,12 @@ void CutMergeWindow::showCut(const QString &output, qint32 newLength)
 {
     m_ui.newLength->setText(QStringLiteral("New Length : ") + QString::number(newLength) +
                             QStringLiteral(" Sec"));
-    m_ui.newName->setText(QStringLiteral("New Name : ") + QFileInfo(output).fileName());
+    m_ui.newName->setText(QStringLiteral("New Name : ") +
+                          FileNameCodec::display(QFileInfo(output).fileName()));
     m_ui.newSizeCaption->setText(QStringLiteral("New Size :  "));
     m_ui.newSize->setText(megabytes(RegularFile::sizeOf(output)));
     m_ui.newSizeUnit->setText(QStringLiteral("MB"));
-    m_ui.newPath->setText(QStringLiteral("New Path : ") + output);
+    m_ui.newPath->setText(QStringLiteral("New Path : ") + FileNameCodec::display(output));
 }
 
 void CutMergeWindow::refreshClicked()
@@ -252,7 +254,8 @@ void CutMergeWindow::browseClicked(int index)
     if (path.isEmpty())
         return;
     (index == 1 ? m_basePath : m_attachmentPath) = path;
-    (index == 1 ? m_ui.baseName : m_ui.attachmentName)->setText(QFileInfo(path).fileName());
+    (index == 1 ? m_ui.baseName : m_ui.attachmentName)
+        ->setText(FileNameCodec::display(QFileInfo(path).fileName()));
 }
 
 void CutMergeWindow::mergeClicked()

@@ -8,6 +8,7 @@
 
 #include "ChameleonButton.h"
 #include "CloseBoxSwitch.h"
+#include "FileNameCodec.h"
 #include "InfoReport.h"
 #include "Playlist.h"
 #include "ScreenPlacement.h"
@@ -49,7 +50,7 @@ Mp3InfoWindow::Mp3InfoWindow(const Playlist &playlist, QWidget *parent)
     layout->addLayout(boxes);
 
     showReport(report);
-    m_values.at(0)->setText(playlist.name(playlist.selectedIndex()));
+    m_values.at(0)->setText(FileNameCodec::display(playlist.name(playlist.selectedIndex())));
     layout->activate();
     ScreenPlacement::centre(this);
     CloseBoxSwitch::EnableCloseButton(this, false);
@@ -133,5 +134,5 @@ void Mp3InfoWindow::showReport(const InfoReport &report)
 {
     const QList<InfoReport::Line> lines = report.lines();
     for (int index = 0; index < m_values.size() && index < lines.size(); ++index)
-        m_values.at(index)->setText(lines.at(index).value);
+        m_values.at(index)->setText(FileNameCodec::display(lines.at(index).value));
 }

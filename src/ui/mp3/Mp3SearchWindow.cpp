@@ -11,6 +11,7 @@
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
+#include "FileNameCodec.h"
 #include "FormBuilder.h"
 #include "OleColor.h"
 #include "Playlist.h"
@@ -152,7 +153,9 @@ void Mp3SearchWindow::closeEvent(QCloseEvent *event)
 
 void Mp3SearchWindow::addRow(const Mp3Search::Row &row)
 {
-    auto *item = new QTreeWidgetItem(m_lv1, {row.name, row.folder, row.sizeText, row.durationText});
+    auto *item = new QTreeWidgetItem(m_lv1, {FileNameCodec::display(row.name),
+                                             FileNameCodec::display(row.folder), row.sizeText,
+                                             row.durationText});
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -16,6 +16,7 @@
 #include "CutMergeWindow.h"
 #include "DesktopAssociation.h"
 #include "DesktopRegistry.h"
+#include "FileNameCodec.h"
 #include "MediaComponent.h"
 #include "Mp3InfoWindow.h"
 #include "Mp3SearchWindow.h"
@@ -53,7 +54,7 @@ PlayerWindow::PlayerWindow(MediaComponent &media, SoundCommands &sound,
     m_creditTimer.start();
     m_pathTimer.setInterval(30);
     connect(&m_pathTimer, &QTimer::timeout, this, [this] {
-        m_ui.pathStrip->setText(m_playlist.selectedPath());
+        m_ui.pathStrip->setText(FileNameCodec::display(m_playlist.selectedPath()));
         m_ui.pathStrip->step();
     });
     m_pathTimer.start();
@@ -143,12 +144,13 @@ void PlayerWindow::connectAssociationOptions()
 void PlayerWindow::connectPlaylist()
 {
     QListWidget *list = m_ui.playlist;
-    connect(&m_playlist, &Playlist::entriesAppended, this,
-            [this, list](int first) { list->addItems(m_playlist.names().mid(first)); });
+    connect(&m_playlist, &Playlist::entriesAppended, this, [this, list](int first) {
+        list->addItems(FileNameCodec::display(m_playlist.names().mid(first)));
+    });
     connect(&m_playlist, &Playlist::entriesReset, this, [this, list] {
         const QSignalBlocker block(list);
         list->clear();
-        list->addItems(m_playlist.names());
+        list->addItems(FileNameCodec::display(m_playlist.names()));
     });
     connect(&m_playlist, &Playlist::selectionChanged, this, [list](int index) {
         const QSignalBlocker block(list);

@@ -10,6 +10,7 @@
 
 #include "ChameleonButton.h"
 #include "FakeMediaComponent.h"
+#include "FileNameCodec.h"
 #include "Mp3MediaComponent.h"
 #include "PlayerWindow.h"
 #include "ScriptedFileDialog.h"
@@ -113,6 +114,14 @@ private slots:
         QTest::mouseRelease(ui.playlist->viewport(), Qt::LeftButton, {}, entry(ui.playlist, 1));
         QCOMPARE(media.fileName(), u"/m/b.mp3"_s);
         QCOMPARE(ui.status->text(), u" Playing "_s);
+        // A Latin-1 name shows with a replacement character, and plays by its own bytes.
+        const QString latin = FileNameCodec::decode("/m/caf\xe9.mp3");
+        window.playlist().append(latin);
+        QVERIFY(ui.playlist->item(2)->text().contains(u"caf\ufffd"_s));
+        click(ui.playlist->viewport(), entry(ui.playlist, 2));
+        QTest::mouseDClick(ui.playlist->viewport(), Qt::LeftButton, {}, entry(ui.playlist, 2));
+        QTest::mouseRelease(ui.playlist->viewport(), Qt::LeftButton, {}, entry(ui.playlist, 2));
+        QCOMPARE(media.fileName(), latin);
         click(ui.exit);
         QVERIFY(media.calls.endsWith(u"stop"_s) && window.playlist().isEmpty());
         QVERIFY(!window.isVisible());
