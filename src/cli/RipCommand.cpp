@@ -8,8 +8,10 @@
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
 #include "FileProblem.h"
+#include "ImageSheet.h"
 #include "InterruptGuard.h"
 #include "RaisedError.h"
+#include "RegularFile.h"
 #include "WavToMp3Encoder.h"
 
 namespace {
@@ -128,6 +130,20 @@ private:
     std::optional<ConsoleProgressBar> m_bar;
 };
 
+// The output that is the image's sheet or its BIN, if any: those are read while ripping.
+QString inputAmong(const QStringList &outputs, const QString &image)
+{
+    ImageSheet sheet;
+    const QStringList inputs{image, sheet.read(image) ? sheet.binPath() : QString()};
+    for (const QString &output : outputs) {
+        for (const QString &input : inputs) {
+            if (!input.isEmpty() && RegularFile::sameFile(output, input))
+                return output;
+        }
+    }
+    return {};
+}
+
 int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &err)
 {
     QString problem;
@@ -144,6 +160,11 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
     CdToMp3Job job(toc, encoder);
     job.setTracks(tracks);
     job.setOutputFile(options.out);
+    if (const QString input = inputAmong(job.outputFiles(), options.image); !input.isEmpty()) {
+        err << "tavro-cli rip: " << input
+            << " is an input of the disc image; it is never replaced\n";
+        return CliCommand::kFailed;
+    }
     if (options.force)
         job.setReplaceable(job.outputFiles());
     if (options.out.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))

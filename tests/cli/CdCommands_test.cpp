@@ -112,6 +112,12 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
          1,
          "o.mp3: cannot write in the folder " + path("none").toUtf8()},
         {{"rip", "--image", disc, "--track", "1", "--force", path("pipe.mp3")}, 1, "Cannot write "},
+        {{"rip", "--image", disc, "--track", "1", "--force", path("disc.bin")},
+         1,
+         "disc.bin is an input of the disc image; it is never replaced"},
+        {{"rip", "--image", disc, "--track", "2", "--force", path("disc.cue")},
+         1,
+         "disc.cue is an input of the disc image; it is never replaced"},
         {{"cd", "--drive", "2", "status"}, 1, "No CD In Drive: "},
         {{"cd", "--image", path("none.cue"), "status"}, 1, "none.cue: no such disc image"},
         {{"cd", "--image", disc, "play", "--track", "3"}, 1, "there is no track 3: the disc has 2"},
@@ -120,12 +126,15 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"cd", "status", "--seconds", "2"}, 2, "belong to play"},
         {{"cd", "spin"}, 2, "needs status or play"}};
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.mp3")).constData(), 0600), 0);
+    const QByteArray image =
+        TestMedia::readFile(path("disc.cue")) + TestMedia::readFile(path("disc.bin"));
     for (const auto &[args, code, message] : cases) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
         EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
     }
     EXPECT_FALSE(QFileInfo(path("pipe.mp3")).isFile()); // a pipe is never replaced
+    EXPECT_EQ(TestMedia::readFile(path("disc.cue")) + TestMedia::readFile(path("disc.bin")), image);
     QFile::remove(path("pipe.mp3"));
     TestDisc::writeSettings(path("cdrip.ini"), {});
     EXPECT_TRUE(CliRun::run({"toc"}).err.contains("No CD Selected: no CD drive"));
