@@ -11,6 +11,7 @@
 
 #include "CliRun.h"
 #include "DecodedMp3.h"
+#include "FullDisk.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
 
@@ -238,6 +239,24 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
     EXPECT_FALSE(QFileInfo(path("pipe.mp3")).isFile());
     QFile::remove(path("pipe.mp3"));
     EXPECT_EQ(outputs(), QStringLiteral("mono.wav,text.wav"));
+}
+
+TEST_F(CdCommandsTest, AFullDiskFailsTheRunAndKeepsTheOldFile)
+{
+    const FullDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 1.0));
+    const QString old = disk.path("old");
+    for (const QStringList &args :
+         {QStringList{"encode", path("in.wav"), old, "--force"},
+          QStringList{"rip", "--image", path("disc.cue"), "--track", "1", "--force", old}}) {
+        const CliRun run = CliRun::run(args);
+        EXPECT_EQ(run.exitCode, 1) << qPrintable(args.first());
+        EXPECT_FALSE(run.err.isEmpty()) << qPrintable(args.first());
+        EXPECT_EQ(TestMedia::readFile(old), "old content\n") << qPrintable(args.first());
+        EXPECT_EQ(QDir(disk.path({})).count(), 4u) << qPrintable(args.first()); // old, filler
+    }
 }
 
 TEST_F(CdCommandsTest, AnInterruptOrAKillLeavesNoOutputAndNoTemporaryFile)

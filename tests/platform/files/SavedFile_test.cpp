@@ -6,41 +6,12 @@
 #include <QTemporaryDir>
 
 #include "CdRipSettings.h"
+#include "FullDisk.h"
 #include "M3uFile.h"
 #include "SavedFile.h"
 #include "TestMedia.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-// A 64 KiB file system, filled up: where the machine lets the tests mount one.
-class FullDisk {
-public:
-    FullDisk()
-    {
-        m_mounted = TestMedia::run(u"mount"_s,
-                                   {"-t", "tmpfs", "-o", "size=64k", "tmpfs", m_dir.path()}) == 0;
-        if (!m_mounted)
-            return;
-        TestMedia::writeFile(path(u"old"_s), "old content\n");
-        QFile filler(path(u"filler"_s));
-        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        while (filler.write(QByteArray(1024, 'z')) == 1024) {
-        }
-    }
-    ~FullDisk()
-    {
-        if (m_mounted)
-            TestMedia::run(u"umount"_s, {m_dir.path()});
-    }
-    bool mounted() const { return m_mounted; }
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-};
-} // namespace
 
 TEST(SavedFileTest, AFullDiskKeepsTheOldFileAndSaysSo)
 {
