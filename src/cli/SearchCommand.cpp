@@ -7,6 +7,7 @@
 #include "FileProblem.h"
 #include "M3uFile.h"
 #include "Mp3Search.h"
+#include "RegularFile.h"
 
 namespace {
 static CliRegistrar<SearchCommand> registrar;
@@ -113,6 +114,15 @@ int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &e
     if (!options.playlist.isEmpty() && !unstorable.isEmpty()) {
         err << "tavro-cli search: cannot write " << options.playlist << ": a play list line cannot "
             << "hold the line break in " << oneField(unstorable) << '\n';
+        return CliCommand::kFailed;
+    }
+    // --force replaces an old play list, never one of the MP3 files it lists.
+    const auto found = std::find_if(paths.cbegin(), paths.cend(), [&](const QString &path) {
+        return RegularFile::sameFile(path, options.playlist);
+    });
+    if (!options.playlist.isEmpty() && found != paths.cend()) {
+        err << "tavro-cli search: " << options.playlist
+            << " is one of the files found; it is never replaced\n";
         return CliCommand::kFailed;
     }
     if (!options.playlist.isEmpty() && !M3uFile::SavePlaylist(options.playlist, paths)) {

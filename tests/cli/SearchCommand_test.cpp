@@ -38,6 +38,13 @@ TEST(SearchCommandTest, PrintsOneRowPerFileInTheWindowsOrderAndSavesThePlayList)
     EXPECT_EQ(TestMedia::readFile(list), "/keep/me.mp3\r\n");
     EXPECT_EQ(CliRun::run(args + QStringList{"--force"}).exitCode, 0);
     EXPECT_EQ(TestMedia::readFile(list), saved);
+    // Nor does it replace one of the files it lists.
+    const QString found = dir.filePath("music/a.MP3");
+    const QByteArray mp3 = TestMedia::readFile(found);
+    run = CliRun::run({"search", dir.filePath("music"), "--m3u", found, "--force"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.endsWith(" is one of the files found; it is never replaced\n"));
+    EXPECT_EQ(TestMedia::readFile(found), mp3);
 
     for (const QStringList &bad : {QStringList{}, QStringList{dir.path(), "--m3u"},
                                    QStringList{dir.path(), "--bogus"}, QStringList{"a", "b"}})
