@@ -18,7 +18,10 @@ fi
 
 source scripts/pulse-session.sh
 pulse_start
-trap pulse_stop EXIT
+# Tests never write into the user's own data folder (the renamer's journal, for one).
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
+trap 'pulse_stop; rm -rf "$XDG_DATA_HOME"' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${TAVRO_BUILD_DIR:-build}" --output-on-failure -LE hardware -j"$(nproc)" "$@"

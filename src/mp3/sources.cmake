@@ -13,6 +13,7 @@ tavro_folder(tavro_core mp3
     Mp3PlayTime.cpp Mp3PlayTime.h
     Mp3Search.cpp Mp3Search.h
     RenameChoices.cpp RenameChoices.h
+    RenameJournal.cpp RenameJournal.h
     RenamePattern.cpp RenamePattern.h
     ShortestText.cpp ShortestText.h
     TagLists.cpp TagLists.h

@@ -71,8 +71,14 @@ QWidget *RenamerPage::buildChoices()
     m_renameSelected->setObjectName(QStringLiteral("cmd_3"));
     m_renameAll = new ChameleonButton(QStringLiteral("RENAME ALL"), choices);
     m_renameAll->setObjectName(QStringLiteral("cmd_4"));
+    m_preview = new ChameleonButton(QStringLiteral("PREVIEW"), choices);
+    m_preview->setObjectName(QStringLiteral("cmdPreview"));
+    m_undo = new ChameleonButton(QStringLiteral("UNDO LAST RENAME"), choices);
+    m_undo->setObjectName(QStringLiteral("cmdUndo"));
     connect(m_renameSelected, &ChameleonButton::Click, this, &RenamerPage::renameSelected);
     connect(m_renameAll, &ChameleonButton::Click, this, &RenamerPage::renameAll);
+    connect(m_preview, &ChameleonButton::Click, this, &RenamerPage::preview);
+    connect(m_undo, &ChameleonButton::Click, this, &RenamerPage::undoLastRename);
     connect(&m_run, &WorkerRun::finished, this, &RenamerPage::runEnded);
     m_separators->button(0)->setChecked(true);
 
@@ -80,6 +86,8 @@ QWidget *RenamerPage::buildChoices()
     buttons->addStretch(1);
     buttons->addWidget(m_renameSelected);
     buttons->addWidget(m_renameAll);
+    buttons->addWidget(m_preview);
+    buttons->addWidget(m_undo);
     auto *layout = new QHBoxLayout(choices);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(arrangementBox);
@@ -113,6 +121,8 @@ void RenamerPage::enableRenaming()
     const bool ready = !pattern().isEmpty() && !m_renamer;
     m_renameSelected->setEnabled(ready);
     m_renameAll->setEnabled(ready);
+    m_preview->setEnabled(ready);
+    m_undo->setEnabled(!m_renamer);
 }
 
 void RenamerPage::setFolder(const QString &folder)
@@ -125,14 +135,23 @@ void RenamerPage::renameSelected()
 {
     const QListWidgetItem *item = m_fileList->currentItem();
     if (item && item->isSelected()) {
-        startRun({item->text()});
+        startRename({item->text()}, false);
         return;
     }
     AppMessage::show(QStringLiteral("Sorry, no file selected!"));
     m_fileList->setPath(m_fileList->Path());
 }
 
-void RenamerPage::renameAll()
+void RenamerPage::renameAll() { renameListed(false); }
+
+void RenamerPage::preview() { renameListed(true); }
+
+void RenamerPage::undoLastRename()
+{
+    startRun([](TagRenamer &renamer) { renamer.undoLast(); });
+}
+
+void RenamerPage::renameListed(bool previewOnly)
 {
     if (m_fileList->count() == 0) {
         AppMessage::show(QStringLiteral("Sorry, no files listed!"));
@@ -141,24 +160,27 @@ void RenamerPage::renameAll()
     QStringList names;
     for (int row = 0; row < m_fileList->count(); ++row)
         names << m_fileList->item(row)->text();
-    startRun(names);
+    startRename(names, previewOnly);
+}
+
+void RenamerPage::startRename(const QStringList &names, bool previewOnly)
+{
+    startRun([folder = m_fileList->Path(), names, pattern = pattern(),
+              attachTime = m_attachTime->isChecked(), previewOnly](TagRenamer &renamer) {
+        renamer.renameAll(folder, names, pattern, attachTime, previewOnly);
+    });
 }
 
 void RenamerPage::stopRenaming() { m_run.stop(); }
 
-void RenamerPage::startRun(const QStringList &names)
+void RenamerPage::startRun(const std::function<void(TagRenamer &)> &work)
 {
     if (m_renamer)
         return;
-    m_renamer = std::make_unique<TagRenamer>();
+    m_renamer = std::make_unique<TagRenamer>(&m_journal);
     TagRenamer *renamer = m_renamer.get();
     connect(renamer, &TagRenamer::renamed, this, &RenamerPage::report);
-    m_run.start(
-        [renamer, folder = m_fileList->Path(), names, pattern = pattern(),
-         attachTime = m_attachTime->isChecked()] {
-            renamer->renameAll(folder, names, pattern, attachTime);
-        },
-        [renamer] { renamer->cancel(); });
+    m_run.start([renamer, work] { work(*renamer); }, [renamer] { renamer->cancel(); });
     enableRenaming();
 }
 
@@ -172,7 +194,7 @@ void RenamerPage::report(const TagRenamer::Result &result)
         const TagRenamer::Result next = m_waiting.takeFirst();
         for (const QString &notice : next.notices)
             AppMessage::show(notice);
-        log(next.logLine(), next.renamed());
+        log(next.logLine(), next.renamed() || next.outcome == TagRenamer::Outcome::WouldRename);
     }
     m_reporting = false;
     if (std::exchange(m_endWaiting, false))

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QWidget>
 
+#include "RenameJournal.h"
 #include "TagRenamer.h"
 #include "WorkerRun.h"
 
@@ -17,7 +19,8 @@ class WorkingFolderBox;
 // The tags editor's "RENAMER" page: renames the selected MP3 file, or every one listed, after its
 // tag (TagRenamer) with the pattern the arrangement and separator choices make (RenameChoices);
 // "Attach Time(00:00)" adds the play time. Every attempt is logged in lv. The RENAME buttons
-// wait until an arrangement is chosen, so no rename runs without a pattern.
+// wait until an arrangement is chosen, so no rename runs without a pattern. PREVIEW logs what
+// RENAME ALL would do; UNDO LAST RENAME takes back the last run's renames (RenameJournal).
 //
 // The renames run on a worker thread (WorkerRun); each result arrives queued and is shown as it
 // comes: the pattern's notices in message boxes, then the log line. While a run goes on, both
@@ -31,6 +34,10 @@ public:
     void setFolder(const QString &folder);
     void renameSelected();
     void renameAll();
+    // Logs what RENAME ALL would do, renaming nothing.
+    void preview();
+    // Gives the files of the last run (of this page or of tavro-cli rename) their old names back.
+    void undoLastRename();
     // Stops a run after the file being renamed; its results still arrive.
     void stopRenaming();
 
@@ -43,7 +50,9 @@ private:
     QButtonGroup *addChoiceGroup(QWidget *box, const QStringList &captions, const char *name);
     QString pattern() const;
     void enableRenaming();
-    void startRun(const QStringList &names);
+    void renameListed(bool previewOnly);
+    void startRename(const QStringList &names, bool previewOnly);
+    void startRun(const std::function<void(TagRenamer &)> &work);
     void report(const TagRenamer::Result &result);
     void runEnded();
     void log(const QString &line, bool renamed);
@@ -55,6 +64,8 @@ private:
     QCheckBox *m_attachTime = nullptr;
     ChameleonButton *m_renameSelected = nullptr;
     ChameleonButton *m_renameAll = nullptr;
+    ChameleonButton *m_preview = nullptr;
+    ChameleonButton *m_undo = nullptr;
     QListWidget *m_lv = nullptr;
     // A message box of one result runs its own event loop, in which later results and the end
     // of the run may arrive: they wait here so that everything shows in order.
@@ -62,6 +73,7 @@ private:
     bool m_reporting = false;
     bool m_endWaiting = false;
     // Set from start to end of a run. It outlives its thread: m_run, declared after it, waits.
+    RenameJournal m_journal;
     std::unique_ptr<TagRenamer> m_renamer;
     WorkerRun m_run;
 };
