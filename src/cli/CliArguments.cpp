@@ -7,8 +7,7 @@ bool isOption(const QString &word) { return word.startsWith(kEndOfOptions); }
 bool isHelp(const QString &word) { return word == QLatin1String("--help") || word == u"-h"; }
 } // namespace
 
-CliArguments::CliArguments(const QStringList &args, const QStringList &valueOptions)
-    : m_rest(args)
+CliArguments::CliArguments(const QStringList &args, const QStringList &valueOptions) : m_rest(args)
 {
     for (qsizetype i = 0; i < args.size() && args[i] != kEndOfOptions; ++i) {
         if (isHelp(args[i]))
