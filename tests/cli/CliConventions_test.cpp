@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "CliArguments.h"
 #include "CliRegistry.h"
 #include "CliRun.h"
 #include "Mp3Bytes.h"
@@ -114,4 +115,34 @@ TEST_F(CliConventionsTest, SeveralFilesAreEachDoneAndEachFailureIsReported)
     EXPECT_EQ(rmtag.exitCode, 1);
     EXPECT_EQ(rmtag.out, "a.mp3: tag removed\nb.mp3: tag removed\n");
     EXPECT_EQ(rmtag.err, QByteArray(missing).replace("%1", "rmtag"));
+}
+
+TEST(CliArgumentsTest, HelpIsAskedOnlyWhereAnOptionMayStandAndTheEndOfOptionsIsStepped)
+{
+    const QStringList values{"--m3u"};
+    const struct {
+        QStringList args;
+        bool help;
+        QString walk; // each word, options in brackets
+    } cases[] = {
+        {{"a", "-h"}, true, "a -h"},
+        {{"--m3u", "--help"}, false, "[--m3u] --help"},
+        {{"--m3u", "--", "--help"}, true, "[--m3u] -- [--help]"},
+        {{"--", "--help", "--"}, false, "--help --"},
+        {{"a", "--"}, false, "a"},
+        {{"-x", "--force", "--", "--force"}, false, "-x [--force] --force"},
+    };
+    for (const auto &c : cases) {
+        CliArguments args(c.args, values);
+        EXPECT_EQ(args.helpAsked(), c.help) << qPrintable(c.args.join(' '));
+        QStringList walk;
+        while (!args.atEnd()) {
+            const bool option = args.atOption();
+            const QString word = args.take();
+            walk << (option ? '[' + word + ']' : word);
+            if (word == "--m3u" && !args.rest().isEmpty())
+                walk << args.rest().takeFirst();
+        }
+        EXPECT_EQ(walk.join(' '), c.walk) << qPrintable(c.args.join(' '));
+    }
 }
