@@ -54,5 +54,10 @@ int main(int argc, char *argv[])
         err << "tavro-cli: unknown command '" << word << "' (see tavro-cli --help)\n";
         return 2;
     }
-    return command->run(args, out, err);
+    CliArguments arguments(args, command->valueOptions());
+    if (arguments.helpAsked()) {
+        out << "usage: tavro-cli " << word << ' ' << command->usage() << '\n';
+        return 0;
+    }
+    return command->run(arguments, out, err);
 }

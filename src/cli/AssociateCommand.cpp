@@ -17,14 +17,18 @@ QString AssociateCommand::usage() const
                           "that back");
 }
 
-int AssociateCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+int AssociateCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    const bool remove = args == QStringList{QStringLiteral("--remove")};
-    if (!remove && !args.isEmpty()) {
-        err << "tavro-cli associate: unexpected " << args.first() << "\nusage: tavro-cli associate "
+    QStringList given;
+    QStringList operands;
+    const QString unknown = args.takeSwitches({QStringLiteral("--remove")}, given, operands);
+    if (!unknown.isEmpty() || !operands.isEmpty()) {
+        err << "tavro-cli associate: unexpected "
+            << (unknown.isEmpty() ? operands.first() : unknown) << "\nusage: tavro-cli associate "
             << usage() << '\n';
         return CliCommand::kBadArguments;
     }
+    const bool remove = !given.isEmpty();
     // The player, not this command, is what a double-click on a file should start.
     const QString program = QCoreApplication::applicationDirPath() + QLatin1String("/tavro");
     if (!remove && !QFileInfo(program).isExecutable()) {

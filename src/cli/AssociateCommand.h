@@ -10,5 +10,5 @@ class AssociateCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("associate"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

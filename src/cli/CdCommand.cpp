@@ -63,13 +63,14 @@ void takeOption(const QString &arg, QStringList &args, Options &options, QString
         problem = QStringLiteral("unknown option ") + arg;
 }
 
-std::optional<Options> parse(QStringList args, QString &problem)
+std::optional<Options> parse(CliArguments &args, QString &problem)
 {
     Options options;
-    while (!args.isEmpty() && problem.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg.startsWith(QLatin1String("--")))
-            takeOption(arg, args, options, problem);
+    while (!args.atEnd() && problem.isEmpty()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (option)
+            takeOption(arg, args.rest(), options, problem);
         else if (options.action.isEmpty())
             options.action = arg;
         else
@@ -200,7 +201,13 @@ QString CdCommand::usage() const
         "show the disc's state, or play it out loud from track N (1 unless given)");
 }
 
-int CdCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+QStringList CdCommand::valueOptions() const
+{
+    return {QStringLiteral("--drive"), QStringLiteral("--image"), QStringLiteral("--track"),
+            QStringLiteral("--from"), QStringLiteral("--seconds")};
+}
+
+int CdCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
     QString problem;
     const std::optional<Options> options = parse(args, problem);

@@ -14,5 +14,6 @@ class CdCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("cd"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    QStringList valueOptions() const override;
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "CliArguments.h"
+
 // One word of tavro-cli ("info", "encode", ...). Each command registers itself with a
 // CliRegistrar, so the front end needs no list of them.
 class CliCommand {
@@ -18,6 +20,9 @@ public:
     virtual QString name() const = 0;
     // One line for the command list: the arguments, then what it does.
     virtual QString usage() const = 0;
-    // args excludes the command word; the result is the process exit status.
-    virtual int run(const QStringList &args, QTextStream &out, QTextStream &err) = 0;
+    // The options that take the next word as their value, so that a value such as "--help" or
+    // "--" is read as one.
+    virtual QStringList valueOptions() const { return {}; }
+    // args excludes the command word and asks for no help; the result is the exit status.
+    virtual int run(CliArguments &args, QTextStream &out, QTextStream &err) = 0;
 };

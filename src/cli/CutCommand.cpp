@@ -33,22 +33,23 @@ bool takeSeconds(const QString &option, QStringList &args, qint32 &seconds, QStr
     return ok && seconds >= 0;
 }
 
-std::optional<Options> parse(QStringList args, QString &problem)
+std::optional<Options> parse(CliArguments &args, QString &problem)
 {
     Options options;
     QStringList files;
-    while (!args.isEmpty() && problem.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg == QLatin1String("--from"))
-            takeSeconds(arg, args, options.from, problem);
+    while (!args.atEnd() && problem.isEmpty()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (!option)
+            files << arg;
+        else if (arg == QLatin1String("--from"))
+            takeSeconds(arg, args.rest(), options.from, problem);
         else if (arg == QLatin1String("--to"))
-            takeSeconds(arg, args, options.to, problem);
+            takeSeconds(arg, args.rest(), options.to, problem);
         else if (arg == QLatin1String("--force"))
             options.force = true;
-        else if (arg.startsWith(QLatin1String("--")))
-            problem = QStringLiteral("unknown option ") + arg;
         else
-            files << arg;
+            problem = QStringLiteral("unknown option ") + arg;
     }
     if (problem.isEmpty() && files.size() != 2)
         problem = QStringLiteral("needs an input MP3 file and an output file");
@@ -93,7 +94,7 @@ QString CutCommand::usage() const
                           "between two whole seconds to a new file");
 }
 
-int CutCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
+int CutCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
 {
     QString problem;
     const auto options = parse(args, problem);

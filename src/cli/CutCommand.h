@@ -11,5 +11,9 @@ class CutCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("cut"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    QStringList valueOptions() const override
+    {
+        return {QStringLiteral("--from"), QStringLiteral("--to")};
+    }
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

@@ -26,20 +26,21 @@ struct Options {
     bool force = false;
 };
 
-std::optional<Options> parse(QStringList args, QString &problem)
+std::optional<Options> parse(CliArguments &args, QString &problem)
 {
     Options options;
     QStringList files;
-    while (!args.isEmpty() && problem.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (options.encoder.take(arg, args, problem))
-            continue;
-        if (arg == QLatin1String("--force"))
-            options.force = true;
-        else if (arg.startsWith(QLatin1String("--")))
-            problem = QStringLiteral("unknown option ") + arg;
-        else
+    while (!args.atEnd() && problem.isEmpty()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (!option)
             files << arg;
+        else if (options.encoder.take(arg, args.rest(), problem))
+            continue;
+        else if (arg == QLatin1String("--force"))
+            options.force = true;
+        else
+            problem = QStringLiteral("unknown option ") + arg;
     }
     if (problem.isEmpty() && files.size() != 2)
         problem = QStringLiteral("needs an input WAV file and an output MP3 file");
@@ -99,7 +100,7 @@ QString EncodeCommand::usage() const
         .arg(EncoderCliOptions::usage());
 }
 
-int EncodeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
+int EncodeCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
 {
     QString problem;
     const auto options = parse(args, problem);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliCommand.h"
+#include "EncoderCliOptions.h"
 
 // tavro-cli encode IN.wav OUT.mp3 [--preset NAME|CODE] [--bitrate K] [--force]
 // Encodes into a hidden file beside OUT and moves it into place only when complete, so OUT is
@@ -10,5 +11,6 @@ class EncodeCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("encode"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    QStringList valueOptions() const override { return EncoderCliOptions::valueOptions(); }
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

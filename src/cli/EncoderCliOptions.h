@@ -11,6 +11,10 @@ class WavToMp3Encoder;
 class EncoderCliOptions {
 public:
     static QString usage() { return QStringLiteral("[--preset NAME|CODE] [--bitrate K]"); }
+    static QStringList valueOptions()
+    {
+        return {QStringLiteral("--preset"), QStringLiteral("--bitrate")};
+    }
 
     // When arg is one of the options, takes its value from the front of rest and returns true;
     // a missing or bad value leaves the reason in problem.

@@ -12,18 +12,18 @@ QString InfoCommand::usage() const
                           "shows them (--json: one object per file and line)");
 }
 
-int InfoCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+int InfoCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    QStringList files = args;
-    const bool json = !files.isEmpty() && files.first() == QLatin1String("--json");
-    if (json)
-        files.removeFirst();
-    if (!files.isEmpty() && files.first() == QLatin1String("--"))
-        files.removeFirst();
-    if (files.isEmpty()) {
+    QStringList given;
+    QStringList files;
+    const QString unknown = args.takeSwitches({QStringLiteral("--json")}, given, files);
+    if (!unknown.isEmpty() || files.isEmpty()) {
+        if (!unknown.isEmpty())
+            err << "tavro-cli info: unknown option " << unknown << '\n';
         err << "usage: tavro-cli info " << usage() << '\n';
-        return 2;
+        return kBadArguments;
     }
+    const bool json = !given.isEmpty();
     int status = 0;
     for (const QString &file : files) {
         const InfoReport report(file);

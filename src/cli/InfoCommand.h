@@ -7,5 +7,5 @@ class InfoCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("info"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

@@ -17,17 +17,18 @@ struct Options {
     bool force = false;
 };
 
-std::optional<Options> parse(QStringList args, QString &problem)
+std::optional<Options> parse(CliArguments &args, QString &problem)
 {
     Options options;
-    while (!args.isEmpty() && problem.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg == QLatin1String("--force"))
-            options.force = true;
-        else if (arg.startsWith(QLatin1String("--")))
-            problem = QStringLiteral("unknown option ") + arg;
-        else
+    while (!args.atEnd() && problem.isEmpty()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (!option)
             options.files << arg;
+        else if (arg == QLatin1String("--force"))
+            options.force = true;
+        else
+            problem = QStringLiteral("unknown option ") + arg;
     }
     if (problem.isEmpty() && options.files.size() != 3)
         problem = QStringLiteral("needs a base file, an attachment and an output file");
@@ -67,7 +68,7 @@ QString MergeCommand::usage() const
                           "ATTACHMENT");
 }
 
-int MergeCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
+int MergeCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
 {
     QString problem;
     const auto options = parse(args, problem);

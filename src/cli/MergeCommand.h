@@ -11,5 +11,5 @@ class MergeCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("merge"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

@@ -54,13 +54,14 @@ void takeOption(const QString &arg, QStringList &args, Options &options, QString
         problem = QStringLiteral("unknown option ") + arg;
 }
 
-std::optional<Options> parse(QStringList args, QString &problem)
+std::optional<Options> parse(CliArguments &args, QString &problem)
 {
     Options options;
-    while (!args.isEmpty() && problem.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg.startsWith(QLatin1String("--")))
-            takeOption(arg, args, options, problem);
+    while (!args.atEnd() && problem.isEmpty()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (option)
+            takeOption(arg, args.rest(), options, problem);
         else if (options.out.isEmpty())
             options.out = arg;
         else
@@ -162,7 +163,13 @@ QString RecordCommand::usage() const
         .arg(EncoderCliOptions::usage());
 }
 
-int RecordCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+QStringList RecordCommand::valueOptions() const
+{
+    return QStringList{QStringLiteral("--seconds"), QStringLiteral("--rate")} +
+           EncoderCliOptions::valueOptions();
+}
+
+int RecordCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
     QString problem;
     const std::optional<Options> options = parse(args, problem);

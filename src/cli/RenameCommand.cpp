@@ -16,19 +16,26 @@ QString RenameCommand::usage() const
                           "%f sample rate, %s seconds, %m m:ss");
 }
 
-int RenameCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+int RenameCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    QStringList files = args;
+    QStringList files;
     QString pattern;
-    if (files.size() >= 2 && files.first() == QLatin1String("--pattern")) {
-        pattern = files[1];
-        files.remove(0, 2);
+    bool attachTime = false;
+    bool known = true;
+    while (!args.atEnd() && known) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (!option)
+            files << arg;
+        else if (arg == QLatin1String("--pattern") && !args.rest().isEmpty())
+            pattern = args.rest().takeFirst();
+        else if (arg == QLatin1String("--attach-time"))
+            attachTime = true;
+        else
+            known = false; // an unknown option, or --pattern without its pattern
     }
-    const bool attachTime = !files.isEmpty() && files.first() == QLatin1String("--attach-time");
-    if (attachTime)
-        files.removeFirst();
     // An empty pattern would name every file ".mp3".
-    if (pattern.trimmed().isEmpty() || files.isEmpty()) {
+    if (!known || pattern.trimmed().isEmpty() || files.isEmpty()) {
         err << "usage: tavro-cli rename " << usage() << '\n';
         return 2;
     }

@@ -8,5 +8,6 @@ class RenameCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("rename"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    QStringList valueOptions() const override { return {QStringLiteral("--pattern")}; }
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

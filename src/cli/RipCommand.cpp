@@ -62,14 +62,15 @@ void takeOption(const QString &arg, QStringList &args, Options &options, QString
     }
 }
 
-std::optional<Options> parse(QStringList args, QString &problem)
+std::optional<Options> parse(CliArguments &args, QString &problem)
 {
     Options options;
     QStringList files;
-    while (!args.isEmpty() && problem.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg.startsWith(QLatin1String("--")))
-            takeOption(arg, args, options, problem);
+    while (!args.atEnd() && problem.isEmpty()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (option)
+            takeOption(arg, args.rest(), options, problem);
         else
             files << arg;
     }
@@ -216,7 +217,14 @@ QString RipCommand::usage() const
         .arg(EncoderCliOptions::usage());
 }
 
-int RipCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+QStringList RipCommand::valueOptions() const
+{
+    return QStringList{QStringLiteral("--drive"), QStringLiteral("--image"),
+                       QStringLiteral("--track")} +
+           EncoderCliOptions::valueOptions();
+}
+
+int RipCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
     QString problem;
     const auto options = parse(args, problem);

@@ -13,5 +13,6 @@ class RipCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("rip"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    QStringList valueOptions() const override;
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

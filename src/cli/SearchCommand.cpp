@@ -38,24 +38,25 @@ QString oneField(const QString &text)
     return escaped;
 }
 
-bool parse(QStringList args, Options &options, QString &problem)
+bool parse(CliArguments &args, Options &options, QString &problem)
 {
     QStringList folders;
-    while (!args.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg == QLatin1String("--m3u")) {
-            if (args.isEmpty()) {
+    while (!args.atEnd()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (!option) {
+            folders << arg;
+        } else if (arg == QLatin1String("--m3u")) {
+            if (args.rest().isEmpty()) {
                 problem = QStringLiteral("--m3u needs a file name");
                 return false;
             }
-            options.playlist = args.takeFirst();
+            options.playlist = args.rest().takeFirst();
         } else if (arg == QLatin1String("--force")) {
             options.force = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
+        } else {
             problem = QStringLiteral("unknown option ") + arg;
             return false;
-        } else {
-            folders << arg;
         }
     }
     if (folders.size() != 1) {
@@ -74,7 +75,7 @@ QString SearchCommand::usage() const
         "folder, size, duration (tab-separated); optionally save them as a play list");
 }
 
-int SearchCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+int SearchCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
     Options options;
     QString problem;

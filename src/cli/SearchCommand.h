@@ -11,5 +11,6 @@ class SearchCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("search"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    QStringList valueOptions() const override { return {QStringLiteral("--m3u")}; }
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

@@ -24,38 +24,67 @@ const std::map<QString, Setter> &setters()
     };
     return map;
 }
+
+using Fields = QList<std::pair<QString, QString>>; // option, value
+
+bool tag(const QString &file, const Fields &fields, QTextStream &err)
+{
+    // The tag's place is found by reading the file, so one that cannot be read is refused.
+    if (FileProblem::report(err, "tag", file, FileProblem::forReading(file)))
+        return false;
+    Mp3FileRecord record;
+    record.setFullName(file);
+    record.ReadMP3Info();
+    for (const auto &[option, value] : fields) {
+        if (!setters().at(option)(record, value)) {
+            err << "tavro-cli tag: " << file << ": the tag could not be written\n";
+            return false;
+        }
+    }
+    return true;
+}
 } // namespace
 
 QString TagCommand::usage() const
 {
-    return QStringLiteral("FILE [--title T] [--artist A] [--album B] [--year Y] [--comment C] "
+    return QStringLiteral("FILE... [--title T] [--artist A] [--album B] [--year Y] [--comment C] "
                           "[--genre G]  write ID3v1 fields");
 }
 
-int TagCommand::run(const QStringList &args, QTextStream &, QTextStream &err)
+QStringList TagCommand::valueOptions() const
 {
-    const bool pairs = args.size() >= 3 && args.size() % 2 == 1;
-    for (qsizetype i = 1; pairs && i < args.size(); i += 2) {
-        if (!setters().count(args[i])) {
-            err << "tavro-cli tag: unknown option " << args[i] << '\n';
-            return 2;
+    QStringList options;
+    for (const auto &[option, setter] : setters())
+        options << option;
+    return options;
+}
+
+int TagCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
+{
+    QStringList files;
+    Fields fields;
+    while (!args.atEnd()) {
+        const bool option = args.atOption();
+        const QString arg = args.take();
+        if (!option) {
+            files << arg;
+        } else if (!setters().count(arg)) {
+            err << "tavro-cli tag: unknown option " << arg << '\n';
+            return kBadArguments;
+        } else if (args.rest().isEmpty()) {
+            fields.clear(); // the last field has no value
+        } else {
+            fields.append({arg, args.rest().takeFirst()});
         }
     }
-    if (!pairs) {
+    if (files.isEmpty() || fields.isEmpty()) {
         err << "usage: tavro-cli tag " << usage() << '\n';
-        return 2;
+        return kBadArguments;
     }
-    // The tag's place is found by reading the file, so one that cannot be read is refused.
-    if (FileProblem::report(err, "tag", args.first(), FileProblem::forReading(args.first())))
-        return 1;
-    Mp3FileRecord record;
-    record.setFullName(args.first());
-    record.ReadMP3Info();
-    for (qsizetype i = 1; i < args.size(); i += 2) {
-        if (!setters().at(args[i])(record, args[i + 1])) {
-            err << "tavro-cli tag: " << args.first() << ": the tag could not be written\n";
-            return 1;
-        }
+    int status = 0;
+    for (const QString &file : files) {
+        if (!tag(file, fields, err))
+            status = kFailed;
     }
-    return 0;
+    return status;
 }

@@ -38,14 +38,16 @@ QString TocCommand::usage() const
         "given) or of a disc image, and the CDDB query text");
 }
 
-int TocCommand::run(const QStringList &args, QTextStream &out, QTextStream &err)
+int TocCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1String("--")))) {
+    QStringList given;
+    QStringList operands;
+    if (!args.takeSwitches({}, given, operands).isEmpty() || operands.size() > 1) {
         err << "tavro-cli toc: takes one drive or disc image\nusage: tavro-cli toc " << usage()
             << '\n';
         return 2;
     }
-    const QString which = args.value(0);
+    const QString which = operands.value(0);
     const bool isImage = FileEntry::kind(which) == FileEntry::Kind::File;
     CliDisc disc;
     QString problem;

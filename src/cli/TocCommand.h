@@ -10,5 +10,5 @@ class TocCommand : public CliCommand {
 public:
     QString name() const override { return QStringLiteral("toc"); }
     QString usage() const override;
-    int run(const QStringList &args, QTextStream &out, QTextStream &err) override;
+    int run(CliArguments &args, QTextStream &out, QTextStream &err) override;
 };

@@ -2,6 +2,7 @@ tavro_folder(tavro_cli_commands cli
     CliCommand.h
     AssociateCommand.cpp AssociateCommand.h
     CdCommand.cpp CdCommand.h
+    CliArguments.cpp CliArguments.h
     CliDisc.cpp CliDisc.h
     CliRegistry.cpp CliRegistry.h
     ConsoleDevice.cpp ConsoleDevice.h
