@@ -9,7 +9,8 @@ DroppedFiles::DroppedFiles(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls) {
         const QString path = localPath(url);
-        const FileEntry::Kind kind = path.isEmpty() ? FileEntry::Kind::Missing : FileEntry::kind(path);
+        const FileEntry::Kind kind =
+            path.isEmpty() ? FileEntry::Kind::Missing : FileEntry::kind(path);
         if (kind == FileEntry::Kind::Folder)
             m_usable.append({path, Kind::Folder});
         else if (kind == FileEntry::Kind::File && hasSuffix(path, QLatin1StringView(".mp3")))
@@ -24,12 +25,8 @@ QStringList DroppedFiles::entries() const
     QStringList entries;
     for (const Usable &usable : m_usable) {
         switch (usable.kind) {
-        case Kind::Mp3:
-            entries << usable.path;
-            break;
-        case Kind::PlayList:
-            M3uFile::OpenPlaylist(usable.path, entries);
-            break;
+        case Kind::Mp3: entries << usable.path; break;
+        case Kind::PlayList: M3uFile::OpenPlaylist(usable.path, entries); break;
         case Kind::Folder: {
             FolderListing folder;
             folder.read(usable.path);

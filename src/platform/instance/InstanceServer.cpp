@@ -18,8 +18,8 @@ bool answersAt(const QString &path)
 }
 } // namespace
 
-InstanceServer::InstanceServer(QObject *parent)
-    : QObject(parent), m_server(std::make_unique<QLocalServer>())
+InstanceServer::InstanceServer(int readTimeoutMs, QObject *parent)
+    : QObject(parent), m_server(std::make_unique<QLocalServer>()), m_readTimeoutMs(readTimeoutMs)
 {
     // The runtime folder is the user's own already; the socket is made so as well.
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -63,19 +63,23 @@ void InstanceServer::accept()
         sender->setReadBufferSize(InstanceMessage::kMaxBytes + 1);
         auto *deadline = new QTimer(sender);
         deadline->setSingleShot(true);
-        connect(deadline, &QTimer::timeout, sender, &QLocalSocket::abort);
-        connect(sender, &QLocalSocket::disconnected, this,
-                [this, sender, deadline] { finish(sender, deadline->isActive()); });
-        deadline->start(kReadTimeoutMs);
+        const auto finishing = [this, sender, deadline] { finish(sender, deadline); };
+        connect(deadline, &QTimer::timeout, this, finishing);
+        connect(sender, &QLocalSocket::disconnected, this, finishing);
+        deadline->start(m_readTimeoutMs);
     }
 }
 
-void InstanceServer::finish(QLocalSocket *sender, bool inTime)
+void InstanceServer::finish(QLocalSocket *sender, QTimer *deadline)
 {
+    // Once the deadline has passed, what came is not the whole message.
+    const bool inTime = deadline->isActive();
+    deadline->stop();
     sender->disconnect(this);
+    const QByteArray message = inTime ? sender->readAll() : QByteArray();
+    sender->abort();
     sender->deleteLater();
     --m_senders;
-    const QByteArray message = sender->readAll();
     if (!inTime || message.size() > InstanceMessage::kMaxBytes)
         return;
     const QStringList paths = InstanceMessage::decode(message);

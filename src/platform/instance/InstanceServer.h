@@ -8,6 +8,7 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 // The running copy's ear: a local socket, reachable by this user only, where a later copy hands
 // over the file it was started with (InstanceMessage) instead of opening a second window.
@@ -19,7 +20,8 @@ public:
     // Senders served at once; more are turned away until one is done.
     static constexpr int kMaxSenders = 8;
 
-    explicit InstanceServer(QObject *parent = nullptr);
+    // readTimeoutMs: how long a sender may take over its message.
+    explicit InstanceServer(int readTimeoutMs = kReadTimeoutMs, QObject *parent = nullptr);
     ~InstanceServer() override;
 
     // Listens at path. A socket file nobody answers at (left by a copy that died) is removed
@@ -37,9 +39,10 @@ signals:
 
 private:
     void accept();
-    // The sender hung up: its message is complete unless it ran out of time.
-    void finish(QLocalSocket *sender, bool inTime);
+    // The sender hung up, or ran out of time (its deadline is over).
+    void finish(QLocalSocket *sender, QTimer *deadline);
 
     std::unique_ptr<QLocalServer> m_server;
+    int m_readTimeoutMs;
     int m_senders = 0;
 };

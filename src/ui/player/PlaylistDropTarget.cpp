@@ -39,7 +39,6 @@ bool PlaylistDropTarget::eventFilter(QObject *watched, QEvent *event)
         m_usable = false;
         return true;
     }
-    default:
-        return QObject::eventFilter(watched, event);
+    default: return QObject::eventFilter(watched, event);
     }
 }

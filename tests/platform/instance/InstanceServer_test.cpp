@@ -1,17 +1,17 @@
+#include <array>
 #include <cstring>
 
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QLocalSocket>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "FileNameCodec.h"
 #include "InstanceClient.h"
@@ -93,6 +93,28 @@ TEST_F(InstanceServerTest, JunkTooMuchAndStalledSendersChangeNothingAndBlockNobo
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 5000));
     EXPECT_EQ(received.at(1).at(0).toStringList(), QStringList{u"/m/two.mp3"_s});
     EXPECT_EQ(activations.size(), 0);
+}
+
+// Senders that never finish take every place, until their time is over: then they are cut off
+// without a word of theirs arriving, and the server serves again.
+TEST_F(InstanceServerTest, SendersOutOfTimeAreCutOffAndFreeTheirPlaces)
+{
+    InstanceServer quick(300);
+    QSignalSpy quickReceived(&quick, &InstanceServer::pathsReceived);
+    ASSERT_TRUE(quick.listen(socketPath));
+    std::array<QLocalSocket, InstanceServer::kMaxSenders> stalled;
+    for (QLocalSocket &socket : stalled)
+        sendRaw(socket, socketPath, "/m/stalled.mp3\n");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            InstanceClient::handOver(socketPath, {u"/m/good.mp3"_s}, 1000);
+            return QTest::qWaitFor([&] { return !quickReceived.isEmpty(); }, 100);
+        },
+        10000));
+    for (const QList<QVariant> &message : quickReceived)
+        EXPECT_EQ(message.at(0).toStringList(), QStringList{u"/m/good.mp3"_s});
+    EXPECT_TRUE(stalled[0].state() == QLocalSocket::UnconnectedState ||
+                stalled[0].waitForDisconnected(2000));
 }
 
 TEST_F(InstanceServerTest, AStaleSocketIsReplacedButALiveServerIsLeftAlone)

@@ -1,8 +1,7 @@
 #include <csignal>
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +22,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(runtime));
-        ASSERT_TRUE(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner |
-                                                       QFile::ExeOwner));
+        ASSERT_TRUE(
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         ASSERT_TRUE(TestMedia::makeMp3(dir.filePath(u"song.mp3"_s), 20.0));
     }
     void TearDown() override
@@ -81,7 +80,8 @@ TEST_F(SecondStartTest, ALaterCopyHandsItsFileToTheRunningOneAndEnds)
     startSecond({}); // only brings the window forward
     EXPECT_FALSE(firstHoldsOpen(dir.filePath(u"song.mp3"_s)));
     startSecond({u"song.mp3"_s}); // relative to the second copy's folder
-    EXPECT_TRUE(QTest::qWaitFor([&] { return firstHoldsOpen(dir.filePath(u"song.mp3"_s)); }, 20000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return firstHoldsOpen(dir.filePath(u"song.mp3"_s)); }, 20000));
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
@@ -93,5 +93,6 @@ TEST_F(SecondStartTest, ACopyStartedAfterACrashServesInPlaceOfTheDeadOne)
     ASSERT_TRUE(QFile::exists(serverPath()));
     startFirst();
     startSecond({dir.filePath(u"song.mp3"_s)});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return firstHoldsOpen(dir.filePath(u"song.mp3"_s)); }, 20000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return firstHoldsOpen(dir.filePath(u"song.mp3"_s)); }, 20000));
 }
