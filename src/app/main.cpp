@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavro"));
     QApplication::setApplicationDisplayName(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));
-    const QString file = PlayerWindow::commandLineFile(commandLine(argc, argv));
+    const QStringList arguments = commandLine(argc, argv);
+    const QString file = PlayerWindow::commandLineFile(arguments);
 
     // One copy runs: the holder of the lock, which serves the socket (and tells the CD player
     // that it is the only copy). A later copy hands its file over, or asks the running copy to
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
     QObject::connect(&server, &InstanceServer::activationRequested, &window,
                      &PlayerWindow::comeForward);
     window.show();
-    window.playFiles({file});
+    window.startUp(arguments);
     const int status = QApplication::exec();
     MessageBox::setInstance(nullptr);
     FileDialog::setInstance(nullptr);
