@@ -1,5 +1,6 @@
 #include "PlaylistActions.h"
 
+#include "DroppedFiles.h"
 #include "FileDialog.h"
 #include "FileNameCodec.h"
 #include "M3uFile.h"
@@ -37,6 +38,11 @@ void PlaylistActions::open()
     } else {
         m_playlist.append(name);
     }
+}
+
+void PlaylistActions::addDropped(const QList<QUrl> &urls)
+{
+    m_playlist.appendAll(DroppedFiles(urls).entries());
 }
 
 void PlaylistActions::save()

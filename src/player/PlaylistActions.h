@@ -1,16 +1,22 @@
 #pragma once
 
+#include <QList>
+#include <QUrl>
+
 class PlaybackEngine;
 class Playlist;
 
-// The play-list buttons of the main window: Open, Save List, Delete, Clear, Next, Previous,
-// double-click, and the check before the information window opens. Messages and file choices go
-// through the MessageBox and FileDialog indirections.
+// The play-list buttons of the main window: Open (and drops onto the list), Save List, Delete,
+// Clear, Next, Previous, double-click, and the check before the information window opens. Messages
+// and file choices go through the MessageBox and FileDialog indirections.
 class PlaylistActions {
 public:
     PlaylistActions(Playlist &playlist, PlaybackEngine &engine);
 
     void open();
+    // Adds what a drop onto the play list holds (DroppedFiles) at its end, as Open adds, but
+    // never in place of the list: a dropped play list joins the entries already there.
+    void addDropped(const QList<QUrl> &urls);
     void save();
     void deleteSelected();
     void clear();

@@ -22,6 +22,7 @@
 #include "Mp3SearchWindow.h"
 #include "PathStrip.h"
 #include "PlayerWindowControls.h"
+#include "PlaylistDropTarget.h"
 #include "RecorderWindow.h"
 #include "ScreenPlacement.h"
 #include "ScrollingText.h"
@@ -161,6 +162,8 @@ void PlayerWindow::connectPlaylist()
     connect(list, &QListWidget::currentRowChanged, &m_playlist, &Playlist::setSelectedIndex);
     // A click on the entry already selected changes no row, yet it is a choice all the same.
     connect(list, &QListWidget::itemClicked, &m_engine, &PlaybackEngine::showSelection);
+    connect(new PlaylistDropTarget(list), &PlaylistDropTarget::dropped, this,
+            [this](const QList<QUrl> &urls) { m_actions.addDropped(urls); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this, list](QListWidgetItem *item) {
         m_playlist.setSelectedIndex(list->row(item));
         m_actions.doubleClick();
@@ -227,14 +230,35 @@ void PlayerWindow::showClock()
     m_ui.time->setText(ClockTexts::timeText(now.time()));
 }
 
-void PlayerWindow::startUp(const QStringList &arguments)
+QString PlayerWindow::commandLineFile(const QStringList &arguments)
 {
     const QString commandLine = arguments.join(QLatin1Char(' '));
-    if (!commandLine.endsWith(QLatin1String("mp3")))
+    return commandLine.endsWith(QLatin1String("mp3")) ? commandLine : QString();
+}
+
+void PlayerWindow::playFiles(const QStringList &paths)
+{
+    const int first = m_playlist.count();
+    for (const QString &path : paths)
+        if (path.endsWith(QLatin1String("mp3")))
+            m_playlist.append(path);
+    if (m_playlist.count() == first)
         return;
-    m_playlist.append(commandLine);
-    m_playlist.setSelectedIndex(0);
+    m_playlist.setSelectedIndex(first);
     m_engine.StartPlayback(false);
+}
+
+void PlayerWindow::comeForward()
+{
+    QWidget *window = this;
+    if (!isVisible())
+        for (QWidget *shown : QApplication::topLevelWidgets())
+            if (shown->isVisible())
+                window = shown;
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 void PlayerWindow::showToolWindow(QWidget *window)

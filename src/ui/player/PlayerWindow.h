@@ -25,8 +25,17 @@ public:
     PlayerWindow(MediaComponent &media, SoundCommands &sound,
                  std::function<bool()> anotherCopyRunning = {}, QWidget *parent = nullptr);
 
-    // A command line ending in "mp3" is one path: it is added to the play list and played.
-    void startUp(const QStringList &arguments);
+    // The file a command line names: its arguments joined by blanks, when that ends in "mp3"
+    // (a path with blanks arrives in pieces); empty otherwise.
+    static QString commandLineFile(const QStringList &arguments);
+    // A command line naming a file (commandLineFile): it is added to the play list and played.
+    void startUp(const QStringList &arguments) { playFiles({commandLineFile(arguments)}); }
+    // Files ending in "mp3", as a command line names them, are added and the first is played;
+    // a later copy of the program hands its file over this way. Other texts are passed over.
+    void playFiles(const QStringList &paths);
+    // A later copy was started without a file: this window, or the tool window shown in its
+    // place, comes to the front.
+    void comeForward();
 
     Playlist &playlist() { return m_playlist; }
     PlaybackEngine &engine() { return m_engine; }

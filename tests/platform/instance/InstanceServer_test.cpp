@@ -1,0 +1,115 @@
+#include <array>
+#include <cstring>
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FileNameCodec.h"
+#include "InstanceClient.h"
+#include "InstanceMessage.h"
+#include "InstanceServer.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class InstanceServerTest : public ::testing::Test {
+protected:
+    // The client blocks, so the server's side runs on this thread's loop afterwards.
+    bool handOver(const QStringList &paths)
+    {
+        return InstanceClient::handOver(socketPath, paths, 2000);
+    }
+
+    QTemporaryDir dir;
+    const QString socketPath = dir.filePath(u"tavro-test"_s);
+    InstanceServer server{300};
+    QSignalSpy received{&server, &InstanceServer::pathsReceived};
+    QSignalSpy activations{&server, &InstanceServer::activationRequested};
+};
+} // namespace
+
+TEST(InstanceMessageTest, OnlyAbsolutePathsWithinTheLimitsAreRead)
+{
+    const QByteArray latin("/m/caf\xe9.mp3");
+    const QByteArray longest = '/' + QByteArray(InstanceMessage::kMaxLineBytes - 2, 'a');
+    const QByteArray bytes = "/m/a.mp3\nrelative.mp3\n\n/m/n\0ul.mp3\n"_ba + latin + '\n' +
+                             longest + "\n" + longest + "a\n/m/last.mp3";
+    EXPECT_EQ(InstanceMessage::decode(bytes),
+              (QStringList{u"/m/a.mp3"_s, FileNameCodec::decode(latin),
+                           FileNameCodec::decode(longest), u"/m/last.mp3"_s}));
+    EXPECT_EQ(InstanceMessage::encode({FileNameCodec::decode(latin)}), latin + '\n');
+    // Lines past the limit are not read at all.
+    const QByteArray many = QByteArray("/m/x.mp3\n").repeated(InstanceMessage::kMaxLines + 5);
+    EXPECT_EQ(InstanceMessage::decode(many).size(), InstanceMessage::kMaxLines);
+}
+
+TEST_F(InstanceServerTest, HandedOverPathsArriveAndAnEmptyMessageAsksForTheWindow)
+{
+    ASSERT_TRUE(server.listen(socketPath));
+    const QString latin = FileNameCodec::decode("/m/caf\xe9.mp3");
+    ASSERT_TRUE(handOver({latin, u"/m/b.mp3"_s}));
+    ASSERT_TRUE(received.wait(5000));
+    EXPECT_EQ(received.at(0).at(0).toStringList(), (QStringList{latin, u"/m/b.mp3"_s}));
+    ASSERT_TRUE(handOver({}));
+    ASSERT_TRUE(activations.wait(5000));
+    EXPECT_EQ(received.size(), 1);
+    // Only this user may reach the socket.
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(socketPath).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 077, 0u);
+}
+
+// Junk, too much, and senders that never finish: these take every place until their time is
+// over, then are cut off. None of it arrives, and the server serves again.
+TEST_F(InstanceServerTest, HostileSendersChangeNothingAndBlockNobodyForLong)
+{
+    ASSERT_TRUE(server.listen(socketPath));
+    std::array<QLocalSocket, InstanceServer::kMaxSenders + 2> senders;
+    const QByteArray junk[] = {"not a path\n\x01"_ba,
+                               QByteArray(InstanceMessage::kMaxBytes + 1, '/')};
+    for (size_t i = 0; i < senders.size(); ++i) {
+        senders[i].connectToServer(socketPath);
+        ASSERT_TRUE(senders[i].waitForConnected(2000));
+        senders[i].write(i < 2 ? junk[i] : "/m/stalled.mp3\n"_ba);
+        ASSERT_TRUE(senders[i].waitForBytesWritten(2000));
+        if (i < 2)
+            senders[i].disconnectFromServer();
+    }
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            handOver({u"/m/good.mp3"_s});
+            return QTest::qWaitFor([&] { return !received.isEmpty(); }, 100);
+        },
+        10000));
+    for (const QList<QVariant> &message : received)
+        EXPECT_EQ(message.at(0).toStringList(), QStringList{u"/m/good.mp3"_s});
+    EXPECT_TRUE(activations.isEmpty());
+}
+
+TEST_F(InstanceServerTest, AStaleSocketIsReplacedButALiveServerIsLeftAlone)
+{
+    // A socket file nobody listens at, as a copy that crashed leaves it.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(socketPath);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(fd);
+    EXPECT_FALSE(InstanceClient::handOver(socketPath, {u"/m/a.mp3"_s}, 300)); // nobody there
+
+    ASSERT_TRUE(server.listen(socketPath));
+    InstanceServer second;
+    EXPECT_FALSE(second.listen(socketPath));
+    ASSERT_TRUE(handOver({u"/m/a.mp3"_s}));
+    EXPECT_TRUE(received.wait(5000));
+}
