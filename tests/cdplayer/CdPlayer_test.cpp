@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,6 +10,7 @@
 #include "ScriptedSoundCommands.h"
 #include "SoundCommandService.h"
 #include "TestDisc.h"
+#include "TestMedia.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -102,88 +104,83 @@ TEST(CdPlayerTest, FailedQueriesAnswerNothing)
 
 TEST(CdPlayerTest, OnlyAReplyBeginningWithPlayingMeansPlaying)
 {
-    const struct {
-        QByteArray mode;
-        bool playing;
-    } cases[] = {{"playing", true},
-                 {"playing now", true},
-                 {"paused", false},
-                 {"stopped", false},
-                 {"Playing", false}};
-    for (const auto &c : cases) {
-        ScriptedSoundCommands service = scripted({"1", "3", c.mode, ""});
-        EXPECT_EQ(CdPlayer(service).CheckIfCDIsPlaying(), c.playing) << c.mode.constData();
+    for (const auto &[mode, playing] : {std::pair{"playing", true},
+                                        {"playing now", true},
+                                        {"paused", false},
+                                        {"Playing", false}}) {
+        ScriptedSoundCommands service = scripted({"1", "3", mode, ""});
+        EXPECT_EQ(CdPlayer(service).CheckIfCDIsPlaying(), playing) << mode;
     }
 }
 
-namespace {
-// The engine over the real service, playing an image made here through the test sound server.
-class CdPlayerOnDiscTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(TestDisc::write(path("disc.cue"), {{750, 440}, {1500, 660}, {375, 880}}));
-        ASSERT_TRUE(TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue")}));
-        ASSERT_TRUE(m_player.ReadyDevice());
-    }
-
-    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-    QByteArray device(const char *command)
-    {
+// The engine's command texts as the real service understands them, on an image made here; what
+// it plays reaches the test sound server.
+TEST(CdPlayerOnDiscTest, TheRealServiceAnswersEveryCommandTheEngineSends)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(TestDisc::write(dir.filePath("disc.cue"), {{750, 440}, {1500, 660}, {375, 880}}));
+    ASSERT_TRUE(TestDisc::writeSettings(dir.filePath("cdrip.ini"), {dir.filePath("disc.cue")}));
+    SoundCommandService service{SoundDevices(dir.filePath("cdrip.ini"))};
+    const auto mode = [&] {
         char reply[40] = {};
-        EXPECT_EQ(m_service.mciSendString(command, reply, sizeof reply, 0), 0u) << command;
-        return reply;
+        EXPECT_EQ(service.mciSendString("status cd mode", reply, sizeof reply, 0), 0u);
+        return QByteArray(reply);
+    };
+    QProcess recorder;
+    const bool listening = qEnvironmentVariableIsSet("PULSE_SERVER");
+    ASSERT_TRUE(!listening ||
+                (TestMedia::recordSink(recorder) && recorder.waitForReadyRead(10000)));
+    CdPlayer player(service);
+    ASSERT_TRUE(player.ReadyDevice());
+    EXPECT_TRUE(player.CheckCD());
+    EXPECT_EQ(player.GetTotalNumberOfTracks(), 3);
+    EXPECT_EQ(player.GetCDLength(), u"00:35:00"_s);
+    EXPECT_EQ(player.GetCDPosition(), u"01:00:00:00"_s);
+    player.PlayTrack();
+    EXPECT_TRUE(player.CheckIfCDIsPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(player.GetCDPosition() >= u"01:00:01:00"_s, 10000);
+    // Half a second of the first track, 440 Hz, once it is all the recorder hears.
+    QByteArray heard;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !listening ||
+            TestMedia::peak((heard += recorder.readAllStandardOutput()).right(88200).left(400)) >
+                0.05,
+        10000);
+    if (listening) {
+        QByteArray stat;
+        TestMedia::run("sox",
+                       {"-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "2", "-",
+                        "-n", "remix", "1", "stat"},
+                       nullptr, &stat, heard.right(88200));
+        const qsizetype at = stat.indexOf("Rough   frequency:");
+        ASSERT_GE(at, 0) << stat.constData();
+        EXPECT_NEAR(stat.mid(at + 18).split('\n').first().trimmed().toInt(), 440, 15);
     }
+    player.PauseTrack();
+    EXPECT_EQ(mode(), "paused");
+    player.PlayNext();
+    EXPECT_EQ(player.GetCDPosition(), u"02:00:00:00"_s);
+    EXPECT_EQ(mode(), "stopped");
 
-    QTemporaryDir m_dir;
-    SoundCommandService m_service{SoundDevices(path("cdrip.ini"))};
-    CdPlayer m_player{m_service};
-};
-} // namespace
+    player.PlayTrack();
+    player.PlayPrevious();
+    player.PlayPrevious();
+    EXPECT_EQ(player.GetCurrentTrack(), 3);
+    EXPECT_TRUE(player.CheckIfCDIsPlaying());
+    player.PlayNext();
+    EXPECT_EQ(player.GetCurrentTrack(), 1);
+    EXPECT_EQ(player.GetCurrentTrackLength(), u"00:10:00"_s);
+    player.StopTrack();
 
-TEST_F(CdPlayerOnDiscTest, PlaysPausesAndStepsAcrossTheDisc)
-{
-    EXPECT_TRUE(m_player.CheckCD());
-    EXPECT_EQ(m_player.GetTotalNumberOfTracks(), 3);
-    EXPECT_EQ(m_player.GetCDLength(), u"00:35:00"_s);
-    EXPECT_EQ(m_player.GetCDPosition(), u"01:00:00:00"_s);
-
-    m_player.PlayTrack();
-    EXPECT_TRUE(m_player.CheckIfCDIsPlaying());
-    QTRY_VERIFY_WITH_TIMEOUT(m_player.GetCDPosition() >= u"01:00:01:00"_s, 10000);
-
-    m_player.PauseTrack();
-    EXPECT_EQ(device("status cd mode"), "paused");
-    QTest::qWait(200); // the device's own reading replaces the one expected at the pause
-    const QString paused = m_player.GetCDPosition();
-    QTest::qWait(300);
-    EXPECT_EQ(m_player.GetCDPosition(), paused);
-    m_player.PlayNext();
-    EXPECT_EQ(m_player.GetCDPosition(), u"02:00:00:00"_s);
-    EXPECT_EQ(device("status cd mode"), "stopped");
-
-    m_player.PlayTrack();
-    m_player.PlayPrevious();
-    m_player.PlayPrevious();
-    EXPECT_EQ(m_player.GetCurrentTrack(), 3);
-    EXPECT_TRUE(m_player.CheckIfCDIsPlaying());
-    m_player.PlayNext();
-    EXPECT_EQ(m_player.GetCurrentTrack(), 1);
-    EXPECT_EQ(m_player.GetCurrentTrackLength(), u"00:10:00"_s);
-    m_player.StopTrack();
-    m_player.UnloadAll();
-    EXPECT_FALSE(m_player.CheckCD());
-}
-
-TEST_F(CdPlayerOnDiscTest, WindingStaysOnTheDiscAndLeavesTmsf)
-{
-    m_player.SetCDFormat_MilliSeconds();
-    device("seek cd to 4000");
-    m_player.Rewind();
-    EXPECT_EQ(device("status cd time format"), "tmsf");
-    EXPECT_EQ(m_player.GetCDPosition(), u"01:00:04:00"_s);
-    m_player.Forward();
-    m_player.Forward();
-    EXPECT_EQ(m_player.GetCDPosition(), u"02:00:14:00"_s);
-    EXPECT_EQ(device("status cd mode"), "stopped");
+    // Winding stays on the disc, crosses tracks and leaves the time format at tmsf.
+    player.SetCDFormat_MilliSeconds();
+    ASSERT_EQ(service.mciSendString("seek cd to 4000", nullptr, 0, 0), 0u);
+    player.Rewind();
+    EXPECT_EQ(player.GetCDPosition(), u"01:00:04:00"_s);
+    player.Forward();
+    player.Forward();
+    EXPECT_EQ(player.GetCDPosition(), u"02:00:14:00"_s);
+    EXPECT_EQ(mode(), "stopped");
+    player.UnloadAll();
+    EXPECT_FALSE(player.CheckCD());
 }

@@ -4,15 +4,23 @@
 #include <sys/resource.h>
 
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "ExpectRaised.h"
-#include "LittleEndian.h"
 #include "TestMedia.h"
 #include "WavReader.h"
 #include "WavWriter.h"
 
 // WAV files as WavWriter writes them and WavReader reads them.
 namespace {
+// value as the first `bytes` bytes of its little-endian form.
+QByteArray le(quint32 value, int bytes)
+{
+    QByteArray out(4, '\0');
+    qToLittleEndian(value, out.data());
+    return out.left(bytes);
+}
+
 QByteArray header(quint32 riffSize, quint32 dataSize)
 {
     return "RIFF" + le(riffSize, 4) + "WAVEfmt " + le(18, 4) + le(1, 2) + le(2, 2) + le(44100, 4) +

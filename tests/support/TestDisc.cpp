@@ -1,13 +1,13 @@
 #include "TestDisc.h"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+
+#include "TestMedia.h"
 
 namespace {
 QByteArray tone(const TestDisc::Track &track)
@@ -33,15 +33,6 @@ QString msf(int sector)
         .arg(sector / 75 % 60, 2, 10, QLatin1Char('0'))
         .arg(sector % 75, 2, 10, QLatin1Char('0'));
 }
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
 } // namespace
 
 bool TestDisc::write(const QString &cuePath, const QList<Track> &tracks)
@@ -56,7 +47,8 @@ bool TestDisc::write(const QString &cuePath, const QList<Track> &tracks)
                      .arg(msf(startSector(tracks, i)));
         audio += tone(tracks[i]);
     }
-    return writeFile(cue.dir().filePath(bin), audio) && writeFile(cuePath, sheet.toUtf8());
+    return TestMedia::writeFile(cue.dir().filePath(bin), audio) &&
+           TestMedia::writeFile(cuePath, sheet.toUtf8());
 }
 
 QByteArray TestDisc::trackAudio(const QList<Track> &tracks, int index)
@@ -74,7 +66,7 @@ int TestDisc::startSector(const QList<Track> &tracks, int index)
 
 bool TestDisc::writeSettings(const QString &iniPath, const QStringList &images)
 {
-    return writeFile(iniPath, (QStringLiteral("[Drives]\nScanDevices=0\n[Images]\n") +
-                               images.join(QLatin1Char('\n')) + QLatin1Char('\n'))
-                                  .toUtf8());
+    return TestMedia::writeFile(iniPath, (QStringLiteral("[Drives]\nScanDevices=0\n[Images]\n") +
+                                          images.join(QLatin1Char('\n')) + QLatin1Char('\n'))
+                                             .toUtf8());
 }

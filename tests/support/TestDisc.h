@@ -14,7 +14,7 @@ public:
         int frequency; // Hz; 0 gives silence
     };
 
-    // Writes cuePath and a .bin beside it. False (and a message) when that fails.
+    // Writes cuePath and a .bin beside it; false when that fails.
     static bool write(const QString &cuePath, const QList<Track> &tracks);
     // The audio bytes of one track (0-based) as the BIN stores them: 16-bit little-endian stereo.
     static QByteArray trackAudio(const QList<Track> &tracks, int index);

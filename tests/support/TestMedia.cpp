@@ -36,13 +36,11 @@ int TestMedia::run(const QString &program, const QStringList &args, QByteArray *
 
 bool TestMedia::makeWav(const QString &path, double seconds, int frequency, int rate, int channels)
 {
+    const auto n = [](double value) { return QString::number(value); };
     QByteArray err;
-    const int code = run(QStringLiteral("sox"),
-                         {QStringLiteral("-n"), QStringLiteral("-r"), QString::number(rate),
-                          QStringLiteral("-c"), QString::number(channels), QStringLiteral("-b"),
-                          QStringLiteral("16"), path, QStringLiteral("synth"),
-                          QString::number(seconds), QStringLiteral("sine"),
-                          QString::number(frequency), QStringLiteral("vol"), QStringLiteral("0.5")},
+    const int code = run("sox",
+                         {"-n", "-r", n(rate), "-c", n(channels), "-b", "16", path, "synth",
+                          n(seconds), "sine", n(frequency), "vol", "0.5"},
                          nullptr, &err);
     if (code != 0)
         std::fprintf(stderr, "sox failed: %s\n", err.constData());
@@ -53,14 +51,12 @@ bool TestMedia::makeMp3(const QString &path, double seconds, const QStringList &
                         int frequency, int rate, int channels)
 {
     QTemporaryDir dir;
-    const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+    const QString wav = dir.filePath("tone.wav");
     if (!makeWav(wav, seconds, frequency, rate, channels))
         return false;
     QByteArray err;
     const int code =
-        run(QStringLiteral("lame"),
-            QStringList{QStringLiteral("--quiet")} + lameOptions + QStringList{wav, path}, nullptr,
-            &err);
+        run("lame", QStringList{"--quiet"} + lameOptions + QStringList{wav, path}, nullptr, &err);
     if (code != 0)
         std::fprintf(stderr, "lame failed: %s\n", err.constData());
     return code == 0;
@@ -80,10 +76,8 @@ bool TestMedia::writeFile(const QString &path, const QByteArray &bytes)
 
 bool TestMedia::recordSink(QProcess &recorder)
 {
-    recorder.start(QStringLiteral("parec"),
-                   {QStringLiteral("-d"), QStringLiteral("playback_tap"),
-                    QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
-                    QStringLiteral("--channels=2")});
+    recorder.start("parec",
+                   {"-d", "playback_tap", "--format=s16le", "--rate=44100", "--channels=2"});
     return recorder.waitForStarted(5000);
 }
 

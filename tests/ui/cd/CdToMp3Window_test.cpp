@@ -10,11 +10,11 @@
 
 #include "CdToMp3Window.h"
 #include "ChameleonButton.h"
+#include "ControlActions.h"
 #include "FakeRipLibrary.h"
 #include "ProgressBar.h"
 #include "ScriptedFileDialog.h"
 #include "TestMedia.h"
-#include "WidgetLookup.h"
 #include "WindowTestMain.h"
 
 // The window over a fake drive whose disc has tracks of 337, 226 and 224 sectors (disc addresses
@@ -28,10 +28,6 @@ private:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
     static QWidget *widget(QWidget &form, const char *name) { return child<QWidget>(form, name); }
-    static QString text(QWidget &form, const char *name)
-    {
-        return widget(form, name)->property("text").toString();
-    }
     static QString status(QWidget &form) { return text(form, "lblInfo"); }
     static QTreeWidget *tracks(QWidget &form) { return child<QTreeWidget>(form, "lvwTracks"); }
     static QStringList texts(const QTreeWidgetItem *item)
@@ -48,10 +44,6 @@ private:
             if (widget(form, name)->isEnabled())
                 names << QLatin1String(name);
         return names;
-    }
-    static void click(QWidget &form, const char *name)
-    {
-        QTest::mouseClick(widget(form, name), Qt::LeftButton);
     }
     // Shows the window and waits for its drives to be read: a row, or an error.
     static void load(CdToMp3Window &form)
@@ -125,18 +117,6 @@ private slots:
         click(form, "cmdRefresh");
         QCOMPARE(status(form), QStringLiteral("CDRip Error (error 29501, tavro.cCDToc.fInit)"));
         QCOMPARE(tracks(form)->topLevelItemCount(), 0);
-    }
-
-    void theMachinesLibraryReportsItsErrors()
-    {
-        QVERIFY(QDir().mkpath(path("folder.ini"))); // a settings "file" that is a folder
-        qputenv("TAVRO_CDRIP_INI", QFile::encodeName(path("folder.ini")));
-        CdToMp3Window form;
-        load(form);
-        QCOMPARE(status(form),
-                 QStringLiteral("CDRip File Open Error (error 29502, tavro.cCDDriveRip_Create)"));
-        QCOMPARE(texts(tracks(form)->topLevelItem(0)), QStringList{"No CD Selected"});
-        qunsetenv("TAVRO_CDRIP_INI");
     }
 
     void runsShowTheirStepsAndResultsAndStopOnCancelOrClose()

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ControlActions.h"
 #include "CutMergeWindow.h"
 #include "FakeMediaComponent.h"
 #include "PlaybackEngine.h"
@@ -13,7 +14,6 @@
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "TestMedia.h"
-#include "WidgetLookup.h"
 #include "WindowTestMain.h"
 
 using namespace Qt::StringLiterals;
@@ -36,14 +36,6 @@ private:
             bytes[i] = char(i % 251);
         TestMedia::writeFile(path(name), bytes);
         return path(name);
-    }
-    static QString text(QWidget &form, const char *name)
-    {
-        return child<QLabel>(form, QLatin1String(name))->text();
-    }
-    static void click(QWidget &form, const char *name)
-    {
-        QTest::mouseClick(child<QWidget>(form, QLatin1String(name)), Qt::LeftButton);
     }
     void open(QWidget &form, const QString &file)
     {

@@ -2,13 +2,13 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "ControlActions.h"
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
 #include "Mp3SearchWindow.h"
 #include "Playlist.h"
 #include "TestMedia.h"
-#include "WidgetLookup.h"
 #include "WindowTestMain.h"
 
 // Wiring of the searcher: the walk (Mp3Search_test) runs on a worker while the window shows its
@@ -20,14 +20,10 @@ private:
     QTemporaryDir m_root;
 
     QString path(const QString &relative) const { return m_root.filePath(relative); }
-    static QString label(const QWidget &form, const char *name)
-    {
-        return child<QLabel>(form, name)->text();
-    }
     // The status, then Search and Close: "+" on, "-" off.
     static QString state(const QWidget &form)
     {
-        QString state = label(form, "Label2") + ' ';
+        QString state = text(form, "Label2") + ' ';
         for (const char *button : {"chameleonButton1", "chameleonButton2"})
             state += child<QWidget>(form, button)->isEnabled() ? '+' : '-';
         return state;
@@ -75,7 +71,7 @@ private slots:
         const QString size =
             QString::number(QFileInfo(path("b.MP3")).size() / 1048576.0, 'f', 2) + " MB";
         QStringList rows;
-        for (const QString &name : {"b.MP3", "Top.mp3", "one/1.mp3", "two/deep/2.mp3"})
+        for (const QString name : {"b.MP3", "Top.mp3", "one/1.mp3", "two/deep/2.mp3"})
             rows << QFileInfo(name).fileName() + '|' + QFileInfo(path(name)).path() + '|' + size +
                         "|0:2";
         auto *lv1 = child<QTreeWidget>(form, "lv1");
@@ -85,7 +81,7 @@ private slots:
                 shown << lv1->topLevelItem(row)->text(column);
         QCOMPARE(shown.join('|'), rows.join('|'));
         // Folders: start, one, two, two/deep; red, and the folder list back at the drive's root.
-        QCOMPARE(label(form, "Label4") + ' ' + label(form, "Label6"), "4 4");
+        QCOMPARE(text(form, "Label4") + ' ' + text(form, "Label6"), "4 4");
         QCOMPARE(child<QLabel>(form, "Label2")->palette().color(QPalette::WindowText),
                  QColor(Qt::red));
         QCOMPARE(child<DirListBox>(form, "Dir1")->Path(), driveRoot);

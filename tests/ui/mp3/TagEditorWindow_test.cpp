@@ -4,6 +4,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "ControlActions.h"
 #include "DirListBox.h"
 #include "DirTree.h"
 #include "FileListBox.h"
@@ -13,7 +14,6 @@
 #include "ScriptedMessageBox.h"
 #include "TagEditorWindow.h"
 #include "TestMedia.h"
-#include "WidgetLookup.h"
 #include "WindowTestMain.h"
 
 // Wiring of the tags editor. ID3 page: what a click on a file shows (the texts:
@@ -37,10 +37,6 @@ public:
     }
 };
 
-void click(const QObject &form, const char *button)
-{
-    QTest::mouseClick(child<QWidget>(form, button), Qt::LeftButton);
-}
 bool enabled(const QObject &form, const char *button)
 {
     return child<QWidget>(form, button)->isEnabled();

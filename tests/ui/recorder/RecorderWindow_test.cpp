@@ -6,13 +6,13 @@
 #include <QtTest>
 
 #include "ChameleonButton.h"
+#include "ControlActions.h"
 #include "ProgressBar.h"
 #include "RecorderWindow.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "ScriptedSoundCommands.h"
 #include "TestMedia.h"
-#include "WidgetLookup.h"
 #include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,10 +37,6 @@ private:
     ScriptedMessageBox m_box;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    static QString text(QWidget &form, const char *name)
-    {
-        return child<QWidget>(form, name)->property("text").toString();
-    }
     static QStringList enabled(QWidget &form)
     {
         QStringList names;
@@ -48,10 +44,6 @@ private:
             if (child<QWidget>(form, name)->isEnabled())
                 names << QLatin1String(name);
         return names;
-    }
-    static void click(QWidget &form, const char *name)
-    {
-        QTest::mouseClick(child<QWidget>(form, name), Qt::LeftButton);
     }
     // Save as, then Record with the rate option given.
     void startRecording(RecorderWindow &form, const char *rate)
