@@ -121,9 +121,10 @@ TEST(CdPlayerOnDiscTest, TheRealServiceAnswersEveryCommandTheEngineSends)
     ASSERT_TRUE(TestDisc::write(dir.filePath("disc.cue"), {{750, 440}, {1500, 660}, {375, 880}}));
     ASSERT_TRUE(TestDisc::writeSettings(dir.filePath("cdrip.ini"), {dir.filePath("disc.cue")}));
     SoundCommandService service{SoundDevices(dir.filePath("cdrip.ini"))};
-    const auto mode = [&] {
+    const auto status = [&](const QByteArray &item) {
         char reply[40] = {};
-        EXPECT_EQ(service.mciSendString("status cd mode", reply, sizeof reply, 0), 0u);
+        EXPECT_EQ(service.mciSendString(("status cd " + item).constData(), reply, sizeof reply, 0),
+                  0u);
         return QByteArray(reply);
     };
     QProcess recorder;
@@ -157,10 +158,10 @@ TEST(CdPlayerOnDiscTest, TheRealServiceAnswersEveryCommandTheEngineSends)
         EXPECT_NEAR(stat.mid(at + 18).split('\n').first().trimmed().toInt(), 440, 15);
     }
     player.PauseTrack();
-    EXPECT_EQ(mode(), "paused");
+    EXPECT_EQ(status("mode"), "paused");
     player.PlayNext();
     EXPECT_EQ(player.GetCDPosition(), u"02:00:00:00"_s);
-    EXPECT_EQ(mode(), "stopped");
+    EXPECT_EQ(status("mode"), "stopped");
 
     player.PlayTrack();
     player.PlayPrevious();
@@ -176,11 +177,12 @@ TEST(CdPlayerOnDiscTest, TheRealServiceAnswersEveryCommandTheEngineSends)
     player.SetCDFormat_MilliSeconds();
     ASSERT_EQ(service.mciSendString("seek cd to 4000", nullptr, 0, 0), 0u);
     player.Rewind();
+    EXPECT_EQ(status("time format"), "tmsf");
     EXPECT_EQ(player.GetCDPosition(), u"01:00:04:00"_s);
     player.Forward();
     player.Forward();
     EXPECT_EQ(player.GetCDPosition(), u"02:00:14:00"_s);
-    EXPECT_EQ(mode(), "stopped");
+    EXPECT_EQ(status("mode"), "stopped");
     player.UnloadAll();
     EXPECT_FALSE(player.CheckCD());
 }

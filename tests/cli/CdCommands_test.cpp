@@ -66,18 +66,11 @@ TEST_F(CdCommandsTest, TocListsTracksAndTheCddbQuery)
                              "    1   0:02.00   0:04.10     0.70MB      736176\n"
                              "    2   0:06.10   0:02.01     0.34MB      355152\n"
                              "cddb query 8000602 2 150 463 8\n";
-    // The same disc as a cdrdao sheet: lengths as times and as samples (313 x 588).
-    TestMedia::writeFile(path("disc.toc"), "CD_DA\n// two tracks\nTRACK AUDIO\nFILE \"disc.bin\" "
-                                           "0 184044\nTRACK AUDIO\nAUDIOFILE \"disc.bin\" "
-                                           "00:04:13 00:02:01\n");
-    for (const QStringList &args :
-         {QStringList{"toc"}, {"toc", "1"}, {"toc", path("disc.cue")}, {"toc", path("disc.toc")}}) {
+    for (const QStringList &args : {QStringList{"toc"}, {"toc", "1"}, {"toc", path("disc.cue")}}) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-        const QString image = args.size() == 2 && args[1] != "1" ? args[1] : path("disc.cue");
-        EXPECT_EQ(run.out, "Drive: " + image.toUtf8() + '\n' + table);
+        EXPECT_EQ(run.out, "Drive: " + path("disc.cue").toUtf8() + '\n' + table);
     }
-    QFile::remove(path("disc.toc"));
 }
 
 TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
@@ -94,13 +87,11 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"toc", "3"}, 1, "no drive 3"},
         {{"toc", "1", "2"}, 2, "takes one drive or disc image"},
         {{"rip", out}, 2, "needs --track N or --all"},
-        {{"rip", "--track", "1", "--all", out}, 2, "needs --track N or --all"},
         {{"rip", "--track", "0", out}, 2, "--track takes a track number from 1 to 99"},
         {{"rip", "--track", "1"}, 2, "needs one output file"},
         {{"rip", "--all", "--preset", "loud", out}, 2, "unknown preset 'loud'"},
         {{"rip", "--all", "--drive", "1", "--image", disc, out}, 2, "not both"},
         {{"rip", "--image", disc, "--track", "3", out}, 1, "no such track on the disc"},
-        {{"rip", "--image", path("none.cue"), "--all", out}, 1, "none.cue: no such disc image"},
         {{"rip", "--image", img, "--all", out}, 1, "img: is a folder"},
         {{"rip", "--image", img + "/nobin.cue", "--all", out},
          1,
@@ -199,15 +190,11 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
 {
     ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 0.2));
     TestMedia::writeFile(path("text.wav"), QByteArray("not a wave file\n").repeated(100));
-    ASSERT_EQ(TestMedia::run("sox", {"-n", "-r", "8000", "-b", "8", "-c", "1", path("mono.wav"),
-                                     "synth", "0.1", "sine", "440"}),
-              0);
     const QString in = path("in.wav"), out = path("out.mp3");
     const QList<std::tuple<QStringList, int, QByteArray>> cases = {
         {{in, out, "--preset", "loud"},
          2,
          "one of: default, voice, r3mix, standard, fast-standard"},
-        {{in, out, "--preset", "15"}, 2, "unknown preset '15'"},
         {{in, out, "--bitrate", "999"}, 2, "--bitrate takes kbit/s from 8 to 320"},
         {{in, out, "--bitrate"}, 2, "--bitrate needs a value"},
         {{in, out, "--quiet"}, 2, "unknown option --quiet"},
@@ -218,9 +205,6 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
          "Invalid Format (error 29771, tavro.lameConvert)\ntavro-cli encode: " +
              path("text.wav").toUtf8() +
              ": a 16-bit stereo WAV file is needed; this one is not a RIFF/WAVE file\n"},
-        {{path("mono.wav"), out},
-         1,
-         "mono.wav: a 16-bit stereo WAV file is needed; this one is 8-bit mono"},
         {{path("tmp"), out}, 1, "tmp: is a folder"},
         {{in, path("none/out.mp3")}, 1, "out.mp3: cannot write in the folder "},
         {{in, in, "--force"}, 1, "in.wav is the input file; the MP3 file needs a name of its own"},
@@ -238,7 +222,7 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
     EXPECT_EQ(TestMedia::readFile(in), wav);
     EXPECT_FALSE(QFileInfo(path("pipe.mp3")).isFile());
     QFile::remove(path("pipe.mp3"));
-    EXPECT_EQ(outputs(), QStringLiteral("mono.wav,text.wav"));
+    EXPECT_EQ(outputs(), QStringLiteral("text.wav"));
 }
 
 TEST_F(CdCommandsTest, AFullDiskFailsTheRunAndKeepsTheOldFile)

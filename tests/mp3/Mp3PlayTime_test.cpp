@@ -49,10 +49,10 @@ TEST(Mp3PlayTimeTest, AnalysesEveryVersionLayerRateAndFlag)
         // Padding, never added for Layer III.
         {header(0xFB, 0x92, 0x01), 4000000,
          "1|MPEG 1 3|Layer III 1|128000|44100|Stereo 0 0|417|9592|249|10010|50/15 ms 1"},
-        // 48000 Hz: 32.5 frames a second (44100 Hz: 38.5; 32000 Hz: 27.8, InfoCommand_test).
+        // 48000 Hz: 32.5 frames a second (44100 Hz: 38.5; 32000 Hz: 27.8, LameFiles_test).
         {header(0xFB, 0x94, 0x02), 4000000,
          "1|MPEG 1 3|Layer III 1|128000|48000|Stereo 0 0|384|10417|321|10000|reserved 2"},
-        // MPEG 2 and 2.5 mono halve once, stereo does not (joint stereo: InfoCommand_test).
+        // MPEG 2 and 2.5 mono halve once, stereo does not (joint stereo: LameFiles_test).
         {header(0xF3, 0x80, 0xC0), 4000000,
          "1|MPEG 2 2|Layer III 1|64000|22050|Single Channel (Mono) 3 0|208|19231|500|10000|None 0"},
         {header(0xF3, 0x84, 0x00), 4000000,

@@ -89,6 +89,7 @@ TEST_F(M3uFileTest, HostileFilesAreReadSafely)
 TEST_F(M3uFileTest, FailedSaveLeavesTheOldFile)
 {
     TestMedia::writeFile(path("old.m3u"), "/kept.mp3\r\n");
+    EXPECT_FALSE(M3uFile::SavePlaylist(path("old.m3u"), {u"/a"_s, u"/two\nlines.mp3"_s}));
     EXPECT_FALSE(M3uFile::SavePlaylist(m_dir.filePath(u"no/such/dir/x.m3u"_s), {u"/a"_s}));
     EXPECT_EQ(TestMedia::readFile(path("old.m3u")), QByteArray("/kept.mp3\r\n"));
 }

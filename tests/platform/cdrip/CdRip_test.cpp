@@ -85,6 +85,27 @@ protected:
         EXPECT_EQ(m_library.CR_CloseRipper(), CR_OK);
         return audio;
     }
+    // Whether the image reader takes the sheet; when it does, the first 588 frames it plays must
+    // be the first track's from sector `start` of the BIN.
+    static bool readsFirstTrack(const QString &sheet, int start)
+    {
+        const CdRipDrive drive = CdRipDrive::image(QFile::encodeName(sheet), CdRipSettings());
+        const DiscLayout layout(drive.readToc());
+        if (layout.isEmpty())
+            return false;
+        DiscAudioSource source(drive, layout);
+        std::vector<float> samples;
+        EXPECT_GT(source.decode(samples), 588);
+        samples.resize(1176);
+        const QByteArray audio = TestDisc::trackAudio(kTracks, 0);
+        const auto *stored = reinterpret_cast<const qint16 *>(audio.constData() + start * 2352);
+        for (int i = 0; i < 1176; ++i)
+            if (samples[size_t(i)] != float(stored[i]) / 32768.0f) {
+                ADD_FAILURE() << "sample " << i;
+                break;
+            }
+        return true;
+    }
 
     QTemporaryDir m_dir;
     CdioRipLibrary m_library;
@@ -256,21 +277,10 @@ TEST_F(CdRipTest, OnlyCheckedSheetsReachTheImageReaderWhichReadsTheBinTheyName)
         {"unknown line", good + "    SPIN 3\n", false},
         {"open quote", "FILE \"disc.bin BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n", false},
     };
-    const QByteArray audio = TestDisc::trackAudio(kTracks, 0);
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         TestMedia::writeFile(path("other.cue"), c.sheet);
-        const CdRipDrive drive =
-            CdRipDrive::image(QFile::encodeName(path("other.cue")), CdRipSettings());
-        const DiscLayout layout(drive.readToc());
-        EXPECT_EQ(!layout.isEmpty(), c.readable) << c.name;
-        if (layout.isEmpty())
-            continue;
-        DiscAudioSource source(drive, layout);
-        std::vector<float> samples;
-        ASSERT_GT(source.decode(samples), 588);
-        const auto *stored = reinterpret_cast<const qint16 *>(audio.constData() + c.start * 2352);
-        for (int i = 0; i < 1176; ++i)
-            ASSERT_EQ(samples[size_t(i)], float(stored[i]) / 32768.0f) << c.name << " sample " << i;
+        EXPECT_EQ(readsFirstTrack(path("other.cue"), c.start), c.readable);
     }
 }
 
@@ -326,24 +336,13 @@ TEST_F(CdRipTest, TocSheetsAreCheckedAsStrictlyAndReadAsTheTracksTheyDescribe)
         {"open CD_TEXT", "CD_DA\nCD_TEXT { {\n", "line 2: a CD_TEXT block that is not closed"},
         {"silence", "CD_DA\nTRACK AUDIO\nSILENCE 00:02:00\n", "line 3: not understood"},
     };
-    const QByteArray audio = TestDisc::trackAudio(kTracks, 0);
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         TestMedia::writeFile(path("other.toc"), c.sheet);
         TocSheet sheet;
-        EXPECT_EQ(sheet.read(path("other.toc")), c.problem.isEmpty()) << c.name;
-        EXPECT_EQ(sheet.problem(), c.problem) << c.name;
-        const CdRipDrive drive =
-            CdRipDrive::image(QFile::encodeName(path("other.toc")), CdRipSettings());
-        const DiscLayout layout(drive.readToc());
-        ASSERT_EQ(layout.isEmpty(), !c.problem.isEmpty()) << c.name;
-        if (layout.isEmpty())
-            continue;
-        DiscAudioSource source(drive, layout);
-        std::vector<float> samples;
-        ASSERT_GT(source.decode(samples), 588);
-        const auto *stored = reinterpret_cast<const qint16 *>(audio.constData() + c.start * 2352);
-        for (int i = 0; i < 1176; ++i)
-            ASSERT_EQ(samples[size_t(i)], float(stored[i]) / 32768.0f) << c.name << " sample " << i;
+        EXPECT_EQ(sheet.read(path("other.toc")), c.problem.isEmpty());
+        EXPECT_EQ(sheet.problem(), c.problem);
+        EXPECT_EQ(readsFirstTrack(path("other.toc"), c.start), c.problem.isEmpty());
     }
 }
 

@@ -117,6 +117,12 @@ private slots:
         click(form, "cmdRefresh");
         QCOMPARE(status(form), QStringLiteral("CDRip Error (error 29501, tavro.cCDToc.fInit)"));
         QCOMPARE(tracks(form)->topLevelItemCount(), 0);
+
+        m_library->initResult = CR_FILE_OPEN_ERROR; // a library that does not start
+        CdToMp3Window broken(m_library);
+        load(broken);
+        QCOMPARE(status(broken),
+                 QStringLiteral("CDRip File Open Error (error 29502, tavro.cCDDriveRip_Create)"));
     }
 
     void runsShowTheirStepsAndResultsAndStopOnCancelOrClose()
