@@ -17,11 +17,13 @@ else
 fi
 
 source scripts/pulse-session.sh
+source scripts/session-bus.sh
 pulse_start
+bus_start
 # Tests never write into the user's own data folder (the renamer's journal, for one).
 XDG_DATA_HOME=$(mktemp -d)
 export XDG_DATA_HOME
-trap 'pulse_stop; rm -rf "$XDG_DATA_HOME"' EXIT
+trap 'pulse_stop; bus_stop; rm -rf "$XDG_DATA_HOME"' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${TAVRO_BUILD_DIR:-build}" --output-on-failure -LE hardware -j"$(nproc)" "$@"

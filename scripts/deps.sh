@@ -15,6 +15,8 @@ PACKAGES=(
     sox lame mpg123 espeak-ng
     # the desktop's own file-type lookup, to check the association as the desktop sees it
     xdg-utils
+    # a private session bus for the media-key tests
+    dbus-daemon
     # validators of the installed desktop entry, metainfo and manual page
     desktop-file-utils appstream groff-base
     "$@"

@@ -8,6 +8,7 @@
 #include "InstanceLock.h"
 #include "InstanceServer.h"
 #include "Mp3MediaComponent.h"
+#include "MprisService.h"
 #include "PlayerWindow.h"
 #include "SoundCommandService.h"
 #include "WidgetFileDialog.h"
@@ -66,6 +67,9 @@ int main(int argc, char *argv[])
     QObject::connect(&server, &InstanceServer::pathsReceived, &window, &PlayerWindow::playFiles);
     QObject::connect(&server, &InstanceServer::activationRequested, &window,
                      &PlayerWindow::comeForward);
+    // Media keys and the desktop's media widget; without a session bus the player runs as before.
+    MprisService mpris(window.remote());
+    mpris.publish();
     window.show();
     window.startUp(arguments);
     const int status = QApplication::exec();

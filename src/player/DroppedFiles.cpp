@@ -8,7 +8,7 @@
 DroppedFiles::DroppedFiles(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls) {
-        const QString path = localPath(url);
+        const QString path = FileNameCodec::fromFileUrl(url);
         const FileEntry::Kind kind =
             path.isEmpty() ? FileEntry::Kind::Missing : FileEntry::kind(path);
         if (kind == FileEntry::Kind::Folder)
@@ -38,14 +38,6 @@ QStringList DroppedFiles::entries() const
         }
     }
     return entries;
-}
-
-QString DroppedFiles::localPath(const QUrl &url)
-{
-    if (!url.isLocalFile())
-        return {};
-    return FileNameCodec::decode(
-        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 bool DroppedFiles::hasSuffix(const QString &path, QLatin1StringView suffix)

@@ -17,10 +17,6 @@ public:
     // The play-list entries, in the order of the drop.
     QStringList entries() const;
 
-    // A local file URL's path as the file system's bytes (FileNameCodec): the URL's own
-    // percent-encoded bytes, which need not be UTF-8. Empty for anything that is not local.
-    static QString localPath(const QUrl &url);
-
 private:
     enum class Kind { Mp3, PlayList, Folder };
     struct Usable {

@@ -37,6 +37,7 @@ void PlaybackEngine::StartPlayback(bool checkSelection)
     auto &d = m_display;
     StepRunner::run(
         [&] {
+            m_paused = false;
             m_media.setFileName(m_playlist.selectedPath());
             m_media.play();
         },
@@ -87,6 +88,7 @@ void PlaybackEngine::stopAndShowStopped()
 {
     auto &d = m_display;
     m_media.stop();
+    m_paused = false;
     d.speedLevel = PlaybackTables::kMiddleLevel;
     d.sliderMax = -1;
     d.position.clear();
@@ -153,16 +155,26 @@ void PlaybackEngine::advanceAtEnd()
 
 void PlaybackEngine::pauseOrResume()
 {
-    if (m_display.pauseCaption == QLatin1String("Pause")) {
-        m_display.pauseCaption = QStringLiteral("Resume");
-        m_media.pause();
-        setStatus(kPaused, PlayerDisplay::kBlue);
-    } else {
-        m_display.pauseCaption = QStringLiteral("Pause");
-        m_media.play();
-        setStatus(kPlaying, PlayerDisplay::kGreen);
-    }
-    publish();
+    if (m_display.pauseCaption == QLatin1String("Pause"))
+        pause();
+    else
+        resume();
+}
+
+void PlaybackEngine::pause()
+{
+    m_display.pauseCaption = QStringLiteral("Resume");
+    m_media.pause();
+    m_paused = true;
+    setStatus(kPaused, PlayerDisplay::kBlue);
+}
+
+void PlaybackEngine::resume()
+{
+    m_display.pauseCaption = QStringLiteral("Pause");
+    m_media.play();
+    m_paused = false;
+    setStatus(kPlaying, PlayerDisplay::kGreen);
 }
 
 void PlaybackEngine::toggleMute()
@@ -195,6 +207,7 @@ void PlaybackEngine::seekBySlider(int seconds)
     if (seconds >= 0 && seconds <= m_display.sliderMax)
         m_display.sliderValue = seconds;
     publish();
+    emit seeked();
 }
 
 void PlaybackEngine::seekByBar(double seconds)
@@ -202,6 +215,7 @@ void PlaybackEngine::seekByBar(double seconds)
     m_display.marker = seconds;
     m_media.setCurrentPosition(seconds);
     publish();
+    emit seeked();
 }
 
 void PlaybackEngine::activate()

@@ -32,12 +32,20 @@ public:
     void stopAfterToolWindow();
     void PlaybackTick();
 
+    // The Pause button: pauses when its caption says "Pause", resumes otherwise.
     void pauseOrResume();
+    void pause();
+    void resume();
+    // The component is paused. Not the caption: it keeps "Resume" through a stop and a new start.
+    bool paused() const { return m_paused; }
     void toggleMute();
     void volumeUp() { setVolumeLevel(m_display.volumeLevel + 1); }
     void volumeDown() { setVolumeLevel(m_display.volumeLevel - 1); }
     void speedUp() { setSpeedLevel(m_display.speedLevel + 1); }
     void speedDown() { setSpeedLevel(m_display.speedLevel - 1); }
+    // Levels 0..10, clamped.
+    void setVolumeLevel(int level);
+    void setSpeedLevel(int level);
     // The user moved the position slider to a whole second.
     void seekBySlider(int seconds);
     // The user pressed on the seek bar at a position in seconds.
@@ -55,13 +63,13 @@ public:
 
 signals:
     void displayChanged();
+    // The user moved the position by the slider or the seek bar.
+    void seeked();
 
 private:
     void stopAndShowStopped();
     void setStatus(const QString &text, quint32 color);
     void advanceAtEnd();
-    void setVolumeLevel(int level);
-    void setSpeedLevel(int level);
     void showCounts();
     void publish();
 
@@ -83,6 +91,7 @@ private:
     Playlist &m_playlist;
     PlayerDisplay m_display;
     PlayerDisplay m_published;
+    bool m_paused = false;
     QTimer m_tick;
     CachedText m_progressText;
     CachedText m_remainingText;

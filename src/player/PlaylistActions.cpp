@@ -84,27 +84,34 @@ void PlaylistActions::clear()
     m_engine.clearValues();
 }
 
-void PlaylistActions::step(int direction)
+const char *PlaylistActions::stepRefusal(int direction) const
 {
     const bool forward = direction > 0;
     const int selected = m_playlist.selectedIndex();
     if (m_engine.display().status == QLatin1String(" Stopped "))
-        complain(forward ? "  Please play the file then click Next button!"
-                         : "  Please play the file then click Previous button!");
-    else if (selected < 0)
-        complain("  Please select an MP3 File to play!");
-    else if (m_playlist.count() < 2)
-        complain("  There is only one file in the Playlist!");
-    else if (forward && selected == m_playlist.count() - 1)
-        complain("  This is the last file in the Playlist!");
-    else if (!forward && selected == 0)
-        complain("  This is the first file in the Playlist!");
-    else {
-        m_engine.StopPlayback();
-        m_playlist.setSelectedIndex(selected + direction);
-        m_engine.StartPlayback();
-        m_engine.resetSpeedAndMute();
+        return forward ? "  Please play the file then click Next button!"
+                       : "  Please play the file then click Previous button!";
+    if (selected < 0)
+        return "  Please select an MP3 File to play!";
+    if (m_playlist.count() < 2)
+        return "  There is only one file in the Playlist!";
+    if (forward && selected == m_playlist.count() - 1)
+        return "  This is the last file in the Playlist!";
+    if (!forward && selected == 0)
+        return "  This is the first file in the Playlist!";
+    return nullptr;
+}
+
+void PlaylistActions::step(int direction)
+{
+    if (const char *refusal = stepRefusal(direction)) {
+        complain(refusal);
+        return;
     }
+    m_engine.StopPlayback();
+    m_playlist.setSelectedIndex(m_playlist.selectedIndex() + direction);
+    m_engine.StartPlayback();
+    m_engine.resetSpeedAndMute();
 }
 
 void PlaylistActions::doubleClick()

@@ -103,3 +103,15 @@ QStringList FileNameCodec::display(const QStringList &paths)
         shown << display(path);
     return shown;
 }
+
+QString FileNameCodec::fromFileUrl(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    return decode(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+QString FileNameCodec::toFileUrl(QStringView path)
+{
+    return QLatin1StringView("file://") + QString::fromLatin1(encode(path).toPercentEncoding("/"));
+}

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QUrl>
 
 // File names are bytes; Qt decodes them as UTF-8 and replaces what is not, so a path Qt made
 // from a Latin-1 name no longer names the file. Here every byte that is not part of valid UTF-8
@@ -17,4 +18,8 @@ public:
     // For the screen only: each escaped byte shows as U+FFFD.
     static QString display(QStringView path);
     static QStringList display(const QStringList &paths);
+    // A file: URL's path as the file system's bytes (empty for any other URL), and back: a
+    // file: URL that carries the path's own bytes, percent-encoded.
+    static QString fromFileUrl(const QUrl &url);
+    static QString toFileUrl(QStringView path);
 };

@@ -40,7 +40,11 @@ PlayerWindow::PlayerWindow(MediaComponent &media, SoundCommands &sound,
                            std::function<bool()> anotherCopyRunning, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_media(media), m_sound(sound),
       m_anotherCopyRunning(std::move(anotherCopyRunning)), m_engine(media, m_playlist),
-      m_actions(m_playlist, m_engine), m_ui(*this)
+      m_actions(m_playlist, m_engine),
+      m_remote(m_engine, m_actions, m_playlist, media,
+               {[this](const QStringList &paths) { playFiles(paths); }, [this] { comeForward(); },
+                [this] { exitPlayer(); }}),
+      m_ui(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TAVRO MP3 PLAYER 1.6 BETA"));

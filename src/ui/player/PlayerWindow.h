@@ -10,6 +10,7 @@
 #include "PlayerWindowControls.h"
 #include "Playlist.h"
 #include "PlaylistActions.h"
+#include "RemoteControl.h"
 
 class MediaComponent;
 class SoundCommands;
@@ -39,6 +40,8 @@ public:
 
     Playlist &playlist() { return m_playlist; }
     PlaybackEngine &engine() { return m_engine; }
+    // The player as media keys and the desktop's media widget reach it.
+    RemoteControl &remote() { return m_remote; }
     const PlayerWindowControls &controls() const { return m_ui; }
 
 protected:
@@ -69,6 +72,7 @@ private:
     Playlist m_playlist;
     PlaybackEngine m_engine;
     PlaylistActions m_actions;
+    RemoteControl m_remote;
 
     PlayerWindowControls m_ui;
     bool m_rendering = false;

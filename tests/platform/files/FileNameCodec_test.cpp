@@ -62,3 +62,12 @@ TEST(FileNameCodecTest, ShowsEscapedBytesAsReplacementCharactersAndKeepsPairs)
     // A stray surrogate no decoded name holds is written as U+FFFD, never as broken UTF-8.
     EXPECT_EQ(FileNameCodec::encode(escaped({0xD800}) + u"x"_s), "\xef\xbf\xbdx");
 }
+
+TEST(FileNameCodecTest, FileUrlsCarryThePathsOwnBytes)
+{
+    const QString path = FileNameCodec::decode("/m\xfc/50% #1?.mp3");
+    const QString url = FileNameCodec::toFileUrl(path);
+    EXPECT_EQ(url, u"file:///m%FC/50%25%20%231%3F.mp3"_s);
+    EXPECT_EQ(FileNameCodec::fromFileUrl(QUrl(url)), path);
+    EXPECT_EQ(FileNameCodec::fromFileUrl(QUrl(u"http://host/a.mp3"_s)), QString());
+}

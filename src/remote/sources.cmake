@@ -1,0 +1,3 @@
+tavro_folder(tavro_core remote
+    RemoteControl.cpp RemoteControl.h
+)
