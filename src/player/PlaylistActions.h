@@ -22,7 +22,8 @@ public:
     void clear();
     void next() { step(+1); }
     void previous() { step(-1); }
-    // Why Next (+1) or Previous (-1) would not move now, as the message says it; null when it would.
+    // Why Next (+1) or Previous (-1) would not move now, as the message says it; null when it
+    // would.
     const char *stepRefusal(int direction) const;
     void doubleClick();
     // True when the selected entry may be shown in the information window; otherwise says why.

@@ -18,15 +18,11 @@ namespace {
 constexpr double kMicroseconds = 1e6;
 
 // Tag fields are often padded with zero bytes, which a D-Bus string cannot hold.
-QString tagText(const QString &field)
-{
-    return field.section(QChar(0), 0, 0).trimmed();
-}
+QString tagText(const QString &field) { return field.section(QChar(0), 0, 0).trimmed(); }
 } // namespace
 
-RemoteControl::RemoteControl(PlaybackEngine &engine, PlaylistActions &actions,
-                             Playlist &playlist, MediaComponent &media, WindowCalls window,
-                             QObject *parent)
+RemoteControl::RemoteControl(PlaybackEngine &engine, PlaylistActions &actions, Playlist &playlist,
+                             MediaComponent &media, WindowCalls window, QObject *parent)
     : MprisTarget(parent), m_engine(engine), m_actions(actions), m_playlist(playlist),
       m_media(media), m_window(std::move(window))
 {
@@ -58,7 +54,10 @@ void RemoteControl::setVolume(double volume)
             int(std::lround(std::clamp(volume, 0.0, 1.0) * (PlaybackTables::kLevels - 1))));
 }
 
-double RemoteControl::rate() const { return PlaybackTables::rateFor(m_engine.display().speedLevel); }
+double RemoteControl::rate() const
+{
+    return PlaybackTables::rateFor(m_engine.display().speedLevel);
+}
 
 void RemoteControl::setRate(double rate)
 {

@@ -24,8 +24,8 @@ QByteArray taggedFile()
     const auto field = [](const char *text, int width) {
         return QByteArray(text).leftJustified(width, '\0');
     };
-    return QByteArray(1000, 'x') + "TAG" + field("Tone", 30) + field("Band", 30) +
-           field("", 30) + "1999" + field("a comment", 30) + char(17);
+    return QByteArray(1000, 'x') + "TAG" + field("Tone", 30) + field("Band", 30) + field("", 30) +
+           "1999" + field("a comment", 30) + char(17);
 }
 
 // The remote over the player's core, as the main window builds it, with a silent component.
@@ -47,7 +47,10 @@ protected:
     PlaylistActions actions{playlist, engine};
     QStringList windowCalls;
     RemoteControl remote{
-        engine, actions, playlist, media,
+        engine,
+        actions,
+        playlist,
+        media,
         {[this](const QStringList &paths) { windowCalls << u"play "_s + paths.join(u'|'); },
          [this] { windowCalls << u"raise"_s; }, [this] { windowCalls << u"quit"_s; }}};
     QTemporaryDir dir;
@@ -62,9 +65,12 @@ TEST_F(RemoteControlTest, TheStatusIsThePlayersOwnWhateverThePauseCaptionSays)
     EXPECT_TRUE(remote.canPlay());
     EXPECT_FALSE(remote.canPause());
     const std::pair<void (RemoteControl::*)(), Status> steps[] = {
-        {&RemoteControl::playPause, Status::Playing}, {&RemoteControl::play, Status::Playing},
-        {&RemoteControl::playPause, Status::Paused},  {&RemoteControl::pause, Status::Paused},
-        {&RemoteControl::play, Status::Playing},      {&RemoteControl::pause, Status::Paused},
+        {&RemoteControl::playPause, Status::Playing},
+        {&RemoteControl::play, Status::Playing},
+        {&RemoteControl::playPause, Status::Paused},
+        {&RemoteControl::pause, Status::Paused},
+        {&RemoteControl::play, Status::Playing},
+        {&RemoteControl::pause, Status::Paused},
         {&RemoteControl::stop, Status::Stopped},
         // The Pause button's caption still says "Resume" after a stop; the status does not.
         {&RemoteControl::playPause, Status::Playing},

@@ -5,8 +5,7 @@
 MprisPlayerAdaptor::MprisPlayerAdaptor(QObject *holder, MprisTarget &target)
     : QDBusAbstractAdaptor(holder), m_target(target)
 {
-    connect(&m_target, &MprisTarget::seeked, this,
-            [this] { emit Seeked(m_target.positionUs()); });
+    connect(&m_target, &MprisTarget::seeked, this, [this] { emit Seeked(m_target.positionUs()); });
 }
 
 QString MprisPlayerAdaptor::PlaybackStatus() const
@@ -25,8 +24,8 @@ QVariantMap MprisPlayerAdaptor::metadata(const MprisTarget::Track &track)
 {
     if (track.id.isEmpty())
         return {{QStringLiteral("mpris:trackid"),
-                 QVariant::fromValue(
-                     QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
+                 QVariant::fromValue(QDBusObjectPath(
+                     QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
     QVariantMap map{
         {QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(track.id))},
         {QStringLiteral("mpris:length"), qlonglong(track.lengthUs)},
@@ -49,35 +48,17 @@ QVariantMap MprisPlayerAdaptor::metadata(const MprisTarget::Track &track)
     return map;
 }
 
-void MprisPlayerAdaptor::Next()
-{
-    m_target.later(&MprisTarget::next);
-}
+void MprisPlayerAdaptor::Next() { m_target.later(&MprisTarget::next); }
 
-void MprisPlayerAdaptor::Previous()
-{
-    m_target.later(&MprisTarget::previous);
-}
+void MprisPlayerAdaptor::Previous() { m_target.later(&MprisTarget::previous); }
 
-void MprisPlayerAdaptor::Pause()
-{
-    m_target.later(&MprisTarget::pause);
-}
+void MprisPlayerAdaptor::Pause() { m_target.later(&MprisTarget::pause); }
 
-void MprisPlayerAdaptor::PlayPause()
-{
-    m_target.later(&MprisTarget::playPause);
-}
+void MprisPlayerAdaptor::PlayPause() { m_target.later(&MprisTarget::playPause); }
 
-void MprisPlayerAdaptor::Stop()
-{
-    m_target.later(&MprisTarget::stop);
-}
+void MprisPlayerAdaptor::Stop() { m_target.later(&MprisTarget::stop); }
 
-void MprisPlayerAdaptor::Play()
-{
-    m_target.later(&MprisTarget::play);
-}
+void MprisPlayerAdaptor::Play() { m_target.later(&MprisTarget::play); }
 
 void MprisPlayerAdaptor::Seek(qlonglong Offset)
 {
@@ -86,9 +67,8 @@ void MprisPlayerAdaptor::Seek(qlonglong Offset)
 
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath &TrackId, qlonglong Position)
 {
-    m_target.later([&target = m_target, id = TrackId.path(), Position] {
-        target.setPosition(id, Position);
-    });
+    m_target.later(
+        [&target = m_target, id = TrackId.path(), Position] { target.setPosition(id, Position); });
 }
 
 void MprisPlayerAdaptor::OpenUri(const QString &Uri)

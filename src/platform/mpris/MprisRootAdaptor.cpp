@@ -7,12 +7,6 @@ MprisRootAdaptor::MprisRootAdaptor(QObject *holder, MprisTarget &target)
 {
 }
 
-void MprisRootAdaptor::Raise()
-{
-    m_target.later(&MprisTarget::raise);
-}
+void MprisRootAdaptor::Raise() { m_target.later(&MprisTarget::raise); }
 
-void MprisRootAdaptor::Quit()
-{
-    m_target.later(&MprisTarget::quit);
-}
+void MprisRootAdaptor::Quit() { m_target.later(&MprisTarget::quit); }

@@ -35,8 +35,8 @@ bool MprisService::publish()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.registerObject(kPath, this, QDBusConnection::ExportAdaptors))
         return false;
-    for (const QString &name : {kName, kName + QStringLiteral(".instance") +
-                                           QString::number(::getpid())}) {
+    for (const QString &name :
+         {kName, kName + QStringLiteral(".instance") + QString::number(::getpid())}) {
         if (bus.registerService(name)) {
             m_busName = name;
             m_announced = playerProperties();
@@ -71,9 +71,9 @@ void MprisService::announceChanges()
     if (changed.isEmpty())
         return;
     m_announced = now;
-    QDBusMessage signal = QDBusMessage::createSignal(
-        kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal =
+        QDBusMessage::createSignal(kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
     signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList();
     QDBusConnection::sessionBus().send(signal);
 }

@@ -1,6 +1,5 @@
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
@@ -50,8 +49,15 @@ public:
     void quit() override { calls << u"quit"_s; }
 
     Status state = Status::Paused;
-    Track current{u"/io/tavro/Tavro/Track/1"_s, 90'000'000, u"/m/\u00e9 a.mp3"_s, u"Tone"_s,
-                  u"Band"_s, QString(), u"1999"_s, QString(), u"Rock"_s};
+    Track current{u"/io/tavro/Tavro/Track/1"_s,
+                  90'000'000,
+                  u"/m/\u00e9 a.mp3"_s,
+                  u"Tone"_s,
+                  u"Band"_s,
+                  QString(),
+                  u"1999"_s,
+                  QString(),
+                  u"Rock"_s};
     qint64 position = 2'000'000;
     double level = 0.5;
     QStringList calls;
@@ -136,7 +142,8 @@ TEST_F(MprisServiceTest, AnnouncesWhatChangedAndEverySeek)
     target.state = MprisTarget::Status::Playing;
     emit target.changed();
     emit target.seeked();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !changes.messages.isEmpty() && !seeks.messages.isEmpty(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !changes.messages.isEmpty() && !seeks.messages.isEmpty(); }));
     QTest::qWait(100);
     ASSERT_EQ(changes.messages.size(), 1);
     const QVariantList arguments = changes.messages.first().arguments();
