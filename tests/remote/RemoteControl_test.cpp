@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include "FakeMediaComponent.h"
-#include "FileNameCodec.h"
 #include "PlaybackEngine.h"
 #include "Playlist.h"
 #include "PlaylistActions.h"
@@ -165,14 +164,4 @@ TEST_F(RemoteControlTest, VolumeAndRateGoToTheNearestLevel)
     remote.setRate(1.11);
     EXPECT_DOUBLE_EQ(remote.rate(), 1.1);
     EXPECT_DOUBLE_EQ(media.rate(), 1.1);
-}
-
-TEST_F(RemoteControlTest, FileUrlsRaiseAndQuitGoToTheWindow)
-{
-    remote.openUri(FileNameCodec::toFileUrl(FileNameCodec::decode("/m/caf\xe9.mp3")));
-    remote.openUri(u"https://example.com/a.mp3"_s);
-    remote.raise();
-    remote.quit();
-    EXPECT_EQ(windowCalls, (QStringList{u"play "_s + FileNameCodec::decode("/m/caf\xe9.mp3"),
-                                        u"raise"_s, u"quit"_s}));
 }
