@@ -44,14 +44,7 @@ protected:
     Playlist playlist;
     PlaybackEngine engine{media, playlist};
     PlaylistActions actions{playlist, engine};
-    QStringList windowCalls;
-    RemoteControl remote{
-        engine,
-        actions,
-        playlist,
-        media,
-        {[this](const QStringList &paths) { windowCalls << u"play "_s + paths.join(u'|'); },
-         [this] { windowCalls << u"raise"_s; }, [this] { windowCalls << u"quit"_s; }}};
+    RemoteControl remote{engine, actions, playlist, media, {}};
     QTemporaryDir dir;
     QString tagged;
 };
