@@ -4,7 +4,6 @@
 
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
-#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Cutter.h"
@@ -114,11 +113,8 @@ int CutCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
             << " s)\n";
         return CliCommand::kBadArguments;
     }
-    if (FileEntry::exists(options->out) && !options->force) {
-        err << "tavro-cli cut: " << options->out << " already exists (--force replaces it)\n";
-        return CliCommand::kFailed;
-    }
-    if (FileProblem::report(err, "cut", options->out, FileProblem::forWriting(options->out)))
+    if (FileProblem::report(err, "cut", options->out,
+                            FileProblem::forOutput(options->out, {options->in}, options->force)))
         return CliCommand::kFailed;
     const InterruptGuard guard;
     return cut(

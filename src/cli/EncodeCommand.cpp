@@ -5,11 +5,9 @@
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
-#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "RaisedError.h"
-#include "RegularFile.h"
 #include "UnnamedFile.h"
 #include "WavReader.h"
 #include "WavToMp3Encoder.h"
@@ -110,22 +108,8 @@ int EncodeCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
     }
     if (FileProblem::report(err, "encode", options->in, FileProblem::forReading(options->in)))
         return CliCommand::kFailed;
-    if (RegularFile::sameFile(options->in, options->out)) {
-        err << "tavro-cli encode: " << options->out
-            << " is the input file; the MP3 file needs a name of its own\n";
-        return CliCommand::kFailed;
-    }
-    const FileEntry::Kind out = FileEntry::kind(options->out);
-    if (out != FileEntry::Kind::Missing && out != FileEntry::Kind::File) {
-        err << "tavro-cli encode: " << options->out
-            << " is not a regular file; it is never replaced\n";
-        return CliCommand::kFailed;
-    }
-    if (out == FileEntry::Kind::File && !options->force) {
-        err << "tavro-cli encode: " << options->out << " already exists (--force replaces it)\n";
-        return CliCommand::kFailed;
-    }
-    if (FileProblem::report(err, "encode", options->out, FileProblem::forWriting(options->out)))
+    if (FileProblem::report(err, "encode", options->out,
+                            FileProblem::forOutput(options->out, {options->in}, options->force)))
         return CliCommand::kFailed;
     const InterruptGuard guard;
     return encode(*options, err);

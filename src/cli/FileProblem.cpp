@@ -9,6 +9,7 @@
 
 #include "FileEntry.h"
 #include "FileNameCodec.h"
+#include "RegularFile.h"
 
 namespace {
 QString cannotRead(int error)
@@ -47,6 +48,19 @@ QString FileProblem::forWriting(const QString &path)
         return QString();
     const QString reason = QString::fromLocal8Bit(std::strerror(errno));
     return QStringLiteral("cannot write in the folder %1 (%2)").arg(folder, reason);
+}
+
+QString FileProblem::forOutput(const QString &path, const QStringList &inputs, bool force)
+{
+    for (const QString &input : inputs)
+        if (RegularFile::sameFile(input, path))
+            return QStringLiteral("is an input of this command; it is never replaced");
+    const FileEntry::Kind kind = FileEntry::kind(path);
+    if (kind != FileEntry::Kind::Missing && kind != FileEntry::Kind::File)
+        return QStringLiteral("is not a regular file; it is never replaced");
+    if (kind == FileEntry::Kind::File && !force)
+        return QStringLiteral("already exists (--force replaces it)");
+    return forWriting(path);
 }
 
 bool FileProblem::report(QTextStream &err, const char *command, const QString &path,

@@ -4,7 +4,6 @@
 
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
-#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Merger.h"
@@ -81,11 +80,8 @@ int MergeCommand::run(CliArguments &args, QTextStream &, QTextStream &err)
             return CliCommand::kFailed;
     }
     const QString &out = options->files.at(2);
-    if (FileEntry::exists(out) && !options->force) {
-        err << "tavro-cli merge: " << out << " already exists (--force replaces it)\n";
-        return CliCommand::kFailed;
-    }
-    if (FileProblem::report(err, "merge", out, FileProblem::forWriting(out)))
+    if (FileProblem::report(err, "merge", out,
+                            FileProblem::forOutput(out, options->files.first(2), options->force)))
         return CliCommand::kFailed;
     const InterruptGuard guard;
     return merge(*options, err);

@@ -8,7 +8,6 @@
 #include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
-#include "FileEntry.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "SoundCommandService.h"
@@ -177,11 +176,8 @@ int RecordCommand::run(CliArguments &args, QTextStream &out, QTextStream &err)
         err << "tavro-cli record: " << problem << "\nusage: tavro-cli record " << usage() << '\n';
         return kBadArguments;
     }
-    if (FileEntry::exists(options->out) && !options->force) {
-        err << "tavro-cli record: " << options->out << " already exists (--force replaces it)\n";
-        return kFailed;
-    }
-    if (FileProblem::report(err, "record", options->out, FileProblem::forWriting(options->out)))
+    if (FileProblem::report(err, "record", options->out,
+                            FileProblem::forOutput(options->out, {}, options->force)))
         return kFailed;
     return record(*options, out, err);
 }

@@ -207,10 +207,10 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
              ": a 16-bit stereo WAV file is needed; this one is not a RIFF/WAVE file\n"},
         {{path("tmp"), out}, 1, "tmp: is a folder"},
         {{in, path("none/out.mp3")}, 1, "out.mp3: cannot write in the folder "},
-        {{in, in, "--force"}, 1, "in.wav is the input file; the MP3 file needs a name of its own"},
+        {{in, in, "--force"}, 1, "in.wav: is an input of this command; it is never replaced"},
         {{in, path("pipe.mp3"), "--force"},
          1,
-         "pipe.mp3 is not a regular file; it is never replaced"},
+         "pipe.mp3: is not a regular file; it is never replaced"},
         {{path("pipe.mp3"), out}, 1, "pipe.mp3: is not a regular file\n"}};
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.mp3")).constData(), 0600), 0);
     const QByteArray wav = TestMedia::readFile(in);

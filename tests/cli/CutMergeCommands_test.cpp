@@ -35,13 +35,13 @@ TEST_F(CutMergeCommandsTest, CutUsesThePlayersWholeSecondsAndReplacesOnlyWhenFor
     EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
     EXPECT_TRUE(read(path("out.mp3")) == in.mid(span.offset, span.length));
 
-    const QStringList again = {"cut", "--from", "0", "--to", "10", path("in.mp3"), path("in.mp3")};
+    const QStringList again = {"cut", "--from", "0", "--to", "9", path("in.mp3"), path("out.mp3")};
     run = CliRun::run(again);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("in.mp3 already exists (--force replaces it)"));
+    EXPECT_TRUE(run.err.contains("out.mp3: already exists (--force replaces it)"));
     run = CliRun::run(again + QStringList{"--force"});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(read(path("in.mp3")) == in.first(Mp3Cutter::span(in.size(), 10, 0, 10).length));
+    EXPECT_TRUE(read(path("out.mp3")) == in.first(Mp3Cutter::span(in.size(), 10, 0, 9).length));
     EXPECT_EQ(files(), (QStringList{"in.mp3", "out.mp3"}));
 }
 
@@ -54,14 +54,13 @@ TEST_F(CutMergeCommandsTest, MergeJoinsBaseAndAttachmentAndReplacesOnlyWhenForce
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(read(path("ab.mp3")) == base + attachment);
 
-    const QStringList onBase = {"merge", path("a.mp3"), path("b.mp3"), path("a.mp3")};
-    run = CliRun::run(onBase);
+    const QStringList again = {"merge", path("b.mp3"), path("a.mp3"), path("ab.mp3")};
+    run = CliRun::run(again);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("a.mp3 already exists (--force replaces it)"));
-    EXPECT_TRUE(read(path("a.mp3")) == base);
-    run = CliRun::run(onBase + QStringList{"--force"});
+    EXPECT_TRUE(run.err.contains("ab.mp3: already exists (--force replaces it)"));
+    run = CliRun::run(again + QStringList{"--force"});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(read(path("a.mp3")) == base + attachment);
+    EXPECT_TRUE(read(path("ab.mp3")) == attachment + base);
     EXPECT_EQ(files(), (QStringList{"a.mp3", "ab.mp3", "b.mp3"}));
 }
 
@@ -83,14 +82,28 @@ TEST_F(CutMergeCommandsTest, BadArgumentsAndInputsAreRefusedWithoutLeavingFiles)
         {{"merge", in, in, path("none/out.mp3")}, 1, "cannot write in the folder"},
         {{"cut", in, path("none/o.mp3"), "--from", "0", "--to", "2"}, 1, "cannot write in the"},
         {{"cut", m_dir.path(), out, "--from", "0", "--to", "2"}, 1, ": is a folder"},
-        {{"merge", in, path("fifo"), out}, 1, "fifo: is not a regular file"}};
+        {{"merge", in, path("fifo"), out}, 1, "fifo: is not a regular file"},
+        // Even when forced, an output is never one of the inputs, nor anything but a file.
+        {{"cut", in, path("link.mp3"), "--from", "0", "--to", "2", "--force"},
+         1,
+         "link.mp3: is an input of this command; it is never replaced"},
+        {{"merge", in, path("text.mp3"), path("text.mp3"), "--force"},
+         1,
+         "text.mp3: is an input of this command; it is never replaced"},
+        {{"merge", in, in, path("fifo"), "--force"},
+         1,
+         "fifo: is not a regular file; it is never replaced"}};
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(in, path("link.mp3")));
+    const QByteArray before = read(in);
     for (const auto &[args, code, message] : cases) {
         const CliRun run = CliRun::run(args);
         EXPECT_EQ(run.exitCode, code) << qPrintable(args.join(QLatin1Char(' ')));
         EXPECT_TRUE(run.err.contains(message)) << run.err.constData();
     }
     QFile::remove(path("fifo"));
+    QFile::remove(path("link.mp3"));
+    EXPECT_TRUE(read(in) == before);
     EXPECT_EQ(files(), (QStringList{"in.mp3", "text.mp3"}));
 }
 
