@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "RaisedError.h"
 #include "RecorderTexts.h"
-#include "UnnamedFile.h"
 
 VoiceRecorder::VoiceRecorder(SoundCommands &sound, QObject *parent)
     : QObject(parent), m_recording(sound)
@@ -30,9 +30,9 @@ bool VoiceRecorder::startRecording()
     if (isRecording() || isEncoding())
         return false;
     // Without a file the device's save fails and says so, like any other failing command.
-    m_wav.reserve();
+    m_wav.emplace(QDir::tempPath(), UnnamedFile::Use::Scratch);
     m_recorded = true;
-    m_recording.start(m_samplesPerSecond, m_wav.path());
+    m_recording.start(m_samplesPerSecond, temporaryWav());
     return true;
 }
 
@@ -66,7 +66,7 @@ void VoiceRecorder::encode()
         std::optional<UnnamedFile> part;
         if (!UnnamedFile::isOpenUnnamed(m_mp3))
             part.emplace(m_mp3);
-        m_encoder.setWavFile(m_wav.path());
+        m_encoder.setWavFile(temporaryWav());
         m_encoder.setMp3File(part ? part->path() : m_mp3);
         try {
             m_encoder.Encode();
@@ -78,6 +78,5 @@ void VoiceRecorder::encode()
         else if (m_error.isEmpty() && part && !part->linkAs(m_replace))
             m_error = QStringLiteral("Cannot write ") + m_mp3;
     }
-    if (!m_wav.remove() && m_error.isEmpty())
-        m_error = QStringLiteral("Cannot delete the temporary wave file ") + m_wav.path();
+    m_wav.reset();
 }

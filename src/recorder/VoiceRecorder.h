@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-#include "TemporaryWav.h"
+#include "UnnamedFile.h"
 #include "VoiceRecording.h"
 #include "WavToMp3Encoder.h"
 #include "WorkerRun.h"
@@ -14,11 +14,12 @@
 class SoundCommands;
 
 // The voice recorder's flow, shared by its window and tavro-cli: records from the default input
-// into a temporary WAV file of its own (a unique name in the user's temporary folder), then
-// encodes it into an MP3 file on a worker thread with the one encoder it keeps, and deletes the
-// WAV file whether the encoding worked or not. One recording or one encoding at a time. The MP3
-// file is written under a hidden name beside its own and moved into place when complete, so an
-// existing file is never half-overwritten. Destroying it cancels an encoding and waits for it.
+// into a temporary WAV file of its own (an unnamed file in the user's temporary folder, which no
+// crash can leave behind), then encodes it into an MP3 file on a worker thread with the one
+// encoder it keeps, and drops the WAV file whether the encoding worked or not. One recording or
+// one encoding at a time. The MP3 file is written unnamed beside its own and linked into place
+// when complete, so an existing file is never half-overwritten. Destroying it cancels an
+// encoding and waits for it.
 class VoiceRecorder : public QObject {
     Q_OBJECT
 public:
@@ -37,8 +38,9 @@ public:
     // Saves what was recorded into the temporary file; nothing unless a recording runs.
     void stopRecording() { m_recording.stop(); }
     bool isRecording() const { return m_recording.isRecording(); }
-    // The last recording's file; empty before the first.
-    QString temporaryWav() const { return m_wav.path(); }
+    // The last recording's file (a /proc/self/fd name); empty before the first and once it is
+    // encoded.
+    QString temporaryWav() const { return m_wav ? m_wav->path() : QString(); }
 
     // Encodes the last recording into mp3, replacing an existing mp3 only when replace is set.
     // Returns why nothing started (a recording or an encoding runs, nothing recorded, mp3 exists),
@@ -62,7 +64,7 @@ private:
     void encode();
 
     VoiceRecording m_recording;
-    TemporaryWav m_wav;
+    std::optional<UnnamedFile> m_wav;
     bool m_recorded = false; // m_wav holds a recording not yet encoded
     int m_samplesPerSecond = 44100;
     std::optional<int> m_preset;

@@ -1,6 +1,5 @@
 tavro_folder(tavro_core recorder
     RecorderTexts.cpp RecorderTexts.h
-    TemporaryWav.cpp TemporaryWav.h
     VoiceRecorder.cpp VoiceRecorder.h
     VoiceRecording.cpp VoiceRecording.h
 )

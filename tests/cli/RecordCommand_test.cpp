@@ -81,9 +81,9 @@ TEST_F(RecordCommandTest, RecordsTheInputAt48000HzForTheSecondsAsked)
     EXPECT_EQ(leftovers(), QStringList());
 }
 
-// The first Ctrl-C ends the recording and it is encoded; a second one aborts and leaves nothing:
-// no OUT, no part file, no temporary WAV file.
-TEST_F(RecordCommandTest, CtrlCEndsTheRecordingAndASecondOneAborts)
+// The first Ctrl-C ends the recording and it is encoded; a second one, or a kill, aborts and
+// leaves nothing: no OUT, no part file, no recorded audio, no temporary WAV file.
+TEST_F(RecordCommandTest, CtrlCEndsTheRecordingAndASecondOneOrAKillAborts)
 {
     if (!AudioCapture::inputAvailable())
         GTEST_SKIP() << "no sound input";
@@ -107,5 +107,11 @@ TEST_F(RecordCommandTest, CtrlCEndsTheRecordingAndASecondOneAborts)
     // The last signals may reach the process after it has put its own handler back.
     EXPECT_TRUE(aborted.exitStatus() == QProcess::CrashExit || aborted.exitCode() == 130)
         << aborted.exitCode();
+    EXPECT_EQ(leftovers(), QStringList());
+
+    QProcess killed;
+    startLong(killed, path("killed.mp3"));
+    ::kill(pid_t(killed.processId()), SIGKILL);
+    ASSERT_TRUE(killed.waitForFinished(30000));
     EXPECT_EQ(leftovers(), QStringList());
 }

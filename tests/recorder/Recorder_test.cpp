@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -79,7 +80,7 @@ TEST_F(VoiceRecorderTest, RefusalsKeepTheRecordingAndAFailedEncodingStillDeletes
     EXPECT_EQ(recorder.startEncoding(path("mine.mp3"), false),
               path("mine.mp3") + " already exists");
     EXPECT_EQ(recorder.startEncoding(QStringLiteral(" "), false), "No MP3 file has been chosen");
-    EXPECT_EQ(QDir(path("tmp")).entryList(QDir::Files).size(), 1); // still there to encode
+    EXPECT_TRUE(QFileInfo::exists(recorder.temporaryWav())); // still there to encode
 
     QSignalSpy finished(&recorder, &VoiceRecorder::encodingFinished);
     EXPECT_EQ(recorder.startEncoding(path("a.mp3"), false), QString());
@@ -89,5 +90,6 @@ TEST_F(VoiceRecorderTest, RefusalsKeepTheRecordingAndAFailedEncodingStillDeletes
     EXPECT_TRUE(finished[0][0].toString().contains("29771"))
         << finished[0][0].toString().toStdString();
     EXPECT_EQ(leftovers(), QStringList{"mine.mp3"});
+    EXPECT_TRUE(recorder.temporaryWav().isEmpty());
     EXPECT_EQ(TestMedia::readFile(path("mine.mp3")), "keep me");
 }

@@ -7,8 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QSaveFile>
-
 #include "FileNameCodec.h"
 #include "UnnamedFile.h"
 
@@ -38,16 +36,6 @@ QString linkTarget(const QString &path)
     return FileNameCodec::decode(resolved);
 }
 } // namespace
-
-bool SavedFile::commit(QSaveFile &file)
-{
-    if (!file.flush()) {
-        file.cancelWriting();
-        file.commit(); // ends the cancelled write, leaving the old file
-        return false;
-    }
-    return file.commit();
-}
 
 bool SavedFile::write(const QString &path, const QByteArray &bytes)
 {

@@ -1,11 +1,12 @@
 #include "WaveAudioDevice.h"
 
+#include <optional>
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
-#include "SavedFile.h"
+#include "FileNameCodec.h"
 #include "SoundErrors.h"
 
 namespace {
@@ -47,7 +48,7 @@ QByteArray wavHeader(quint32 dataBytes, int sampleRate, int channels, int bitsPe
     return header;
 }
 
-bool copyInto(QFile &from, QSaveFile &to)
+bool copyInto(QFile &from, QIODevice &to)
 {
     if (!from.open(QIODevice::ReadOnly))
         return false;
@@ -59,11 +60,6 @@ bool copyInto(QFile &from, QSaveFile &to)
     return true;
 }
 } // namespace
-
-WaveAudioDevice::WaveAudioDevice()
-    : m_data(QDir(QDir::tempPath()).filePath(QStringLiteral("tavro-recording-XXXXXX.pcm")))
-{
-}
 
 quint32 WaveAudioDevice::execute(const SoundCommand &command, QByteArray &reply)
 {
@@ -145,9 +141,13 @@ quint32 WaveAudioDevice::record()
 {
     if (m_capture.running())
         return SoundErrors::None;
-    if (!m_data.isOpen() && !m_data.open())
+    if (!m_data)
+        m_data = std::make_unique<UnnamedFile>(QDir::tempPath(), UnnamedFile::Use::Scratch);
+    if (!m_data->isOpen()) {
+        m_data.reset();
         return SoundErrors::FileNotSaved;
-    if (!m_capture.start(m_data.fileName(), m_sampleRate, m_channels, m_bitsPerSample))
+    }
+    if (!m_capture.start(m_data->path(), m_sampleRate, m_channels, m_bitsPerSample))
         return SoundErrors::NoInputDevice;
     return SoundErrors::None;
 }
@@ -160,8 +160,9 @@ void WaveAudioDevice::stop()
     m_earlierBytes += m_capture.bytes();
 }
 
-// Written beside its destination and put in place whole, so an earlier file of that name stays
-// as it was unless the new one is complete.
+// Written unnamed beside its destination and linked into place whole, so an earlier file of that
+// name stays as it was unless the new one is complete. An unnamed file its maker opened is
+// filled in place.
 quint32 WaveAudioDevice::save(const QByteArray &fileName)
 {
     if (fileName.isEmpty())
@@ -170,11 +171,15 @@ quint32 WaveAudioDevice::save(const QByteArray &fileName)
     const qint64 bytes = m_earlierBytes;
     if (bytes > qint64(UINT32_MAX) - 36)
         return SoundErrors::FileNotSaved;
-    QSaveFile out(QFile::decodeName(fileName));
-    QFile data(m_data.fileName());
+    const QString name = FileNameCodec::decode(fileName);
+    std::optional<UnnamedFile> part;
+    if (!UnnamedFile::isOpenUnnamed(name))
+        part.emplace(name);
+    QFile data(m_data ? m_data->path() : QString());
+    QFile out(part ? part->path() : name);
     const bool saved =
-        out.open(QIODevice::WriteOnly) &&
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
         out.write(wavHeader(quint32(bytes), m_sampleRate, m_channels, m_bitsPerSample)) == 44 &&
-        (bytes == 0 || copyInto(data, out)) && SavedFile::commit(out);
+        (bytes == 0 || copyInto(data, out)) && out.flush() && (!part || part->linkAs(true));
     return saved ? SoundErrors::None : SoundErrors::FileNotSaved;
 }
