@@ -8,9 +8,9 @@
 #include "FileEntry.h"
 #include "FileNameCodec.h"
 #include "RaisedError.h"
+#include "TrackEncoderPool.h"
 #include "TrackRipper.h"
 #include "UnnamedFile.h"
-#include "WavToMp3Encoder.h"
 #include "WavWriter.h"
 
 namespace {
@@ -82,53 +82,116 @@ CdToMp3Job::Result CdToMp3Job::run()
 
 CdToMp3Job::Result CdToMp3Job::doTracks()
 {
-    const QStringList files = outputFiles();
     Result result;
     try {
-        for (qsizetype i = 0; i < files.size() && result.outcome == Outcome::Done; ++i) {
-            if (doTrack(m_toc.Entry(m_tracks[i]), files[i]))
-                result.files << files[i];
-            else
-                result.outcome = Outcome::Cancelled;
-        }
+        if (m_format == Format::Wav)
+            ripToWav(result);
+        else
+            ripAndEncode(result);
     } catch (const RaisedError &error) {
-        result = {Outcome::Failed, result.files, error.text()};
+        result.error = error.text();
     } catch (const std::exception &error) {
-        result = {Outcome::Failed, result.files, QString::fromLocal8Bit(error.what())};
+        result.error = QString::fromLocal8Bit(error.what());
     }
+    if (!result.error.isEmpty())
+        result.outcome = Outcome::Failed;
+    else if (m_cancelled)
+        result.outcome = Outcome::Cancelled;
     return result;
 }
 
-bool CdToMp3Job::doTrack(const DiscTocEntry &entry, const QString &output)
+void CdToMp3Job::ripToWav(Result &result)
 {
-    const bool replace = m_replaceable.contains(output);
-    if (m_format == Format::Wav) {
-        UnnamedFile wav(output);
+    const QStringList files = outputFiles();
+    for (qsizetype i = 0; i < files.size() && !m_cancelled; ++i) {
+        const DiscTocEntry &entry = m_toc.Entry(m_tracks[i]);
+        UnnamedFile wav(files[i]);
         if (!wav.isOpen())
-            fail(QStringLiteral("Cannot write ") + output);
-        if (!rip(entry, wav.path(), output))
-            return false;
-        if (!wav.linkAs(replace))
-            fail(QStringLiteral("Cannot write ") + output);
-    } else {
-        // Without a name, so that neither a cancel nor a killed process leaves it behind.
-        UnnamedFile wav(QDir::tempPath(), UnnamedFile::Use::Scratch);
-        if (!wav.isOpen())
-            fail(QStringLiteral("Cannot create a temporary file in ") + QDir::tempPath());
-        // The status line names it as the temporary file it stands for.
-        const QString shown =
-            QDir::temp().filePath(QStringLiteral("tavro-rip-%1.wav").arg(wav.descriptor()));
-        UnnamedFile part(output);
-        if (!rip(entry, wav.path(), shown) || !encode(entry.TrackNumber(), wav.path(), part.path()))
-            return false;
-        if (!part.linkAs(replace))
-            fail(QStringLiteral("Cannot write ") + output);
+            fail(QStringLiteral("Cannot write ") + files[i]);
+        if (!rip(entry, wav.path(), files[i], [] {}))
+            return;
+        if (!wav.linkAs(m_replaceable.contains(files[i])))
+            fail(QStringLiteral("Cannot write ") + files[i]);
+        result.files << files[i];
+        emit trackFinished(entry.TrackNumber(), files[i]);
     }
-    emit trackFinished(entry.TrackNumber(), output);
-    return true;
 }
 
-bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile, const QString &shownName)
+void CdToMp3Job::ripAndEncode(Result &result)
+{
+    const QStringList files = outputFiles();
+    QList<bool> done(files.size(), false);
+    TrackEncoderPool pool(m_encoder, m_jobs, m_cancelled);
+    const TrackEncoderPool::Handler report = [&](const TrackEncoderPool::Report &r) {
+        using Kind = TrackEncoderPool::Report::Kind;
+        if (r.kind == Kind::Progress) {
+            emit encodeProgress(r.number, r.samplesDone, r.totalSamples);
+        } else if (r.kind == Kind::Finished) {
+            done[r.index] = true;
+            emit trackFinished(r.number, files[r.index]);
+        } else if (result.error.isEmpty()) {
+            result.error = trackError(r.number, r.error, files.size());
+            pool.stop();
+        }
+    };
+    try {
+        for (qsizetype i = 0; i < files.size() && result.error.isEmpty() && !m_cancelled; ++i) {
+            // The next track is read once a worker is free for it: with one worker, one track
+            // after the other; with more, the drive keeps ahead of the encoders.
+            pool.waitForRoom(m_jobs, report);
+            if (!result.error.isEmpty() || m_cancelled)
+                break;
+            TrackEncoderPool::Track track =
+                ripTrack(int(i), files[i], [&] { pool.takeReports(report); });
+            if (!track.wav)
+                break;
+            pool.add(std::move(track));
+        }
+    } catch (...) {
+        pool.stop();
+        finishEncoding(pool, report, done, files, result);
+        throw;
+    }
+    finishEncoding(pool, report, done, files, result);
+}
+
+void CdToMp3Job::finishEncoding(TrackEncoderPool &pool, const TrackEncoderPool::Handler &report,
+                                const QList<bool> &done, const QStringList &files, Result &result)
+{
+    pool.finish(report);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        if (done[i])
+            result.files << files[i];
+}
+
+TrackEncoderPool::Track CdToMp3Job::ripTrack(int index, const QString &output,
+                                             const std::function<void()> &eachChunk)
+{
+    const DiscTocEntry &entry = m_toc.Entry(m_tracks[index]);
+    // Without a name, so that neither a cancel nor a killed process leaves it behind.
+    auto wav = std::make_unique<UnnamedFile>(QDir::tempPath(), UnnamedFile::Use::Scratch);
+    if (!wav->isOpen())
+        fail(QStringLiteral("Cannot create a temporary file in ") + QDir::tempPath());
+    // The status line names it as the temporary file it stands for.
+    const QString shown =
+        QDir::temp().filePath(QStringLiteral("tavro-rip-%1.wav").arg(wav->descriptor()));
+    auto mp3 = std::make_unique<UnnamedFile>(output);
+    if (!mp3->isOpen())
+        fail(QStringLiteral("Cannot write ") + output);
+    if (!rip(entry, wav->path(), shown, eachChunk))
+        return {};
+    return {
+        index, entry.TrackNumber(), std::move(wav), std::move(mp3), m_replaceable.contains(output),
+        output};
+}
+
+QString CdToMp3Job::trackError(quint8 trackNumber, const QString &error, qsizetype tracks)
+{
+    return tracks > 1 ? QStringLiteral("Track %1: %2").arg(twoDigits(trackNumber), error) : error;
+}
+
+bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile, const QString &shownName,
+                     const std::function<void()> &eachChunk)
 {
     const quint8 track = entry.TrackNumber();
     emit ripStarted(track, shownName);
@@ -141,6 +204,7 @@ bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile, const QS
         while (!m_cancelled && ripper.Read()) {
             written += writer.WriteWavData(ripper.ReadBufferPtr(), ripper.ReadBufferSize());
             emit ripProgress(track, ripper.PercentComplete());
+            eachChunk();
         }
     }
     ripper.CloseRipper();
@@ -155,28 +219,4 @@ bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile, const QS
                  .arg(entry.SizeBytes()));
     emit ripFinished(track);
     return true;
-}
-
-bool CdToMp3Job::encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File)
-{
-    m_encoder.setWavFile(wavFile);
-    m_encoder.setMp3File(mp3File);
-    if (m_encoder.WavFile() != wavFile || m_encoder.Mp3File() != mp3File)
-        fail(QStringLiteral("Cannot write ") + mp3File);
-    // Direct: the handler answers through the reference, on the thread that encodes.
-    const QMetaObject::Connection progress = connect(
-        &m_encoder, &WavToMp3Encoder::Progress, this,
-        [this, trackNumber](qint64 done, qint64 total, bool &cancel) {
-            emit encodeProgress(trackNumber, done, total);
-            cancel = m_cancelled;
-        },
-        Qt::DirectConnection);
-    try {
-        m_encoder.Encode();
-    } catch (...) {
-        disconnect(progress);
-        throw;
-    }
-    disconnect(progress);
-    return !m_cancelled;
 }

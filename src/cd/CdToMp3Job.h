@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 
 #include <QList>
 #include <QObject>
@@ -8,18 +9,21 @@
 #include <QStringList>
 
 #include "DiscToc.h"
+#include "TrackEncoderPool.h"
 
 class WavToMp3Encoder;
 class DiscTocEntry;
 
-// Turns tracks of a disc into files, one track after the other: each is ripped into a WAV file
-// under a unique name in the user's temporary folder, encoded by the encoder handed in (with its
-// preset) into a part file beside the output, moved into place when complete, and the WAV file
-// is deleted, also after a cancel or an error. With Wav output the rip goes straight into the
-// part file. An output never replaces an existing file unless that file is listed as
-// replaceable, and then in one step, so the old file stays whole until the new one is complete.
-// The one job behind the encoder window's run (CdToMp3Run, on a worker thread) and
-// `tavro-cli rip`. run() works on the calling thread and emits the signals there, after each
+// Turns tracks of a disc into files. The drive reads one track after the other into an unnamed
+// WAV file in the user's temporary folder; while it reads the next, encoder workers (jobs, each
+// with the settings of the encoder handed in) encode the tracks read into unnamed files beside
+// their outputs, linked into place when complete; at most jobs WAV files exist at a time, and
+// each goes once encoded, also after a cancel or an error. The files are the same bytes whatever
+// the number of workers. With Wav output the rip goes straight into the unnamed output. An output
+// never replaces an existing file unless that file is listed as replaceable, and then in one
+// step, so the old file stays whole until the new one is complete. The first error stops the
+// rest. The one job behind the encoder window's run (CdToMp3Run, on a worker thread) and
+// `tavro-cli rip`. run() works on the calling thread and emits every signal there, after each
 // chunk; cancel() may come from any thread.
 class CdToMp3Job : public QObject {
     Q_OBJECT
@@ -41,6 +45,8 @@ public:
     void setFormat(Format format) { m_format = format; }
     // Existing files the run may replace; any other existing output makes the run refuse.
     void setReplaceable(const QStringList &files) { m_replaceable = files; }
+    // Encoder workers; 1 until set.
+    void setJobs(int workers) { m_jobs = std::max(workers, 1); }
 
     // The file for a track: the chosen name itself for a run of one track; for several, the
     // chosen name with " - Track NN" before its ".mp3" or ".wav" (or at its end). A "%N" in the
@@ -60,18 +66,28 @@ signals:
     void ripProgress(quint8 trackNumber, qint32 percent);
     // The WAV file is complete; encoding starts.
     void ripFinished(quint8 trackNumber);
-    // Samples of both channels.
+    // Samples of both channels. With several workers the tracks' reports interleave.
     void encodeProgress(quint8 trackNumber, qint64 samplesDone, qint64 totalSamples);
+    // The file is complete; with several workers tracks may finish out of order.
     void trackFinished(quint8 trackNumber, const QString &file);
 
 private:
     QString checkOutputs() const;
     Result doTracks();
+    void ripToWav(Result &result);
+    void ripAndEncode(Result &result);
+    // Rips the track at index of the run into a new WAV file; no WAV file when cancelled.
+    TrackEncoderPool::Track ripTrack(int index, const QString &output,
+                                     const std::function<void()> &eachChunk);
+    // Rips into wavFile, calling eachChunk after each chunk; shownName is what ripStarted names.
     // False when cancelled.
-    bool doTrack(const DiscTocEntry &entry, const QString &output);
-    // Rips into wavFile; shownName is what ripStarted names.
-    bool rip(const DiscTocEntry &entry, const QString &wavFile, const QString &shownName);
-    bool encode(quint8 trackNumber, const QString &wavFile, const QString &mp3File);
+    bool rip(const DiscTocEntry &entry, const QString &wavFile, const QString &shownName,
+             const std::function<void()> &eachChunk);
+    // Waits for the encoders; the files done go into result, in track order.
+    static void finishEncoding(TrackEncoderPool &pool, const TrackEncoderPool::Handler &report,
+                               const QList<bool> &done, const QStringList &files, Result &result);
+    // A track's error, naming the track when the run has several.
+    static QString trackError(quint8 trackNumber, const QString &error, qsizetype tracks);
 
     DiscToc m_toc;
     WavToMp3Encoder &m_encoder;
@@ -79,5 +95,6 @@ private:
     QString m_chosen;
     Format m_format = Format::Mp3;
     QStringList m_replaceable;
+    int m_jobs = 1;
     std::atomic_bool m_cancelled = false;
 };

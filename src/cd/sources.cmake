@@ -8,6 +8,7 @@ tavro_folder(tavro_core cd
     DiscToc.cpp DiscToc.h
     DiscTocEntry.cpp DiscTocEntry.h
     EncoderRunTexts.cpp EncoderRunTexts.h
+    TrackEncoderPool.cpp TrackEncoderPool.h
     TrackRipper.cpp TrackRipper.h
     TrackRowTexts.cpp TrackRowTexts.h
 )

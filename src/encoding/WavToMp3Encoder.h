@@ -31,6 +31,8 @@ public:
     // is read), the channel mode is joint stereo.
     void setEncodingPreset(int code) { setField(BeConfig::Preset, code); }
     void setBitrate(int kbps) { setField(BeConfig::Bitrate, kbps); }
+    // Takes other's settings, so that both make the same bytes from the same WAV file.
+    void copySettings(const WavToMp3Encoder &other) { m_config = other.m_config; }
 
     // Encodes WavFile into Mp3File. A cancelled run deletes the MP3 file; a failed one leaves
     // what was written.

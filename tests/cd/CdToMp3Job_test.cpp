@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "CdDrives.h"
 #include "CdToMp3Job.h"
@@ -85,6 +86,39 @@ TEST_F(CdToMp3JobTest, EachTrackBecomesItsOwnFileAndTheTemporaryWavGoes)
     EXPECT_EQ(left(), "out - Track 01.mp3,out - Track 03.mp3,t01.wav,t02.wav,t03.wav");
 }
 
+TEST_F(CdToMp3JobTest, SeveralEncodersMakeTheSameFilesAndTheFirstErrorStopsTheRest)
+{
+    m_job->setTracks({1, 2, 3});
+    ASSERT_EQ(m_job->run().outcome, CdToMp3Job::Outcome::Done);
+    m_job->setJobs(3);
+    m_job->setOutputFile(path("par %N.mp3"));
+    int elsewhere = 0;
+    QObject::connect(&*m_job, &CdToMp3Job::encodeProgress,
+                     [&] { elsewhere += QThread::currentThread() != m_job->thread(); });
+    const CdToMp3Job::Result result = m_job->run();
+    EXPECT_EQ(result.files,
+              (QStringList{path("par 01.mp3"), path("par 02.mp3"), path("par 03.mp3")}));
+    for (int track = 1; track <= 3; ++track)
+        EXPECT_TRUE(TestMedia::readFile(path("par 0%1.mp3").arg(track)) ==
+                    TestMedia::readFile(path("out - Track 0%1.mp3").arg(track)))
+            << "track " << track;
+    EXPECT_EQ(elsewhere, 0) << "every signal comes on the thread that runs the job";
+
+    // Track 3 cannot be written: the run fails naming it, stops the encoders, and leaves only
+    // files that were complete.
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath("d01") && QDir(m_dir.path()).mkpath("d02"));
+    m_job->setOutputFile(path("d%N/x.mp3"));
+    const CdToMp3Job::Result broken = m_job->run();
+    EXPECT_EQ(broken.outcome, CdToMp3Job::Outcome::Failed);
+    EXPECT_EQ(broken.error, "Cannot write " + path("d03/x.mp3"));
+    for (const QString &done : broken.files)
+        expectTrack(done, done.contains("d01") ? 0 : 1);
+    const QStringList left = QDir(m_dir.path()).entryList({"d0*"}, QDir::Dirs) +
+                             QDir(m_temp.path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, (QStringList{"d01", "d02"}));
+    EXPECT_EQ(QDir(path("d01")).count() + QDir(path("d02")).count() - 4, broken.files.size());
+}
+
 TEST_F(CdToMp3JobTest, AReplaceableFileIsReplacedOnlyByACompleteRunAndNoOtherEver)
 {
     TestMedia::writeFile(path("out - Track 01.mp3"), "agreed");
@@ -126,9 +160,7 @@ TEST_F(CdToMp3JobTest, RunsThatCannotBeDoneSayWhyAndLeaveNothing)
         {{1, 4}, path("a.mp3"), "No such track"},
         {{1}, " ", "No output file chosen"},
         {{2, 2}, path("a.mp3"), "Several tracks would go to one file"},
-        {{1},
-         path("missing/a.mp3"),
-         "Unable to open file for writing (error 29872, tavro.lameConvert)"}};
+        {{1}, path("missing/a.mp3"), "Cannot write " + path("missing/a.mp3")}};
     for (const auto &[tracks, output, error] : cases) {
         m_job->setTracks(tracks);
         m_job->setOutputFile(output);
