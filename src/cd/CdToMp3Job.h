@@ -43,6 +43,7 @@ public:
     // The chosen output name (see OutputFileFor).
     void setOutputFile(const QString &chosen) { m_chosen = chosen; }
     void setFormat(Format format) { m_format = format; }
+    Format format() const { return m_format; }
     // Existing files the run may replace; any other existing output makes the run refuse.
     void setReplaceable(const QStringList &files) { m_replaceable = files; }
     // Encoder workers; 1 until set.

@@ -2,6 +2,9 @@
 
 #include <optional>
 
+#include <QHash>
+#include <QThread>
+
 #include "CdToMp3Job.h"
 #include "CliDisc.h"
 #include "CliRegistry.h"
@@ -17,6 +20,8 @@
 namespace {
 static CliRegistrar<RipCommand> registrar;
 
+constexpr int kMaxJobs = 64;
+
 struct Options {
     QString drive;
     QString image;
@@ -24,6 +29,7 @@ struct Options {
     bool all = false;
     EncoderCliOptions encoder;
     bool force = false;
+    int jobs = QThread::idealThreadCount();
     QString out;
 };
 
@@ -53,6 +59,14 @@ void takeOption(const QString &arg, QStringList &args, Options &options, QString
         } else if (problem.isEmpty()) {
             problem = QStringLiteral("--track takes a track number from 1 to 99");
         }
+    } else if (arg == QLatin1String("--jobs")) {
+        bool ok = false;
+        const int jobs = takeValue(arg, args, value, problem) ? value.toInt(&ok) : 0;
+        if (ok && jobs >= 1 && jobs <= kMaxJobs)
+            options.jobs = jobs;
+        else if (problem.isEmpty())
+            problem =
+                QStringLiteral("--jobs takes a number of encoders from 1 to %1").arg(kMaxJobs);
     } else if (arg == QLatin1String("--all")) {
         options.all = true;
     } else if (arg == QLatin1String("--force")) {
@@ -99,35 +113,41 @@ QList<qint32> positions(const DiscToc &toc, const Options &options, QString &pro
     return found;
 }
 
-// One progress bar per step of each track, when standard error is a terminal.
+// One progress bar for the whole run, when standard error is a terminal: each track counts its
+// ripping and its encoding (interleaved when several encoders work) as half of its share.
 class Progress {
 public:
-    explicit Progress(QTextStream &err) : m_err(err), m_show(ConsoleProgressBar::stderrIsTerminal())
+    Progress(QTextStream &err, const QString &label, int tracks)
+        : m_err(err), m_show(ConsoleProgressBar::stderrIsTerminal()), m_label(label),
+          m_tracks(tracks)
     {
     }
-    void update(const QString &label, qint64 done, qint64 total)
+    // fraction 0..1 of the track's step; encoding false is ripping.
+    void update(quint8 track, bool encoding, double fraction)
     {
         if (!m_show)
             return;
-        if (label != m_label) {
-            finish();
-            m_bar.emplace(m_err, label);
-            m_label = label;
-        }
-        m_bar->update(done, total);
+        m_done[track * 2 + encoding] = fraction;
+        if (!m_bar)
+            m_bar.emplace(m_err, m_label);
+        double done = 0;
+        for (const double step : m_done)
+            done += step;
+        m_bar->update(qint64(done * 1000), qint64(m_tracks) * 2000);
     }
     void finish()
     {
         if (m_bar)
             m_bar->finish();
         m_bar.reset();
-        m_label.clear();
     }
 
 private:
     QTextStream &m_err;
     bool m_show;
     QString m_label;
+    int m_tracks;
+    QHash<int, double> m_done;
     std::optional<ConsoleProgressBar> m_bar;
 };
 
@@ -171,20 +191,23 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
     if (options.out.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
         job.setFormat(CdToMp3Job::Format::Wav);
 
-    Progress progress(err);
-    const auto label = [](const char *step, quint8 track) {
-        return QStringLiteral("%1 track %2")
-            .arg(QLatin1String(step))
-            .arg(track, 2, 10, QLatin1Char('0'));
-    };
+    job.setJobs(options.jobs);
+    Progress progress(err,
+                      job.format() == CdToMp3Job::Format::Wav
+                          ? QStringLiteral("Ripping")
+                          : QStringLiteral("Ripping and encoding"),
+                      int(tracks.size()));
     QObject::connect(&job, &CdToMp3Job::ripProgress, [&](quint8 track, qint32 percent) {
-        progress.update(label("Ripping ", track), percent, 100);
+        // A WAV run has no encoding: its ripping counts whole.
+        progress.update(track, false, percent / 100.0);
+        if (job.format() == CdToMp3Job::Format::Wav)
+            progress.update(track, true, percent / 100.0);
         if (InterruptGuard::raised())
             job.cancel();
     });
     QObject::connect(&job, &CdToMp3Job::encodeProgress,
                      [&](quint8 track, qint64 done, qint64 total) {
-                         progress.update(label("Encoding", track), done, total);
+                         progress.update(track, true, total > 0 ? double(done) / total : 1.0);
                          if (InterruptGuard::raised())
                              job.cancel();
                      });
@@ -209,18 +232,19 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
 
 QString RipCommand::usage() const
 {
-    return QStringLiteral("[--drive D | --image IMAGE.cue] (--track N ... | --all) %1 [--force] "
-                          "OUT.mp3|OUT.wav  rip "
-                          "CD tracks to MP3 (or WAV); several tracks go to \"OUT - Track NN.mp3\", "
-                          "or to OUT with %N "
-                          "replaced by NN")
+    return QStringLiteral(
+               "[--drive D | --image IMAGE.cue] (--track N ... | --all) %1 [--jobs N] [--force] "
+               "OUT.mp3|OUT.wav  rip "
+               "CD tracks to MP3 (or WAV); several tracks go to \"OUT - Track NN.mp3\", "
+               "or to OUT with %N "
+               "replaced by NN")
         .arg(EncoderCliOptions::usage());
 }
 
 QStringList RipCommand::valueOptions() const
 {
     return QStringList{QStringLiteral("--drive"), QStringLiteral("--image"),
-                       QStringLiteral("--track")} +
+                       QStringLiteral("--track"), QStringLiteral("--jobs")} +
            EncoderCliOptions::valueOptions();
 }
 

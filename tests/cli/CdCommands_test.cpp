@@ -89,6 +89,7 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
         {{"rip", out}, 2, "needs --track N or --all"},
         {{"rip", "--track", "0", out}, 2, "--track takes a track number from 1 to 99"},
         {{"rip", "--track", "1"}, 2, "needs one output file"},
+        {{"rip", "--all", "--jobs", "0", out}, 2, "--jobs takes a number of encoders from 1 to 64"},
         {{"rip", "--all", "--preset", "loud", out}, 2, "unknown preset 'loud'"},
         {{"rip", "--all", "--drive", "1", "--image", disc, out}, 2, "not both"},
         {{"rip", "--image", disc, "--track", "3", out}, 1, "no such track on the disc"},
@@ -159,11 +160,18 @@ TEST_F(CdCommandsTest, RipsTracksToMp3AndWavReplacingOnlyWhenForced)
     run = CliRun::run({"rip", "--track", "1", "--force", path("keep.mp3")});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(DecodedMp3::decode(path("keep.mp3")).frames, kTracks[0].sectors * 588);
+    // Two encoders make the same files, each printed when done.
+    run = CliRun::run({"rip", "--all", "--jobs", "2", path("j%N.mp3")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out.split('\n').size(), 3);
+    for (int i = 0; i < kTracks.size(); ++i)
+        EXPECT_EQ(DecodedMp3::decode(path("j0%1.mp3").arg(i + 1)).frames, kTracks[i].sectors * 588);
     // A track given twice is ripped once.
     run = CliRun::run({"rip", "--track", "1", "--track", "1", path("once.mp3")});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out, path("once.mp3").toUtf8() + '\n');
-    EXPECT_EQ(outputs(), QStringLiteral("keep.mp3,once.mp3,t01.wav,t02.wav,two.mp3"));
+    EXPECT_EQ(outputs(),
+              QStringLiteral("j01.mp3,j02.mp3,keep.mp3,once.mp3,t01.wav,t02.wav,two.mp3"));
 }
 
 TEST_F(CdCommandsTest, EncodeUsesTheChosenPresetAndReplacesOnlyWhenForced)
