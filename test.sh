@@ -20,10 +20,12 @@ source scripts/pulse-session.sh
 source scripts/session-bus.sh
 pulse_start
 bus_start
-# Tests never write into the user's own data folder (the renamer's journal, for one).
+# Tests never write into the user's own data and settings folders (the renamer's journal, the
+# ripping settings).
 XDG_DATA_HOME=$(mktemp -d)
-export XDG_DATA_HOME
-trap 'pulse_stop; bus_stop; rm -rf "$XDG_DATA_HOME"' EXIT
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_DATA_HOME XDG_CONFIG_HOME
+trap 'pulse_stop; bus_stop; rm -rf "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${TAVRO_BUILD_DIR:-build}" --output-on-failure -LE hardware -j"$(nproc)" "$@"

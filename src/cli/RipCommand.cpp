@@ -3,8 +3,8 @@
 #include <optional>
 
 #include <QHash>
-#include <QThread>
 
+#include "CdRipSettings.h"
 #include "CdToMp3Job.h"
 #include "CliDisc.h"
 #include "CliRegistry.h"
@@ -20,8 +20,6 @@
 namespace {
 static CliRegistrar<RipCommand> registrar;
 
-constexpr int kMaxJobs = 64;
-
 struct Options {
     QString drive;
     QString image;
@@ -29,7 +27,7 @@ struct Options {
     bool all = false;
     EncoderCliOptions encoder;
     bool force = false;
-    int jobs = QThread::idealThreadCount();
+    int jobs = 0; // the settings file's number unless given
     QString out;
 };
 
@@ -62,11 +60,11 @@ void takeOption(const QString &arg, QStringList &args, Options &options, QString
     } else if (arg == QLatin1String("--jobs")) {
         bool ok = false;
         const int jobs = takeValue(arg, args, value, problem) ? value.toInt(&ok) : 0;
-        if (ok && jobs >= 1 && jobs <= kMaxJobs)
+        if (ok && jobs >= 1 && jobs <= CdRipSettings::kMaxEncoderJobs)
             options.jobs = jobs;
         else if (problem.isEmpty())
-            problem =
-                QStringLiteral("--jobs takes a number of encoders from 1 to %1").arg(kMaxJobs);
+            problem = QStringLiteral("--jobs takes a number of encoders from 1 to %1")
+                          .arg(CdRipSettings::kMaxEncoderJobs);
     } else if (arg == QLatin1String("--all")) {
         options.all = true;
     } else if (arg == QLatin1String("--force")) {
@@ -191,7 +189,9 @@ int rip(const Options &options, CdDrive &drive, QTextStream &out, QTextStream &e
     if (options.out.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
         job.setFormat(CdToMp3Job::Format::Wav);
 
-    job.setJobs(options.jobs);
+    CdRipSettings settings;
+    settings.load(CdRipSettings::defaultPath());
+    job.setJobs(options.jobs > 0 ? options.jobs : settings.encoders());
     Progress progress(err,
                       job.format() == CdToMp3Job::Format::Wav
                           ? QStringLiteral("Ripping")

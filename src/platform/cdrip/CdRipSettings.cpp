@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 
 #include "FileNameCodec.h"
 #include "SavedFile.h"
@@ -54,6 +55,11 @@ bool CdRipSettings::load(const QString &path)
     return true;
 }
 
+int CdRipSettings::encoders() const
+{
+    return encoderJobs > 0 ? encoderJobs : std::max(QThread::idealThreadCount(), 1);
+}
+
 bool CdRipSettings::save(const QString &path) const
 {
     QByteArray text =
@@ -79,11 +85,14 @@ bool CdRipSettings::save(const QString &path) const
                 "; Attempts paranoia makes at one sector before it gives up, 1..1000\n"
                 "Retries=%3\n"
                 "; Read speed as a multiple of 150 kB/s, 0 = the drive's fastest\n"
-                "CDSpeed=%4\n")
+                "CDSpeed=%4\n"
+                "; MP3 encoders at work on a disc at once, 1..64, 0 = one per processor\n"
+                "EncoderJobs=%5\n")
                 .arg(readSectors)
                 .arg(rippingMethod)
                 .arg(retries)
                 .arg(cdSpeed)
+                .arg(encoderJobs)
                 .toUtf8();
     return SavedFile::write(path, text);
 }
@@ -130,5 +139,7 @@ void CdRipSettings::setValue(const QString &section, const QString &key, const Q
         set(retries, 1, 1000);
     } else if (section == kRipping && key == QLatin1String("cdspeed")) {
         set(cdSpeed, 0, 100);
+    } else if (section == kRipping && key == QLatin1String("encoderjobs")) {
+        set(encoderJobs, 0, kMaxEncoderJobs);
     }
 }

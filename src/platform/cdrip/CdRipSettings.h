@@ -15,6 +15,7 @@
 //   RippingMethod=0          ; 0 = paranoia (verified, overlapping reads), 1 = plain reads
 //   Retries=20               ; attempts paranoia makes at one sector, 1..1000
 //   CDSpeed=0                ; read speed (x 150 kB/s), 0 = the drive's fastest
+//   EncoderJobs=0            ; MP3 encoders at work on a disc at once, 0 = one per processor
 //
 // Lines starting with ';' or '#' are comments, and so is the rest of a key=value line from one.
 // Unknown sections, keys and values that are not numbers are ignored; numbers out of range are
@@ -26,10 +27,14 @@ struct CdRipSettings {
     int rippingMethod = 0;
     int retries = 20;
     int cdSpeed = 0;
+    int encoderJobs = 0;
+    static constexpr int kMaxEncoderJobs = 64;
 
     // $TAVRO_CDRIP_INI when set, else cdrip.ini in the user's configuration folder for tavro
     // ($XDG_CONFIG_HOME/tavro, normally ~/.config/tavro).
     static QString defaultPath();
+    // The encoders to run at once: encoderJobs, or one per processor for 0.
+    int encoders() const;
 
     // Reads path; when it does not exist, writes the defaults there (a folder or file that
     // cannot be created leaves the defaults in use). False only for a path that exists but

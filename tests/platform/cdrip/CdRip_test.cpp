@@ -52,7 +52,8 @@ protected:
     }
     static auto numbers(const CdRipSettings &s)
     {
-        return std::tuple(s.scanDevices, s.readSectors, s.rippingMethod, s.retries, s.cdSpeed);
+        return std::tuple(s.scanDevices, s.readSectors, s.rippingMethod, s.retries, s.cdSpeed,
+                          s.encoderJobs);
     }
     CDROMPARAMS params()
     {
@@ -219,10 +220,10 @@ TEST_F(CdRipSettingsTest, MissingFileIsCreatedWithDefaultsWhereTheEnvironmentPoi
 
     CdRipSettings s = loaded(file);
     ASSERT_TRUE(QFile::exists(file));
-    EXPECT_EQ(numbers(loaded(file)), std::tuple(true, 26, 0, 20, 0));
+    EXPECT_EQ(numbers(loaded(file)), std::tuple(true, 26, 0, 20, 0, 0));
     EXPECT_TRUE(loaded(file).images.isEmpty());
 
-    s = {false, {path("one.cue"), path("two words.cue")}, 7, 1, 3, 8};
+    s = {false, {path("one.cue"), path("two words.cue")}, 7, 1, 3, 8, 5};
     ASSERT_TRUE(s.save(file));
     EXPECT_EQ(loaded(file).images, s.images);
     EXPECT_EQ(numbers(loaded(file)), numbers(s));
@@ -237,12 +238,13 @@ TEST_F(CdRipSettingsTest, ReadsWhatItCanAndIgnoresTheRest)
         QByteArray("; comment\n[drives]\n ScanDevices = 0 \n"
                    "[Images]\n# comment\n/discs/a.cue\nsub/b.cue\n\n"
                    "[Ripping]\nReadSectors=5000\nRetries=abc\nRippingMethod=1 ; plain\nCDSpeed=-3\n"
+                   "EncoderJobs=99\n"
                    "junk line without equals\n=7\n[Other]\nReadSectors=3\n") +
             QByteArray("\x00\xff\xfe binary\r\n", 13));
     const CdRipSettings s = loaded(path("junk.ini"));
     EXPECT_EQ(s.images, (QStringList{"/discs/a.cue", path("sub/b.cue")}));
-    // Sectors clamped, retries not a number (default kept), speed clamped.
-    EXPECT_EQ(numbers(s), std::tuple(false, 200, 1, 20, 0));
+    // Sectors clamped, retries not a number (default kept), speed and encoders clamped.
+    EXPECT_EQ(numbers(s), std::tuple(false, 200, 1, 20, 0, 64));
 }
 
 // Sheets are checked before libcdio sees them: it trusts them (a lone TRACK 99 made it write past
