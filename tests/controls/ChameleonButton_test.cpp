@@ -17,8 +17,6 @@ namespace {
 constexpr int kW = 60;
 constexpr int kH = 24;
 const QColor kBackdrop(255, 0, 255);
-const QColor kOutline(0, 60, 115);
-const QColor kCorner(16, 77, 123);
 
 // The button drawn into an image of its size at the given device pixel ratio, over magenta so
 // the pixels its shape leaves out show.
@@ -62,6 +60,17 @@ void leave(ChameleonButton &button)
 
 QColor pixel(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
 
+// Colours as their grey levels, or as r,g,b where they are not grey.
+QString levels(const QList<QColor> &colors)
+{
+    QStringList shown;
+    for (const QColor &c : colors)
+        shown << (c.red() == c.green() && c.green() == c.blue()
+                      ? QString::number(c.red())
+                      : u"%1,%2,%3"_s.arg(c.red()).arg(c.green()).arg(c.blue()));
+    return shown.join(u' ');
+}
+
 QColor role(const QPalette &palette, QPalette::ColorRole role)
 {
     return QColor(palette.color(role).rgb());
@@ -83,152 +92,74 @@ public:
 class ChameleonButtonTest : public QObject {
     Q_OBJECT
 private slots:
-    void shiftAndTintColor()
+    // Per scheme: face, shadow, light, highlight, dark shadow, text, hover accent, hover tint and
+    // light face. Shifts truncate toward zero and stop at 0 and 255; a soft bevel halves them.
+    // Scheme 1 (the system's colours, also for unknown schemes): type2Bevels.
+    void colorSetPerScheme()
     {
-        struct Case {
-            QColor color;
-            int amount;
-            bool scaleBlue, softBevel;
-            QColor shifted;
+        const struct {
+            int scheme;
+            bool hovered, softBevel;
+            QString expected;
+        } cases[] = {
+            {2, false, false, u"192 128 223 239 0 0,0,255 64 192 240"_s},
+            // Hovered, scheme 2 starts from BackOver; the light face's blue is scaled (type 3).
+            {2, true, false, u"96 32 127 143 0 0,0,255 0 96 144,144,120"_s},
+            {2, false, true, u"192 160 207 215 96 0,0,255 128 192 216"_s},
+            {3, false, false, u"192 128 223 255 0 0,0,255 0,0,128 173,173,209 240"_s},
+            {4, false, false, u"100 36 131 147 0 1,2,3 0,0,128 176,176,215 148,148,125"_s},
         };
-        const Case cases[] = {
-            {{100, 150, 96}, 48, false, false, {148, 198, 144}},
-            {{100, 150, 96}, 48, true, false, {148, 198, 120}},
-            {{0, 0, 200}, -25, true, false, {0, 0, 174}},        // -26.04: truncated toward zero
-            {{100, 100, 100}, 31, false, true, {115, 115, 115}}, // SoftBevel halves
-            {{250, 10, 200}, 20, false, false, {255, 30, 220}},
-            {{10, 10, 10}, -64, true, false, {0, 0, 7}},
-        };
-        for (const Case &c : cases)
-            QCOMPARE(ButtonColors::shiftColor(c.color, c.amount, c.scaleBlue, c.softBevel),
-                     c.shifted);
-        QCOMPARE(ButtonColors::tintColor(QColor(0, 0, 128), 176), QColor(176, 176, 215));
-        QCOMPARE(ButtonColors::tintColor(QColor(255, 255, 255), 176), QColor(255, 255, 255));
-    }
-
-    void colorSetPerScheme_data()
-    {
-        QTest::addColumn<int>("scheme");
-        QTest::addColumn<bool>("hovered");
-        // face, shadow, light, highlight, dark shadow, text, hover accent, hover tint, light face
-        QTest::addColumn<QList<QColor>>("expected");
-        const QColor silver(192, 192, 192);
-        const QColor blue(0, 0, 255);
-        QTest::newRow("2, BackColor")
-            << 2 << false
-            << QList<QColor>{silver, {128, 128, 128}, {223, 223, 223}, {239, 239, 239}, {0, 0, 0},
-                             blue,   {64, 64, 64},    silver,          {240, 240, 240}};
-        // Hovered, scheme 2 starts from BackOver; the light face's blue is scaled (type 3).
-        QTest::newRow("2, BackOver")
-            << 2 << true << QList<QColor>{{96, 96, 96},    {32, 32, 32}, {127, 127, 127},
-                                          {143, 143, 143}, {0, 0, 0},    blue,
-                                          {0, 0, 0},       {96, 96, 96}, {144, 144, 120}};
-        QTest::newRow("3, fixed") << 3 << false << QList<QColor>{silver,          {128, 128, 128},
-                                                                 {223, 223, 223}, {255, 255, 255},
-                                                                 {0, 0, 0},       blue,
-                                                                 {0, 0, 128},     {173, 173, 209},
-                                                                 {240, 240, 240}};
         QPalette container;
         container.setColor(QPalette::Window, QColor(100, 100, 100));
         container.setColor(QPalette::WindowText, QColor(1, 2, 3));
         QPalette own;
         own.setColor(QPalette::Highlight, QColor(0, 0, 128));
-        QTest::newRow("4, container")
-            << 4 << false << QList<QColor>{{100, 100, 100}, {36, 36, 36},    {131, 131, 131},
-                                           {147, 147, 147}, {0, 0, 0},       {1, 2, 3},
-                                           {0, 0, 128},     {176, 176, 215}, {148, 148, 125}};
-        own.setColor(QPalette::Button, QColor(10, 20, 30));
-        own.setColor(QPalette::Dark, QColor(1, 1, 1));
-        own.setColor(QPalette::Midlight, QColor(2, 2, 2));
-        own.setColor(QPalette::Light, QColor(3, 3, 3));
-        own.setColor(QPalette::Shadow, QColor(4, 4, 4));
-        own.setColor(QPalette::ButtonText, QColor(5, 5, 5));
-        const QList<QColor> system{{10, 20, 30}, {1, 1, 1},       {2, 2, 2},
-                                   {3, 3, 3},    {4, 4, 4},       {5, 5, 5},
-                                   {0, 0, 128},  {176, 176, 215}, {58, 68, 37}};
-        QTest::newRow("1, system") << 1 << false << system;
-        QTest::newRow("unknown acts as 1") << 7 << false << system;
-        m_own = own;
-        m_container = container;
-    }
-    void colorSetPerScheme()
-    {
-        QFETCH(int, scheme);
-        QFETCH(bool, hovered);
-        QFETCH(QList<QColor>, expected);
-        ButtonSettings settings;
-        settings.colorScheme = scheme;
-        settings.backOver = QColor(96, 96, 96);
-        const ButtonColors c = ButtonColors::make(settings, hovered, m_own, m_container);
-        QCOMPARE((QList<QColor>{c.face, c.shadow, c.light, c.highlight, c.darkShadow, c.text,
-                                c.hoverAccent, c.hoverTint, c.lightFace}),
-                 expected);
-        QCOMPARE(c.mask, QColor(192, 192, 192));
-    }
-
-    void accessKey()
-    {
-        struct Case {
-            QString caption, shown;
-            int keyIndex;
-            QString marked, shortcut;
-        };
-        const Case cases[] = {
-            {u"&Open"_s, u"Open"_s, 0, u"&Open"_s, u"Alt+O"_s},
-            {u"Save && Exit"_s, u"Save & Exit"_s, -1, u"Save && Exit"_s, {}},
-            {u"&&&x"_s, u"&x"_s, 1, u"&&&x"_s, u"Alt+X"_s},
-            {u"a&&b&c"_s, u"a&bc"_s, 3, u"a&&b&c"_s, u"Alt+C"_s},
-            {u"&a&b"_s, u"ab"_s, 0, u"&ab"_s, u"Alt+A"_s}, // only the first
-            {u"End&"_s, u"End&"_s, -1, u"End&&"_s, {}},
-        };
-        for (const Case &c : cases) {
-            const ButtonCaption parsed(c.caption);
-            QCOMPARE(parsed.text(), c.shown);
-            QCOMPARE(parsed.accessKeyIndex(), c.keyIndex);
-            QCOMPARE(parsed.marked(), c.marked);
-            QCOMPARE(parsed.shortcut(), QKeySequence(c.shortcut));
+        for (const auto &c : cases) {
+            ButtonSettings settings;
+            settings.colorScheme = c.scheme;
+            settings.softBevel = c.softBevel;
+            settings.backOver = QColor(96, 96, 96);
+            const ButtonColors k = ButtonColors::make(settings, c.hovered, own, container);
+            QCOMPARE(levels({k.face, k.shadow, k.light, k.highlight, k.darkShadow, k.text,
+                             k.hoverAccent, k.hoverTint, k.lightFace}),
+                     c.expected);
         }
     }
 
-    void accessKeyClicks()
+    // Per caption: the text shown, the access key's index, the caption marked for Qt, the shortcut.
+    void accessKey()
     {
-        Host host;
-        QVERIFY(QTest::qWaitForWindowActive(&host.window));
-        host.first->setCaption(u"&Go"_s);
-        QSignalSpy clicks(host.first, &ChameleonButton::Click);
-        QTest::keyClick(&host.window, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(clicks.count(), 1);
+        for (const auto &[caption, parsed] : {std::pair{"&Open", "Open|0|&Open|Alt+O"},
+                                              {"Save && Exit", "Save & Exit|-1|Save && Exit|"},
+                                              {"&&&x", "&x|1|&&&x|Alt+X"},
+                                              {"a&&b&c", "a&bc|3|a&&b&c|Alt+C"},
+                                              {"&a&b", "ab|0|&ab|Alt+A"}, // only the first
+                                              {"End&", "End&|-1|End&&|"}}) {
+            const ButtonCaption c(QString::fromLatin1(caption));
+            QCOMPARE((QStringList{c.text(), QString::number(c.accessKeyIndex()), c.marked(),
+                                  c.shortcut().toString()})
+                         .join(u'|'),
+                     QLatin1String(parsed));
+        }
     }
 
-    // Masked out: the corner pixel and its two neighbours at each corner of types 3 and 4, the
-    // corner pixels of 1 and 14, two of 5, the outside of the oval of 13.
-    void shapePerType_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("missing");
-        QTest::addColumn<QPoint>("gone");
-        QTest::addColumn<QPoint>("kept");
-        QTest::newRow("1") << 1 << 4 << QPoint(9, 7) << QPoint(1, 0);
-        QTest::newRow("3") << 3 << 12 << QPoint(8, 7) << QPoint(2, 0);
-        QTest::newRow("4") << 4 << 12 << QPoint(0, 6) << QPoint(0, 2);
-        QTest::newRow("5") << 5 << 2 << QPoint(9, 0) << QPoint(0, 0);
-        QTest::newRow("13") << 13 << -1 << QPoint(0, 0) << QPoint(5, 4);
-        QTest::newRow("2") << 2 << 0 << QPoint(-1, -1) << QPoint(0, 0);
-    }
     void shapePerType()
     {
-        QFETCH(int, type);
-        QFETCH(int, missing);
-        QFETCH(QPoint, gone);
-        QFETCH(QPoint, kept);
-        const QRegion region = ButtonShape::region(type, 10, 8);
-        int area = 0;
-        for (const QRect &r : region)
-            area += r.width() * r.height();
-        if (missing >= 0)
-            QCOMPARE(80 - area, missing);
-        QVERIFY(!region.contains(gone));
-        QVERIFY(region.contains(kept));
+        const struct {
+            int type, missing; // -1: not counted
+            QPoint gone, kept;
+        } cases[] = {{1, 4, {9, 7}, {1, 0}}, {3, 12, {8, 7}, {2, 0}},  {4, 12, {0, 6}, {0, 2}},
+                     {5, 2, {9, 0}, {0, 0}}, {13, -1, {0, 0}, {5, 4}}, {2, 0, {-1, -1}, {0, 0}}};
+        for (const auto &c : cases) {
+            const QRegion region = ButtonShape::region(c.type, 10, 8);
+            int area = 0;
+            for (const QRect &r : region)
+                area += r.width() * r.height();
+            if (c.missing >= 0)
+                QCOMPARE(80 - area, c.missing);
+            QVERIFY(!region.contains(c.gone));
+            QVERIFY(region.contains(c.kept));
+        }
     }
 
     // Caption areas by type, and the picture beside, above or on the caption with its gap.
@@ -237,12 +168,10 @@ private slots:
         const QFontMetrics metrics(QFont(u"DejaVu Sans"_s, 8));
         const QSize client(100, 60);
         const QSize picture(16, 16);
-        QCOMPARE(ButtonLayout::make(3, client, metrics, u"Go"_s, {}, 0).captionRect,
-                 QRect(4, 4, 92, 52));
-        QCOMPARE(ButtonLayout::make(7, client, metrics, u"Go"_s, {}, 0).captionRect,
-                 QRect(3, 3, 94, 54));
-        QCOMPARE(ButtonLayout::make(14, client, metrics, u"Go"_s, {}, 0).captionRect,
-                 QRect(6, 6, 90, 50));
+        for (const auto &[type, area] : {std::pair{3, QRect(4, 4, 92, 52)},
+                                         {7, QRect(3, 3, 94, 54)},
+                                         {14, QRect(6, 6, 90, 50)}})
+            QCOMPARE(ButtonLayout::make(type, client, metrics, u"Go"_s, {}, 0).captionRect, area);
         const auto make = [&](int position) {
             return ButtonLayout::make(3, client, metrics, u"Go"_s, picture, position);
         };
@@ -270,70 +199,40 @@ private slots:
         QVERIFY(!(l.textFlags & Qt::TextWordWrap));
     }
 
-    // Type 3 pixel by pixel at 60 x 24: outline, corner pixels, gradient rows and inner edges
-    // of the normal, focused, hovered, pressed and disabled looks.
+    // Type 3 at 60 x 24 in each look: the outline, a corner pixel, row 1, the gradient near the
+    // top, row h-2 and column w-3; the pixels its shape leaves out.
     void type3Looks()
     {
+        const auto looks = [](ChameleonButton &button) {
+            const QImage image = shot(button);
+            QList<QColor> colors;
+            for (const QPoint &p : {QPoint(2, 0), QPoint(1, 1), QPoint(10, 1), QPoint(4, 3),
+                                    QPoint(10, 22), QPoint(57, 10)})
+                colors << image.pixelColor(p);
+            return levels(colors);
+        };
+        const QString frame = u"0,60,115 16,77,123 "_s;
         ChameleonButton b(u"OK"_s);
         b.resize(kW, kH);
-        QImage image = shot(b);
-        QCOMPARE(pixel(image, 0, 0), kBackdrop);
-        QCOMPARE(pixel(image, 1, 0), kBackdrop);
-        QCOMPARE(pixel(image, 0, 1), kBackdrop);
-        QCOMPARE(pixel(image, kW - 1, kH - 2), kBackdrop);
-        QCOMPARE(pixel(image, 2, 0), kOutline);
-        QCOMPARE(pixel(image, kW - 1, 10), kOutline);
-        QCOMPARE(pixel(image, 10, kH - 1), kOutline);
-        for (const QPoint &p :
-             {QPoint(1, 1), QPoint(1, kH - 2), QPoint(kW - 2, 1), QPoint(kW - 2, kH - 2)})
-            QCOMPARE(pixel(image, p.x(), p.y()), kCorner);
-        QCOMPARE(pixel(image, 4, 3), QColor(237, 237, 237));   // light face -3
-        QCOMPARE(pixel(image, 4, 20), QColor(219, 219, 214));  // -21, blue scaled
-        QCOMPARE(pixel(image, 10, 22), QColor(192, 192, 180)); // row h-2: -48
-        QCOMPARE(pixel(image, 10, 1), QColor(255, 255, 255));  // row 1: +16
-        QCOMPARE(pixel(image, 2, 10), QColor(230, 230, 228));  // column 2: -10
-        QCOMPARE(pixel(image, 57, 10), QColor(216, 216, 210)); // column w-3: -24
-
+        QCOMPARE(looks(b), frame + u"255 237 192,192,180 216,216,210"_s);
         enter(b);
-        image = shot(b);
-        QCOMPARE(pixel(image, 1, 10), QColor(255, 178, 49));
-        QCOMPARE(pixel(image, 10, 22), QColor(231, 150, 0));
-        QCOMPARE(pixel(image, 10, 1), QColor(255, 243, 206));
-        QCOMPARE(pixel(image, 10, 2), QColor(255, 219, 140));
-        QCOMPARE(pixel(image, 2, 10), QColor(255, 203, 107));
-        QCOMPARE(pixel(image, 4, 3), QColor(237, 237, 237));
-
-        b.setDown(true);
-        image = shot(b);
-        QCOMPARE(pixel(image, 2, 0), kOutline);
-        QCOMPARE(pixel(image, 1, 1), kCorner);
-        QCOMPARE(pixel(image, 4, 3), QColor(186, 186, 178)); // darkest at the top
-        QCOMPARE(pixel(image, 4, 20), QColor(204, 204, 196));
-        QCOMPARE(pixel(image, 10, 22), QColor(224, 224, 216)); // row h-2: b +16
-        QCOMPARE(pixel(image, 57, 10), QColor(240, 240, 240)); // column w-3: the light face
-        QCOMPARE(pixel(image, 10, 1), QColor(176, 176, 167));  // row 1: b -32
-
+        QCOMPARE(looks(b), frame + u"255,243,206 237 231,150,0 255,203,107"_s);
+        b.setDown(true); // the gradient darkest at the top
+        QCOMPARE(looks(b), frame + u"176,176,167 186,186,178 224,224,216 240"_s);
         b.setDown(false);
         b.setEnabled(false);
-        image = shot(b);
-        QCOMPARE(pixel(image, 4, 3), QColor(216, 216, 210));
-        QCOMPARE(pixel(image, 2, 0), QColor(156, 156, 135));
-        QCOMPARE(pixel(image, 1, 1), QColor(168, 168, 150));
-    }
+        QCOMPARE(looks(b), u"156,156,135 168,168,150"_s + u" 216,216,210"_s.repeated(4));
+        const QImage image = shot(b);
+        for (const QPoint &p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(kW - 1, kH - 2)})
+            QCOMPARE(image.pixelColor(p), kBackdrop);
 
-    void type3Focused()
-    {
         Host host;
         QVERIFY(QTest::qWaitForWindowActive(&host.window));
         host.first->setFocus();
-        const QImage image = shot(*host.first);
-        QCOMPARE(pixel(image, 1, 10), QColor(140, 174, 231));
-        QCOMPARE(pixel(image, 10, 22), QColor(107, 130, 239));
-        QCOMPARE(pixel(image, 10, 1), QColor(206, 231, 255));
-        QCOMPARE(pixel(image, 58, 2), QColor(189, 215, 247));
-        QCOMPARE(pixel(image, 57, 10), QColor(181, 209, 240));
+        const QString focused = frame + u"206,231,255 237 107,130,239 181,209,240"_s;
+        QCOMPARE(looks(*host.first), focused);
         host.second->setDefaultMark(true);
-        QCOMPARE(pixel(shot(*host.second), 10, 1), QColor(206, 231, 255));
+        QCOMPARE(looks(*host.second), focused);
     }
 
     // At a device pixel ratio of 2 every logical pixel of the frame is a 2 x 2 block of
@@ -344,11 +243,6 @@ private slots:
         b.resize(kW, kH);
         const QImage single = shot(b);
         const QImage twice = shot(b, 2);
-        QCOMPARE(twice.size(), QSize(2 * kW, 2 * kH));
-        QCOMPARE(pixel(twice, 4, 0), kOutline);
-        QCOMPARE(pixel(twice, 5, 1), kOutline);
-        QCOMPARE(pixel(twice, 2, 2), kCorner);
-        QCOMPARE(pixel(twice, 3, 3), kCorner);
         for (int y = 0; y < 2 * kH; ++y) {
             for (int x = 0; x < 2 * kW; ++x) {
                 const bool frame = x < 8 || y < 8 || x >= 2 * kW - 8 || y >= 2 * kH - 8;
@@ -358,26 +252,16 @@ private slots:
         }
     }
 
-    // The left edge of every type, idle, hovered and pressed, in the fixed colours of scheme 3:
-    // which types show a frame always, which only while hovered or pressed, which none.
+    // The left edge of every type but 3, idle, hovered and pressed, in scheme 3's fixed colours
+    // (d dark shadow, s shadow, f face, w highlight, a hover accent, - nothing drawn): which types
+    // show a frame always, which only while hovered or pressed, which none.
     void frameOfEveryType()
     {
-        const QColor face(192, 192, 192), dark(0, 0, 0), shadow(128, 128, 128),
-            white(255, 255, 255), accent(0, 0, 128);
-        const QList<QList<QColor>> edges{{dark, dark, dark},
-                                         {white, white, dark},
-                                         {},
-                                         {white, white, dark},
-                                         {dark, dark, dark},
-                                         {white, white, dark},
-                                         {white, white, shadow},
-                                         {face, white, shadow},
-                                         {face, accent, accent},
-                                         {face, face, face},
-                                         {kBackdrop, kBackdrop, kBackdrop},
-                                         {face, shadow, dark},
-                                         {face, face, dark},
-                                         {dark, dark, dark}};
+        const QHash<char, QColor> colors{{'d', {0, 0, 0}},       {'s', {128, 128, 128}},
+                                         {'f', {192, 192, 192}}, {'w', {255, 255, 255}},
+                                         {'a', {0, 0, 128}},     {'-', kBackdrop}};
+        const char *edges[] = {"ddd", "wwd", "",    "wwd", "ddd", "wwd", "wws",
+                               "fws", "faa", "fff", "---", "fsd", "ffd", "ddd"};
         for (int type = 1; type <= 14; ++type) {
             if (type == 3)
                 continue;
@@ -387,12 +271,13 @@ private slots:
             settings.colorScheme = 3;
             b.setSettings(settings);
             b.resize(kW, kH);
-            const QList<QColor> expected = edges[type - 1];
-            QCOMPARE(pixel(shot(b), 0, kH / 2), expected[0]);
+            QByteArray seen = QByteArray::number(type) + ':';
+            seen += colors.key(pixel(shot(b), 0, kH / 2), '?');
             enter(b);
-            QCOMPARE(pixel(shot(b), 0, kH / 2), expected[1]);
+            seen += colors.key(pixel(shot(b), 0, kH / 2), '?');
             b.setDown(true);
-            QCOMPARE(pixel(shot(b), 0, kH / 2), expected[2]);
+            seen += colors.key(pixel(shot(b), 0, kH / 2), '?');
+            QCOMPARE(seen, QByteArray::number(type) + ':' + edges[type - 1]);
         }
     }
 
@@ -420,12 +305,14 @@ private slots:
         QCOMPARE(pixel(image, 31, 10), pixel(image, 32, 10));
     }
 
+    // Type 2 in the system's colours (scheme 1, as any unknown scheme): the two bevels, pressed,
+    // and the default button's outline and focus rectangle.
     void type2Bevels()
     {
         ChameleonButton b(u"OK"_s);
         ButtonSettings settings;
         settings.type = 2;
-        settings.colorScheme = 1;
+        settings.colorScheme = 7;
         b.setSettings(settings);
         b.resize(kW, kH);
         const QPalette &p = b.palette();
@@ -435,9 +322,7 @@ private slots:
         QCOMPARE(pixel(image, 1, 10), role(p, QPalette::Midlight));
         QCOMPARE(pixel(image, kW - 2, 10), role(p, QPalette::Dark));
         b.setDown(true);
-        image = shot(b);
-        QCOMPARE(pixel(image, 0, 10), role(p, QPalette::Shadow));
-        QCOMPARE(pixel(image, 1, 10), role(p, QPalette::Dark));
+        QCOMPARE(pixel(shot(b), 1, 10), role(p, QPalette::Dark));
         b.setDown(false);
         b.setDefaultMark(true);
         image = shot(b);
@@ -486,7 +371,8 @@ private slots:
         QCOMPARE(shot(b), normal);
     }
 
-    // Space presses and clicks on release; the arrows move the focus back and forth.
+    // Space presses and clicks on release; the arrows move the focus back and forth; the access
+    // key clicks.
     void keyboard()
     {
         Host host;
@@ -507,6 +393,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key);
             QCOMPARE(QApplication::focusWidget(), to);
         }
+        b.setCaption(u"&Go"_s);
+        QTest::keyClick(&host.window, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(clicks.count(), 2);
     }
 
     // Nothing is drawn again while the look stays the same; DisableRefresh stops all drawing
@@ -537,49 +426,32 @@ private slots:
         QTRY_COMPARE(paints.count, 2);
     }
 
-    // Saved under the short keys and loaded back with the keys in any case; a missing or
-    // broken key gives the property's default.
-    void propertiesRoundTrip()
+    // Saved under these keys, loaded back with the keys in any case; a missing or broken key
+    // gives the property's default.
+    void properties()
     {
-        ChameleonButton original(u"&Go"_s);
-        ButtonSettings s;
-        s.type = 14;
-        s.colorScheme = 4;
-        s.showFocusRect = false;
-        s.backColor = QColor(1, 2, 3);
-        s.backOver = QColor(4, 5, 6);
-        s.foreColor = QColor(255, 0, 0);
-        s.foreOver = QColor(7, 8, 9);
-        s.maskColor = QColor(10, 11, 12);
-        s.mousePointer = 99;
-        s.handPointer = true;
-        s.softBevel = true;
-        s.pictureNormal = QPixmap(5, 6);
-        s.picturePosition = 3;
-        s.useMaskColor = false;
-        s.useGreyscale = true;
-        s.specialEffect = 2;
-        s.checkBoxBehaviour = true;
-        original.setSettings(s);
-        original.setValue(true);
-        original.setEnabled(false);
-        QVariantMap saved = ButtonProperties::save(original);
-        QCOMPARE(saved.size(), 23);
-        QVariantMap mixed;
-        for (auto it = saved.begin(); it != saved.end(); ++it) {
-            QString key = it.key().toLower();
-            key[0] = key[0].toUpper();
-            mixed.insert(key, it.value());
+        const QVariantList pairs =
+            QVariantList() << u"BTYPE"_s << 14 << u"TX"_s << u"&Go"_s << u"ENAB"_s << false
+                           << u"FONT"_s << QFont(u"DejaVu Sans"_s, 11) << u"COLTYPE"_s << 4
+                           << u"FOCUSR"_s << false << u"BCOL"_s << QColor(1, 2, 3) << u"BCOLO"_s
+                           << QColor(4, 5, 6) << u"FCOL"_s << QColor(255, 0, 0) << u"FCOLO"_s
+                           << QColor(7, 8, 9) << u"MCOL"_s << QColor(10, 11, 12) << u"MPTR"_s << 99
+                           << u"HAND"_s << true << u"SOFT"_s << true << u"PICPOS"_s << 3
+                           << u"UMCOL"_s << false << u"NGREY"_s << true << u"FX"_s << 2
+                           << u"CHECK"_s << true << u"VALUE"_s << true;
+        QVariantMap saved;
+        QVariantMap mixed{{u"Picn"_s, QPixmap(5, 6)}};
+        for (qsizetype i = 0; i < pairs.size(); i += 2) {
+            const QString key = pairs[i].toString();
+            saved.insert(key, pairs[i + 1]);
+            mixed.insert(key.left(1) + key.mid(1).toLower(), pairs[i + 1]);
         }
         ChameleonButton loaded;
         ButtonProperties::load(loaded, mixed);
-        const auto comparable = [](QVariantMap map) {
-            for (const char *picture : {"PICN", "PICH", "MICON"})
-                map.remove(QLatin1String(picture));
-            return map;
-        };
-        QCOMPARE(comparable(ButtonProperties::save(loaded)), comparable(saved));
-        QCOMPARE(loaded.settings().pictureNormal.size(), QSize(5, 6));
+        QVariantMap again = ButtonProperties::save(loaded);
+        QCOMPARE(again.take(u"PICN"_s).value<QPixmap>().size(), QSize(5, 6));
+        QVERIFY(again.remove(u"PICH"_s) && again.remove(u"MICON"_s));
+        QCOMPARE(again, saved);
         QCOMPARE(loaded.shortcut(), QKeySequence(u"Alt+G"_s));
 
         ButtonProperties::load(loaded, {{u"btype"_s, u"junk"_s},
@@ -597,10 +469,6 @@ private slots:
         QVERIFY(loaded.isEnabled());
         QVERIFY(!loaded.Value());
     }
-
-private:
-    QPalette m_own;
-    QPalette m_container;
 };
 
 TAVRO_QTEST_MAIN(ChameleonButtonTest)

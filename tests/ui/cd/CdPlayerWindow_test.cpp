@@ -40,21 +40,7 @@ private:
     {
         m_sound.answers[command] = {reply, code};
     }
-    static QStringList texts(QWidget &form, const QList<const char *> &names)
-    {
-        QStringList all;
-        for (const char *name : names)
-            all << text(form, name);
-        return all;
-    }
     static QTreeWidget *tracks(QWidget &form) { return child<QTreeWidget>(form, u"lvwTracks"_s); }
-    static QStringList cells(const QTreeWidgetItem *item)
-    {
-        QStringList all;
-        for (int column = 0; column < item->columnCount(); ++column)
-            all << item->text(column);
-        return all;
-    }
     // The transport buttons that are on, by their number.
     static QList<int> enabledButtons(QWidget &form)
     {
@@ -104,7 +90,7 @@ private slots:
         answer(u"status cd mode"_s, "playing");
     }
 
-    void loadListsTheDiscAndPlayWantsARefreshFirst()
+    void loadListsTheDiscPlayWantsARefreshFirstAndAnotherCopyEndsIt()
     {
         const auto form = make();
         load(*form);
@@ -114,8 +100,6 @@ private slots:
         QCOMPARE(texts(*form, {"Label14", "Label16"}), (QStringList{"00", "00"}));
         QCOMPARE(cells(tracks(*form)->headerItem()),
                  (QStringList{"Name", "Track", "Start Time", "Length", "Size (Mb)"}));
-        QCOMPARE(cells(tracks(*form)->topLevelItem(1)),
-                 (QStringList{"Track 02", "2", "0:06.30", "0:03.01", "0.51MB"}));
         QCOMPARE(tracks(*form)->selectedItems(),
                  QList<QTreeWidgetItem *>{tracks(*form)->topLevelItem(2)});
         QCOMPARE(text(*form, "txtCDDBQuery"), u"cddb query 11000a03 3 150 487 713 12"_s);
@@ -126,19 +110,12 @@ private slots:
         QCOMPARE(m_box.shown[0].prompt, u"   Please insert an AUDIO CD in cd rom drive  \r\n"
                                         u"   and click Refresh button.Then PLAY again!"_s);
         QCOMPARE(m_box.shown[0].title, u" File Selection Error "_s);
+        m_anotherCopy = true; // Refresh then ends the program instead
+        click(*form, "chameleonButton7");
+        QCOMPARE(m_endRequests, 1);
         click(*form, "chameleonButton1");
         QVERIFY(!form->isVisible());
-        QVERIFY(m_sound.sent.isEmpty()); // no player before Refresh
-    }
-
-    // Which row says why: CdToMp3Run_test.
-    void withoutADiscTheListSaysWhy()
-    {
-        m_library->unitReady = false;
-        const auto form = make();
-        load(*form);
-        QCOMPARE(cells(tracks(*form)->topLevelItem(0)), QStringList{u"No CD In Drive"_s});
-        QVERIFY(!tracks(*form)->isEnabled());
+        QVERIFY(m_sound.sent.isEmpty()); // no player was made
     }
 
     void refreshShowsThePositionAndTheButtonsDriveTheDevice()
@@ -216,6 +193,7 @@ private slots:
         QVERIFY(!form->isVisible());
     }
 
+    // Without a disc the list says why (which row: CdToMp3Run_test) and Refresh watches for one.
     void refreshWithoutADiscWatchesForOne_data()
     {
         QTest::addColumn<quint32>("openCode");
@@ -229,21 +207,15 @@ private slots:
         QFETCH(QByteArray, present);
         answer(u"open cdaudio alias cd wait shareable"_s, "", openCode);
         answer(u"status cd media present"_s, present);
+        m_library->unitReady = present == "true";
         const auto form = make();
         load(*form);
+        QCOMPARE(tracks(*form)->isEnabled(), m_library->unitReady);
+        if (!m_library->unitReady)
+            QCOMPARE(cells(tracks(*form)->topLevelItem(0)), QStringList{u"No CD In Drive"_s});
         click(*form, "chameleonButton7");
         QCOMPARE(watching(*form), std::pair(false, true));
         QCOMPARE(text(*form, "Label14"), u"00"_s);
-    }
-
-    void anotherCopyEndsTheProgramOnRefresh()
-    {
-        m_anotherCopy = true;
-        const auto form = make();
-        load(*form);
-        click(*form, "chameleonButton7");
-        QCOMPARE(m_endRequests, 1);
-        QVERIFY(m_sound.sent.isEmpty());
     }
 
     // Label12 follows the current track for tracks 1 to 18 only; track i is 75 x i sectors.

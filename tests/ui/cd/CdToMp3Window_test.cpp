@@ -30,20 +30,9 @@ private:
     static QWidget *widget(QWidget &form, const char *name) { return child<QWidget>(form, name); }
     static QString status(QWidget &form) { return text(form, "lblInfo"); }
     static QTreeWidget *tracks(QWidget &form) { return child<QTreeWidget>(form, "lvwTracks"); }
-    static QStringList texts(const QTreeWidgetItem *item)
-    {
-        QStringList all;
-        for (int column = 0; column < item->columnCount(); ++column)
-            all << item->text(column);
-        return all;
-    }
     static QStringList enabled(QWidget &form)
     {
-        QStringList names;
-        for (const char *name : {"cmdRip", "cmdClose", "cmdPickMp3File", "cmdRefresh", "cboDrives"})
-            if (widget(form, name)->isEnabled())
-                names << QLatin1String(name);
-        return names;
+        return ::enabled(form, {"cmdRip", "cmdClose", "cmdPickMp3File", "cmdRefresh", "cboDrives"});
     }
     // Shows the window and waits for its drives to be read: a row, or an error.
     static void load(CdToMp3Window &form)
@@ -94,7 +83,7 @@ private slots:
         for (const char *name : {"PB1", "PB2", "lblProgress", "lblCompleted", "lblNewSize"})
             QVERIFY2(!widget(form, name)->isVisible(), name);
         QCOMPARE(tracks(form)->topLevelItemCount(), 3);
-        QCOMPARE(texts(tracks(form)->topLevelItem(1)),
+        QCOMPARE(cells(tracks(form)->topLevelItem(1)),
                  (QStringList{"Track 02", "2", "0:06.30", "0:03.01", "0.51MB"}));
         QCOMPARE(tracks(form)->selectedItems().size(), 3);
         QCOMPARE(enabled(form),
@@ -102,7 +91,7 @@ private slots:
 
         m_library->unitReady = false;
         click(form, "cmdRefresh");
-        QCOMPARE(texts(tracks(form)->topLevelItem(0)), QStringList{"No CD In Drive"});
+        QCOMPARE(cells(tracks(form)->topLevelItem(0)), QStringList{"No CD In Drive"});
         QVERIFY(!tracks(form)->isEnabled());
         QVERIFY(text(form, "txtCDDBQuery").isEmpty());
         encode(form, QStringLiteral("none.mp3"));

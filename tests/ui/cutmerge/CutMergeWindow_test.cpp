@@ -184,7 +184,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(path("never.mp3")));
     }
 
-    // Close stops the main window's component and shows no playback there, speed tooltips aside.
+    // Close stops the main window's playback as Stop does (Player_test), but the speed tooltip
+    // stays and the tick runs on.
     void closeResetsTheMainWindowsPlayback()
     {
         Playlist playlist;
@@ -200,14 +201,8 @@ private slots:
         click(form, "Command3");
         QVERIFY(!form.isVisible());
         QCOMPARE(m_media.calls.last(), u"stop"_s);
-        const PlayerDisplay &d = engine.display();
-        QCOMPARE(
-            (QStringList{d.speedTip, d.position + d.remaining + d.length + d.fileSize,
-                         d.totalFiles + d.currentFile, d.progress, d.status}),
-            (QStringList{"Speed: 105%", "", "11", "Current File  0 %  Completed", " Stopped "}));
-        QVERIFY(d.speedLevel == 5 && d.sliderMax == -1 && d.statusColor == PlayerDisplay::kRed);
-        QVERIFY(!d.pauseEnabled && !d.pathStripVisible);
-        m_media.position = 7.0; // the tick still runs
+        QCOMPARE(engine.display().status + engine.display().speedTip, u" Stopped Speed: 105%"_s);
+        m_media.position = 7.0;
         QTRY_COMPARE(engine.display().marker, 7.0);
     }
 };

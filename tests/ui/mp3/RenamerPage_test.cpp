@@ -1,10 +1,9 @@
-#include <QListWidget>
 #include <QtTest>
 
+#include "ControlActions.h"
 #include "Mp3Bytes.h"
 #include "RenamerPage.h"
 #include "ScriptedMessageBox.h"
-#include "WidgetLookup.h"
 #include "WindowTestMain.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -39,10 +38,6 @@ private slots:
     }
 
 private:
-    static void click(const QObject &form, const char *button)
-    {
-        QTest::mouseClick(child<QWidget>(form, button), Qt::LeftButton);
-    }
     // Presses a button that starts a run; the buttons stay off until it has ended.
     static void run(const QObject &form, const char *button)
     {
@@ -50,14 +45,7 @@ private:
         QVERIFY(!child<QWidget>(form, "cmdUndo")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(child<QWidget>(form, "cmdUndo")->isEnabled(), 30000);
     }
-    static QStringList lines(const QObject &form)
-    {
-        QStringList texts;
-        const auto *log = child<QListWidget>(form, "lv");
-        for (int row = 0; row < log->count(); ++row)
-            texts << log->item(row)->text();
-        return texts;
-    }
+    static QStringList lines(const QObject &form) { return rows(child<QListWidget>(form, "lv")); }
 
     QTemporaryDir m_data;
 };

@@ -44,15 +44,14 @@ bool enabled(const QObject &form, const char *button)
 // The texts of the widgets `name`0 to `name`<count-1>, or the rows of the list `name`.
 QStringList texts(const QObject &form, const QString &name, int count = 0)
 {
+    if (!count)
+        return rows(child<QListWidget>(form, name));
     QStringList texts;
     for (int i = 0; i < count; ++i) {
         const auto *widget = child<QWidget>(form, name + QString::number(i));
-        const auto *choices = qobject_cast<const QComboBox *>(widget);
-        texts << (choices ? choices->currentText() : widget->property("text").toString());
+        const bool choices = qobject_cast<const QComboBox *>(widget);
+        texts << widget->property(choices ? "currentText" : "text").toString();
     }
-    const auto *list = count ? nullptr : child<QListWidget>(form, name);
-    for (int row = 0; list && row < list->count(); ++row)
-        texts << list->item(row)->text();
     return texts;
 }
 // Presses a RENAME button; both stay off until the run has ended.

@@ -39,11 +39,7 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     static QStringList enabled(QWidget &form)
     {
-        QStringList names;
-        for (const char *name : {"cmdSave", "cmdRecord", "cmdStop", "cmdMP3", "cmdClose"})
-            if (child<QWidget>(form, name)->isEnabled())
-                names << QLatin1String(name);
-        return names;
+        return ::enabled(form, {"cmdSave", "cmdRecord", "cmdStop", "cmdMP3", "cmdClose"});
     }
     // Save as, then Record with the rate option given.
     void startRecording(RecorderWindow &form, const char *rate)
@@ -113,11 +109,10 @@ private slots:
         QVERIFY(child<ProgressBar>(form, "PB1")->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(enabled(form), (QStringList{"cmdSave", "cmdClose"}), 20000);
         QVERIFY(text(form, "Label2_0").endsWith(u"Encoding process is 100.0 %  completed "_s));
-        QCOMPARE(
-            (QStringList{text(form, "Label2_1"), text(form, "Label2_2"), text(form, "Label2_3")}),
-            (QStringList{"  Temporary wave file has been deleted ! ",
-                         "  Encoding process is completed successfully ! ",
-                         "  Encoding Standard :   44.1Khz , 128Kbps"}));
+        QCOMPARE(texts(form, {"Label2_1", "Label2_2", "Label2_3"}),
+                 (QStringList{"  Temporary wave file has been deleted ! ",
+                              "  Encoding process is completed successfully ! ",
+                              "  Encoding Standard :   44.1Khz , 128Kbps"}));
         QVERIFY(QFileInfo(path(u"take.mp3"_s)).size() > 1000); // "replace me" replaced
         QVERIFY(m_box.shown.isEmpty());
         click(form, "cmdClose");
