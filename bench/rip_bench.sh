@@ -46,3 +46,24 @@ t=$(seconds "$CLI" rip --image "$WORK/disc.cue" --track 1 --preset standard "$WO
 p=$(seconds peer_encode - "$WORK/peer.mp3")
 r=$(seconds peer_encode --noreplaygain - "$WORK/peer-rg.mp3")
 printf '%-11s %7.2fs %7.2fs %8s %7.2fs %8s %s\n' rip+encode "$t" "$p" "$(ratio "$t" "$p")" "$r" "$(ratio "$t" "$r")" -
+
+# A whole disc, three 200-second tracks at CBR 128: tavro with its encoders on every core, and
+# with one (--jobs 1), against ripping and encoding one track after the other with the peers.
+sox -n -r 44100 -c 2 -b 16 -e signed -L -t raw "$WORK/disc3.bin" synth 600 pinknoise brownnoise vol 0.3
+printf 'FILE "disc3.bin" BINARY\n' > "$WORK/disc3.cue"
+for n in 1 2 3; do
+    printf '  TRACK 0%d AUDIO\n    INDEX 01 %02d:%02d:00\n' $n $(((n - 1) * 200 / 60)) $(((n - 1) * 200 % 60))
+done >> "$WORK/disc3.cue"
+cat "$WORK/disc3.bin" >/dev/null
+peer_disc() {
+    for n in 1 2 3; do
+        cd-paranoia -q -d "$WORK/disc3.cue" -w $n - | lame --quiet -b 128 --cbr --nores - "$WORK/p$n.mp3"
+    done
+}
+t=$(seconds "$CLI" rip --image "$WORK/disc3.cue" --all --preset cbr --bitrate 128 "$WORK/t%N.mp3")
+o=$(seconds "$CLI" rip --image "$WORK/disc3.cue" --all --preset cbr --bitrate 128 --jobs 1 "$WORK/o%N.mp3")
+p=$(seconds peer_disc)
+same=yes
+for n in 1 2 3; do cmp -s "$WORK/t0$n.mp3" "$WORK/o0$n.mp3" || same=no; done
+printf '%-11s %7.2fs %7.2fs %8s   (--jobs 1: %.2fs, ratio %s; same files: %s; %d cores)\n' whole-disc \
+    "$t" "$p" "$(ratio "$t" "$p")" "$o" "$(ratio "$o" "$p")" "$same" "$(nproc)"
