@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "CdRipSettings.h"
 #include "EncoderRunTexts.h"
 
 namespace {
@@ -61,6 +62,16 @@ QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, con
     m_job->setTracks(m_queue);
     m_job->setOutputFile(output);
     m_job->setReplaceable(replaceable);
+    CdRipSettings settings;
+    settings.load(CdRipSettings::defaultPath());
+    m_job->setJobs(settings.encoders());
+    m_whole.reset();
+    if (settings.encoders() > 1 && m_queue.size() > 1) {
+        m_whole.emplace();
+        m_whole->tracks = int(m_queue.size());
+        for (const qint32 position : m_queue)
+            m_whole->totalSamples += m_disc->Entry(position).SizeBytes() / 2;
+    }
     connectJob();
     m_wavMade = false;
     m_worker.start([this] { m_result = m_job->run(); }, [this] { m_job->cancel(); });
@@ -71,20 +82,35 @@ QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, con
 void CdToMp3Run::connectJob()
 {
     CdToMp3Job *job = m_job.get();
-    connect(job, &CdToMp3Job::ripStarted, this, [this](quint8 track, const QString &wavFile) {
-        m_wavMade = true;
-        emit ripStarted();
-        emit statusChanged(EncoderRunTexts::Ripping(track, wavFile));
+    const auto first = [this] { return !m_whole || m_whole->ripped == 0; };
+    connect(job, &CdToMp3Job::ripStarted, this,
+            [this, first](quint8 track, const QString &wavFile) {
+                m_wavMade = true;
+                if (first())
+                    emit ripStarted();
+                emit statusChanged(EncoderRunTexts::Ripping(track, wavFile));
+            });
+    connect(job, &CdToMp3Job::ripProgress, this, [this](quint8, qint32 percent) {
+        emit ripProgress(m_whole ? (m_whole->ripped * 100 + percent) / m_whole->tracks : percent);
     });
-    connect(job, &CdToMp3Job::ripProgress, this,
-            [this](quint8, qint32 percent) { emit ripProgress(percent); });
-    connect(job, &CdToMp3Job::ripFinished, this, [this](quint8 track) {
+    connect(job, &CdToMp3Job::ripFinished, this, [this, first](quint8 track) {
         emit statusChanged(EncoderRunTexts::WavReady(track));
-        emit encodingStarted();
+        if (first())
+            emit encodingStarted();
+        if (m_whole)
+            ++m_whole->ripped;
     });
-    connect(job, &CdToMp3Job::encodeProgress, this, [this](quint8, qint64 done, qint64 total) {
-        emit encodeProgress(done, total, EncoderRunTexts::EncodingProgress(done, total));
-    });
+    connect(job, &CdToMp3Job::encodeProgress, this,
+            [this](quint8 track, qint64 done, qint64 total) {
+                if (m_whole) {
+                    m_whole->encoded[track] = done;
+                    done = 0;
+                    for (const qint64 samples : std::as_const(m_whole->encoded))
+                        done += samples;
+                    total = m_whole->totalSamples;
+                }
+                emit encodeProgress(done, total, EncoderRunTexts::EncodingProgress(done, total));
+            });
     connect(job, &CdToMp3Job::trackFinished, this, &CdToMp3Run::trackFinished);
 }
 

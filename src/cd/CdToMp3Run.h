@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -83,6 +84,15 @@ private:
     std::unique_ptr<CdToMp3Job> m_job;
     CdToMp3Job::Result m_result; // written by the worker
     bool m_wavMade = false;
+    // A run of several tracks with several encoders shows the whole run: its ripping and its
+    // encoding each as one bar, since the tracks' reports interleave.
+    struct WholeRun {
+        int tracks = 0;
+        int ripped = 0;
+        qint64 totalSamples = 0; // 16-bit samples of both channels
+        QHash<quint8, qint64> encoded;
+    };
+    std::optional<WholeRun> m_whole;
     // Last, so that it is destroyed first: it cancels the job and waits while the job still exists.
     WorkerRun m_worker;
 };

@@ -21,6 +21,7 @@ protected:
     void SetUp() override
     {
         qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+        setEncoders(1);
         m_library->drives = {FakeRipLibrary::record("fake")};
         m_library->tocStarts = {0, 30, 50};
         m_library->chunks = FakeRipLibrary::track(30) + FakeRipLibrary::track(20);
@@ -35,6 +36,14 @@ protected:
     {
         m_gate.release(1 << 20); // a run a failed check left held
         qunsetenv("TMPDIR");
+        qunsetenv("TAVRO_CDRIP_INI");
+    }
+    // The encoders a run starts with, from the settings file.
+    void setEncoders(int jobs)
+    {
+        const QString settings = m_config.filePath("cdrip.ini");
+        TestMedia::writeFile(settings, "[Ripping]\nEncoderJobs=" + QByteArray::number(jobs));
+        qputenv("TAVRO_CDRIP_INI", QFile::encodeName(settings));
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -62,6 +71,7 @@ protected:
 
     QTemporaryDir m_dir;
     QTemporaryDir m_temp;
+    QTemporaryDir m_config;
     QSemaphore m_gate;
     std::shared_ptr<FakeRipLibrary> m_library = std::make_shared<FakeRipLibrary>();
     std::optional<CdToMp3Run> m_run{std::in_place, m_library};
@@ -144,6 +154,32 @@ TEST_F(CdToMp3RunTest, ARunReportsEachStepInOrderOnItsOwnThreadAndTouchesNothing
               QString("New mp3 File Size  :  %1MB").arg(bytes / 1048576.0, 0, 'f', 2));
     EXPECT_EQ(TestMedia::readFile(files[0]).mid(36, 4), QByteArray("Info"));
     EXPECT_EQ(left().size(), 2) << qPrintable(left().join(','));
+}
+
+TEST_F(CdToMp3RunTest, WithSeveralEncodersTheBarsShowTheWholeRun)
+{
+    setEncoders(2);
+    m_library->chunks = FakeRipLibrary::track(20) + FakeRipLibrary::track(30); // track 2 first
+    QStringList shown;
+    CdToMp3Run &run = *m_run;
+    QObject::connect(&run, &CdToMp3Run::ripStarted, [&] { shown << "rip"; });
+    QObject::connect(&run, &CdToMp3Run::encodingStarted, [&] { shown << "encode"; });
+    QObject::connect(&run, &CdToMp3Run::ripProgress,
+                     [&](qint32 p) { shown << QString::number(p); });
+    qint64 lastTotal = 0;
+    QObject::connect(&run, &CdToMp3Run::encodeProgress,
+                     [&](qint64 done, qint64 total, const QString &text) {
+                         lastTotal = total;
+                         if (done == total)
+                             shown << text;
+                     });
+    startAndHold({2, 1});
+    EXPECT_EQ(releaseAndWait().outcome, CdToMp3Job::Outcome::Done);
+    // Track 2 is 20 of the run's 50 sectors: its rip ends the ripping bar's first half.
+    shown.removeDuplicates();
+    EXPECT_EQ(shown, (QStringList{"rip", "50", "encode", "100",
+                                  " Encoding process is 100.0 %  completed "}));
+    EXPECT_EQ(lastTotal, 50 * 2352 / 2);
 }
 
 TEST_F(CdToMp3RunTest, ACancelOrAFailureEndsTheRunWithItsStatusAndLeavesNothing)
