@@ -1,13 +1,15 @@
 #pragma once
 
 #include <atomic>
+#include <deque>
+#include <optional>
 #include <utility>
 
 #include <QObject>
 #include <QSet>
 #include <QString>
 
-#include "Mp3Duration.h"
+class DurationProbes;
 
 // The MP3 searcher's walk: a folder and every folder below it, breadth first (all files of the
 // start folder, then those of its subfolders in name order, then the next level). A file counts
@@ -17,6 +19,10 @@
 // On Linux a tree can hold links and mounts: a folder already visited is never entered again
 // (links, bind mounts, loops), and the kernel's own file systems (/proc, /sys, ...) are not
 // entered. A folder that cannot be opened is counted and skipped.
+//
+// Files are measured on probe workers (one per processor) while the walk goes on; what run()
+// reports comes in the walk's order all the same, from the thread that runs it, and the counts
+// are those of what was reported.
 //
 // run() blocks: the searcher window runs it on a worker thread (its signals then reach the window
 // queued) and stops it with cancel(), which the walk checks before each file and each folder.
@@ -53,10 +59,21 @@ signals:
     void fileFound(const Mp3Search::Row &row);
 
 private:
-    void visit(const QString &folder, QStringList &queue);
+    // A folder entered, or a file found and the number its length will come under.
+    struct Event {
+        QString folder;
+        bool unreadable = false;
+        std::optional<Row> row;
+        int probe = 0;
+        double seconds = 0;
+    };
+
+    void visit(const QString &folder, QStringList &queue, DurationProbes &probes);
+    // Reports the events at the front whose files are measured; with wait, waits for the first.
+    void report(DurationProbes &probes, bool wait);
 
     using Identity = std::pair<quint64, quint64>; // device, inode
-    Mp3Duration m_duration;
+    std::deque<Event> m_events;
     QSet<Identity> m_seen;
     QSet<quint64> m_kernelDevices;
     int m_directories = 0;

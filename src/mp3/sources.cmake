@@ -1,4 +1,5 @@
 tavro_folder(tavro_core mp3
+    DurationProbes.cpp DurationProbes.h
     FileAttributeText.cpp FileAttributeText.h
     FixedText.cpp FixedText.h
     FrameTables.cpp FrameTables.h

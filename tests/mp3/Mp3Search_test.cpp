@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "Mp3Decoder.h"
 #include "Mp3Duration.h"
@@ -88,6 +89,21 @@ TEST_F(Mp3SearchTest, ListsATreeLevelByLevelInNameOrderWithTheWindowsTexts)
     };
     for (const auto &[seconds, text] : durations)
         EXPECT_EQ(Mp3Search::durationText(seconds), text) << seconds;
+}
+
+TEST_F(Mp3SearchTest, FilesMeasuredAtOnceAreReportedInTheWalksOrderFromItsThread)
+{
+    // Without an info frame the long file is scanned frame by frame while the short ones after
+    // it are done.
+    ASSERT_TRUE(QFile::copy(encode("slow.mp3", 90, "-t -b 32"), path("a.mp3")));
+    mp3({"b.mp3", "c.mp3", "sub/d.mp3"});
+    QStringList lengths;
+    QObject::connect(&m_search, &Mp3Search::fileFound, [&](const Mp3Search::Row &row) {
+        EXPECT_EQ(QThread::currentThread(), m_search.thread());
+        lengths << row.durationText;
+    });
+    EXPECT_EQ(search(), (QStringList{"a.mp3", "b.mp3", "c.mp3", "sub/d.mp3", "2 4 0"}));
+    EXPECT_EQ(lengths, (QStringList{"1:30", "0:1", "0:1", "0:1"}));
 }
 
 TEST_F(Mp3SearchTest, FollowsLinksOnceAndNeverLoops)
