@@ -14,8 +14,13 @@ elif [[ $# -gt 0 ]]; then
     shift
 fi
 scripts/deps.sh clang libclang-rt-14-dev
-scripts/build.sh --preset fuzz fuzz_all >/dev/null
 BUILD=build-fuzz
+mkdir -p "$BUILD"
+if ! scripts/build.sh --preset fuzz fuzz_all >"$BUILD/build.log" 2>&1; then
+    tail -n 40 "$BUILD/build.log" >&2
+    echo "the fuzz targets did not build (log: $BUILD/build.log)" >&2
+    exit 1
+fi
 TARGETS=("$@")
 [[ ${#TARGETS[@]} -gt 0 ]] ||
     TARGETS=(mp3_header play_time id3v1_tag wav_reader m3u_file cue_sheet toc_sheet sound_command media_open)

@@ -67,10 +67,10 @@ QString CdToMp3Run::start(qint32 driveIndex, const QList<qint32> &positions, con
     m_job->setJobs(settings.encoders());
     m_whole.reset();
     if (settings.encoders() > 1 && m_queue.size() > 1) {
-        m_whole.emplace();
-        m_whole->tracks = int(m_queue.size());
+        qint64 samples = 0;
         for (const qint32 position : m_queue)
-            m_whole->totalSamples += m_disc->Entry(position).SizeBytes() / 2;
+            samples += m_disc->Entry(position).SizeBytes() / 2;
+        m_whole = WholeRun{int(m_queue.size()), 0, samples, {}};
     }
     connectJob();
     m_wavMade = false;

@@ -86,10 +86,11 @@ private:
     bool m_wavMade = false;
     // A run of several tracks with several encoders shows the whole run: its ripping and its
     // encoding each as one bar, since the tracks' reports interleave.
+    // No member initialisers: std::optional would not see it as constructible inside this class.
     struct WholeRun {
-        int tracks = 0;
-        int ripped = 0;
-        qint64 totalSamples = 0; // 16-bit samples of both channels
+        int tracks;
+        int ripped;
+        qint64 totalSamples; // 16-bit samples of both channels
         QHash<quint8, qint64> encoded;
     };
     std::optional<WholeRun> m_whole;
