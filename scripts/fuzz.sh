@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer and UndefinedBehaviorSanitizer) into
-# build-fuzz and runs each for SECONDS (default 60), or for RUNS executions when --runs is given,
-# starting from seeds made by the test-file makers. Prints one line per target with its
-# executions; stops at the first crash, leaving the input that caused it in build-fuzz/crashes/.
-#   scripts/fuzz.sh [SECONDS | --runs RUNS] [TARGET...]
+# build-fuzz and runs each for SECONDS (default 60), or until RUNS executions when --runs is given
+# (whichever comes first when both are), starting from seeds made by the test-file makers. Prints
+# one line per target with its executions; stops at the first crash, leaving the input that caused
+# it in build-fuzz/crashes/.
+#   scripts/fuzz.sh [SECONDS] [--runs RUNS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-limit=(-max_total_time="${1:-60}")
-if [[ "${1:-}" == --runs ]]; then
-    limit=(-runs="$2")
-    shift 2
-elif [[ $# -gt 0 ]]; then
+limit=()
+if [[ "${1:-}" =~ ^[0-9]+$ ]]; then
+    limit+=(-max_total_time="$1")
     shift
 fi
+if [[ "${1:-}" == --runs ]]; then
+    limit+=(-runs="$2")
+    shift 2
+fi
+[[ ${#limit[@]} -gt 0 ]] || limit=(-max_total_time=60)
 scripts/deps.sh clang libclang-rt-14-dev
 BUILD=build-fuzz
 mkdir -p "$BUILD"
