@@ -45,14 +45,18 @@ void TrackEncoderPool::add(Track track)
     m_changed.notify_all();
 }
 
+// Until none is left: workers go on reporting, and ending, while the lock is let go, and a
+// caller that sees them idle must have had everything they said.
 void TrackEncoderPool::deliver(std::unique_lock<std::mutex> &lock, const Handler &handle)
 {
-    std::deque<Report> reports;
-    reports.swap(m_reports);
-    lock.unlock();
-    for (const Report &report : reports)
-        handle(report);
-    lock.lock();
+    while (!m_reports.empty()) {
+        std::deque<Report> reports;
+        reports.swap(m_reports);
+        lock.unlock();
+        for (const Report &report : reports)
+            handle(report);
+        lock.lock();
+    }
 }
 
 void TrackEncoderPool::takeReports(const Handler &handle)
