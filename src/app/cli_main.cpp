@@ -1,63 +1,48 @@
-#include <csignal>
+#include <QFileInfo>
 
-#include <unistd.h>
-
-#include <QCoreApplication>
-#include <QTextStream>
-
-#include "CliRegistry.h"
-#include "ConsoleDevice.h"
+#include "AssociateCommand.h"
+#include "CliFrontEnd.h"
+#include "CutCommand.h"
+#include "EncodeCommand.h"
 #include "FileNameCodec.h"
+#include "InfoCommand.h"
+#include "MergeCommand.h"
+#include "RenameCommand.h"
+#include "RipCommand.h"
+#include "RmtagCommand.h"
+#include "RunningProgram.h"
+#include "SearchCommand.h"
+#include "TagCommand.h"
+#include "TocCommand.h"
 
 namespace {
-void printHelp(QTextStream &out)
+// Beside this program in a build, in the library folder once installed.
+QByteArray soundProgram()
 {
-    out << "Usage: tavro-cli COMMAND [ARGUMENTS]\n"
-           "       tavro-cli --help | --version\n\n"
-           "Commands:\n";
-    for (const auto &command : CliRegistry::instance().all())
-        out << "  " << command->name() << ' ' << command->usage() << '\n';
+    const QString folder = RunningProgram::folder();
+    const QString beside = folder + QLatin1String("/tavro-cli-sound");
+    const QString installed = folder + QLatin1String("/" TAVRO_SOUND_PROGRAM);
+    return FileNameCodec::encode(QFileInfo(beside).isExecutable() ? beside : installed);
 }
 } // namespace
 
+// The file commands: no application object and no audio libraries, so that a call per file
+// starts quickly. The sound commands are tavro-cli-sound's.
 int main(int argc, char *argv[])
 {
-    // Over a file-size limit a write must fail with EFBIG, which the writers handle by putting the
-    // file back, instead of the signal ending the process halfway through a write.
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tavro"));
-    // Paths come and go as the file system's bytes: QCoreApplication::arguments() and a stream
-    // on stdout would turn a name that is not UTF-8 into U+FFFD, which names no file.
-    ConsoleDevice outDevice(STDOUT_FILENO);
-    ConsoleDevice errDevice(STDERR_FILENO);
-    QTextStream out;
-    QTextStream err;
-    outDevice.attach(out);
-    errDevice.attach(err);
-
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << FileNameCodec::decode(argv[i]);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
-        args.first() == QLatin1String("-h")) {
-        printHelp(out);
-        return args.isEmpty() ? 2 : 0;
-    }
-    if (args.first() == QLatin1String("--version")) {
-        out << "tavro-cli " << TAVRO_VERSION << '\n';
-        return 0;
-    }
-    const QString word = args.takeFirst();
-    auto command = CliRegistry::instance().create(word);
-    if (!command) {
-        err << "tavro-cli: unknown command '" << word << "' (see tavro-cli --help)\n";
-        return 2;
-    }
-    CliArguments arguments(args, command->valueOptions());
-    if (arguments.helpAsked()) {
-        out << "usage: tavro-cli " << word << ' ' << command->usage() << '\n';
-        return 0;
-    }
-    return command->run(arguments, out, err);
+    CliRegistry commands;
+    commands.add<AssociateCommand>();
+    commands.add<CutCommand>();
+    commands.add<EncodeCommand>();
+    commands.add<InfoCommand>();
+    commands.add<MergeCommand>();
+    commands.add<RenameCommand>();
+    commands.add<RipCommand>();
+    commands.add<RmtagCommand>();
+    commands.add<SearchCommand>();
+    commands.add<TagCommand>();
+    commands.add<TocCommand>();
+    CliFrontEnd frontEnd(commands);
+    frontEnd.setOtherProgram(soundProgram());
+    return frontEnd.run(argc, argv);
 }

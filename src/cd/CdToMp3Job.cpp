@@ -220,3 +220,5 @@ bool CdToMp3Job::rip(const DiscTocEntry &entry, const QString &wavFile, const QS
     emit ripFinished(track);
     return true;
 }
+
+#include "moc_CdToMp3Job.cpp"

@@ -126,3 +126,5 @@ void CdToMp3Run::finish()
         report.status = QStringLiteral("Ripping process has been cancelled !");
     emit finished(report);
 }
+
+#include "moc_CdToMp3Run.cpp"

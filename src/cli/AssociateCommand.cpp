@@ -1,15 +1,10 @@
 #include "AssociateCommand.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
-#include "CliRegistry.h"
 #include "DesktopAssociation.h"
 #include "DesktopRegistry.h"
-
-namespace {
-static CliRegistrar<AssociateCommand> registrar;
-} // namespace
+#include "RunningProgram.h"
 
 QString AssociateCommand::usage() const
 {
@@ -30,7 +25,7 @@ int AssociateCommand::run(CliArguments &args, QTextStream &out, QTextStream &err
     }
     const bool remove = !given.isEmpty();
     // The player, not this command, is what a double-click on a file should start.
-    const QString program = QCoreApplication::applicationDirPath() + QLatin1String("/tavro");
+    const QString program = RunningProgram::folder() + QLatin1String("/tavro");
     if (!remove && !QFileInfo(program).isExecutable()) {
         err << "tavro-cli associate: " << program << ": no such program\n";
         return CliCommand::kFailed;

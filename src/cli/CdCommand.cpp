@@ -7,13 +7,10 @@
 
 #include "CdPlayer.h"
 #include "CliDisc.h"
-#include "CliRegistry.h"
 #include "InterruptGuard.h"
 #include "SoundCommandService.h"
 
 namespace {
-static CliRegistrar<CdCommand> registrar;
-
 struct Options {
     QString drive;
     QString image;

@@ -6,8 +6,7 @@
 
 #include "CliArguments.h"
 
-// One word of tavro-cli ("info", "encode", ...). Each command registers itself with a
-// CliRegistrar, so the front end needs no list of them.
+// One word of tavro-cli ("info", "encode", ...).
 class CliCommand {
 public:
     // Exit statuses every command uses.

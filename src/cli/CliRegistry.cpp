@@ -1,16 +1,5 @@
 #include "CliRegistry.h"
 
-CliRegistry &CliRegistry::instance()
-{
-    static CliRegistry registry;
-    return registry;
-}
-
-void CliRegistry::add(const QString &name, Factory factory)
-{
-    m_factories[name] = std::move(factory);
-}
-
 std::unique_ptr<CliCommand> CliRegistry::create(const QString &name) const
 {
     const auto it = m_factories.find(name);

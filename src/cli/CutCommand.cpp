@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
@@ -12,8 +11,6 @@
 #include "RegularFile.h"
 
 namespace {
-static CliRegistrar<CutCommand> registrar;
-
 struct Options {
     QString in;
     QString out;

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
 #include "FileProblem.h"
@@ -13,7 +12,6 @@
 #include "WavToMp3Encoder.h"
 
 namespace {
-static CliRegistrar<EncodeCommand> registrar;
 // The encoder's "Invalid Format": the input is no WAV file it can read.
 constexpr int kInvalidFormat = 29771;
 

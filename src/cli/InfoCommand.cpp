@@ -1,10 +1,7 @@
 #include "InfoCommand.h"
 
-#include "CliRegistry.h"
 #include "FileProblem.h"
 #include "InfoReport.h"
-
-static CliRegistrar<InfoCommand> registrar;
 
 QString InfoCommand::usage() const
 {

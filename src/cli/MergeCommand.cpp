@@ -2,15 +2,12 @@
 
 #include <optional>
 
-#include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "FileProblem.h"
 #include "InterruptGuard.h"
 #include "Mp3Merger.h"
 
 namespace {
-static CliRegistrar<MergeCommand> registrar;
-
 struct Options {
     QStringList files; // base, attachment, output
     bool force = false;

@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
 #include "FileProblem.h"
@@ -15,8 +14,6 @@
 #include "VoiceRecorder.h"
 
 namespace {
-static CliRegistrar<RecordCommand> registrar;
-
 constexpr int kPollMs = 50;
 
 struct Options {

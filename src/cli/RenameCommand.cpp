@@ -2,15 +2,12 @@
 
 #include <QCoreApplication>
 
-#include "CliRegistry.h"
 #include "FileProblem.h"
 #include "MessageBox.h"
 #include "RenameJournal.h"
 #include "TagRenamer.h"
 
 namespace {
-CliRegistrar<RenameCommand> registrar;
-
 int undoLast(TagRenamer &renamer, QTextStream &out, QTextStream &err)
 {
     int status = 0;

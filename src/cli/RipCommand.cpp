@@ -7,7 +7,6 @@
 #include "CdRipSettings.h"
 #include "CdToMp3Job.h"
 #include "CliDisc.h"
-#include "CliRegistry.h"
 #include "ConsoleProgressBar.h"
 #include "EncoderCliOptions.h"
 #include "FileProblem.h"
@@ -18,8 +17,6 @@
 #include "WavToMp3Encoder.h"
 
 namespace {
-static CliRegistrar<RipCommand> registrar;
-
 struct Options {
     QString drive;
     QString image;

@@ -1,12 +1,9 @@
 #include "RmtagCommand.h"
 
-#include "CliRegistry.h"
 #include "FileProblem.h"
 #include "Mp3FileRecord.h"
 
 namespace {
-static CliRegistrar<RmtagCommand> registrar;
-
 bool removeTag(const QString &file, QTextStream &out, QTextStream &err)
 {
     Mp3FileRecord record;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "CliRegistry.h"
 #include "FileEntry.h"
 #include "FileProblem.h"
 #include "M3uFile.h"
@@ -10,8 +9,6 @@
 #include "RegularFile.h"
 
 namespace {
-static CliRegistrar<SearchCommand> registrar;
-
 struct Options {
     QString folder;
     QString playlist;

@@ -3,11 +3,8 @@
 #include <functional>
 #include <map>
 
-#include "CliRegistry.h"
 #include "FileProblem.h"
 #include "Mp3FileRecord.h"
-
-static CliRegistrar<TagCommand> registrar;
 
 namespace {
 using Setter = std::function<bool(Mp3FileRecord &, const QString &)>;

@@ -1,14 +1,11 @@
 #include "TocCommand.h"
 
 #include "CliDisc.h"
-#include "CliRegistry.h"
 #include "FileEntry.h"
 #include "RaisedError.h"
 #include "TrackRowTexts.h"
 
 namespace {
-static CliRegistrar<TocCommand> registrar;
-
 void print(const DiscToc &toc, const QString &driveName, QTextStream &out)
 {
     out << "Drive: " << driveName << '\n';

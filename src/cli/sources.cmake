@@ -4,6 +4,7 @@ tavro_folder(tavro_cli_commands cli
     CdCommand.cpp CdCommand.h
     CliArguments.cpp CliArguments.h
     CliDisc.cpp CliDisc.h
+    CliFrontEnd.cpp CliFrontEnd.h
     CliRegistry.cpp CliRegistry.h
     ConsoleDevice.cpp ConsoleDevice.h
     ConsoleProgressBar.cpp ConsoleProgressBar.h

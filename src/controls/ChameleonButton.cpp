@@ -197,3 +197,5 @@ void ChameleonButton::keyPressEvent(QKeyEvent *event)
     default: QAbstractButton::keyPressEvent(event); break;
     }
 }
+
+#include "moc_ChameleonButton.cpp"

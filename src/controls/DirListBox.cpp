@@ -48,3 +48,5 @@ void DirListBox::setPath(const QString &path)
     if (changed)
         emit Change();
 }
+
+#include "moc_DirListBox.cpp"

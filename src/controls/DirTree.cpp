@@ -90,3 +90,5 @@ bool DirTree::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+#include "moc_DirTree.cpp"

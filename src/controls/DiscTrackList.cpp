@@ -57,3 +57,5 @@ QList<qint32> DiscTrackList::selectedPositions() const
         positions << row->data(Name, Qt::UserRole).toInt();
     return positions;
 }
+
+#include "moc_DiscTrackList.cpp"

@@ -36,3 +36,5 @@ void DriveListBox::setDrive(const QString &path)
     if (best >= 0)
         setCurrentIndex(best);
 }
+
+#include "moc_DriveListBox.cpp"

@@ -61,3 +61,5 @@ void FileListBox::refresh()
         if (matches(entry.name))
             addItem(entry.name);
 }
+
+#include "moc_FileListBox.cpp"

@@ -47,3 +47,5 @@ void ProgressBar::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+#include "moc_ProgressBar.cpp"

@@ -26,3 +26,5 @@ bool Mp3Cutter::cut(const QString &input, const Span &span, const QString &outpu
     });
     return copied && copy.commit(replace);
 }
+
+#include "moc_Mp3Cutter.cpp"

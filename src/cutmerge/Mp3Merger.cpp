@@ -30,3 +30,5 @@ bool Mp3Merger::merge(const QString &base, const QString &attachment, const QStr
     emit progress(100);
     return true;
 }
+
+#include "moc_Mp3Merger.cpp"

@@ -168,3 +168,5 @@ void WavToMp3Encoder::convert()
               operation);
     emit Progress(total, total, cancel);
 }
+
+#include "moc_WavToMp3Encoder.cpp"

@@ -38,3 +38,5 @@ void WorkerRun::threadEnded()
     m_stop = nullptr;
     emit finished();
 }
+
+#include "moc_WorkerRun.cpp"

@@ -107,3 +107,5 @@ void Mp3Search::report(DurationProbes &probes, bool wait)
         m_events.pop_front();
     }
 }
+
+#include "moc_Mp3Search.cpp"

@@ -143,3 +143,5 @@ void TagRenamer::remember(const Result &result)
         m_journal->keep({});
     m_journal->add({result.from, result.to});
 }
+
+#include "moc_TagRenamer.cpp"

@@ -275,3 +275,5 @@ void PlaybackEngine::publish()
     m_published = m_display;
     emit displayChanged();
 }
+
+#include "moc_PlaybackEngine.cpp"

@@ -50,3 +50,5 @@ void Playlist::clear()
     emit entriesReset();
     setSelectedIndex(-1);
 }
+
+#include "moc_Playlist.cpp"

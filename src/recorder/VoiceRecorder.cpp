@@ -80,3 +80,5 @@ void VoiceRecorder::encode()
     }
     m_wav.reset();
 }
+
+#include "moc_VoiceRecorder.cpp"

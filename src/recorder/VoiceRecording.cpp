@@ -85,3 +85,5 @@ void VoiceRecording::end()
     send("close recsound");
     emit ended();
 }
+
+#include "moc_VoiceRecording.cpp"

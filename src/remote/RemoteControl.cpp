@@ -171,3 +171,5 @@ void RemoteControl::readTrack(const QString &path)
     if (const QString genre = tagText(record.Genre()); genre != QLatin1StringView("Unknown"))
         m_track.genre = genre;
 }
+
+#include "moc_RemoteControl.cpp"

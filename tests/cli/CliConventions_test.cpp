@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include "CliArguments.h"
-#include "CliRegistry.h"
 #include "CliRun.h"
 #include "Mp3Bytes.h"
 #include "TestMedia.h"
@@ -37,33 +36,38 @@ protected:
 };
 } // namespace
 
-TEST_F(CliConventionsTest, EveryCommandGivesItsUsageOnStdoutForHelpWhereverAnOptionMayStand)
+TEST_F(CliConventionsTest, TheFrontEndListsEveryCommandOfBothProgramsAndTellsItsVersion)
 {
-    const auto commands = CliRegistry::instance().all();
-    ASSERT_GE(commands.size(), 13u);
-    for (const auto &command : commands) {
-        const QByteArray usage =
-            "usage: tavro-cli " + command->name().toUtf8() + ' ' + command->usage().toUtf8() + '\n';
+    const CliRun help = CliRun::run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    QList<QByteArray> lines = help.out.mid(help.out.indexOf("Commands:\n") + 10).split('\n');
+    lines.removeAll(QByteArray());
+    const auto wordOf = [](const QByteArray &line) { return line.mid(2, line.indexOf(' ', 2) - 2); };
+    QList<QByteArray> words;
+    for (const QByteArray &line : lines)
+        words << wordOf(line);
+    EXPECT_EQ(words, (QList<QByteArray>{"associate", "cd", "cut", "encode", "info", "merge",
+                                         "record", "rename", "rip", "rmtag", "search", "tag",
+                                         "toc"}));
+    // Whichever program serves a word, its help is its line of the list.
+    for (const QByteArray &line : lines) {
+        const QByteArray word = wordOf(line);
         for (const QStringList &args : {QStringList{"--help"}, QStringList{"-h"},
                                         QStringList{"x.mp3", "--force", "--help"}}) {
-            const CliRun run = CliRun::run(QStringList{command->name()} + args);
-            EXPECT_EQ(run.exitCode, 0) << qPrintable(command->name() + ' ' + args.join(' '));
-            EXPECT_EQ(run.out, usage);
+            const CliRun run = CliRun::run(QStringList{QString::fromUtf8(word)} + args);
+            EXPECT_EQ(run.exitCode, 0) << word.constData() << ' ' << qPrintable(args.join(' '));
+            EXPECT_EQ(run.out, "usage: tavro-cli " + line.mid(2) + '\n');
             EXPECT_EQ(run.err, "");
         }
     }
     EXPECT_TRUE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-}
 
-TEST_F(CliConventionsTest, TheFrontEndListsTheCommandsAndTellsItsVersion)
-{
-    const CliRun help = CliRun::run({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    for (const auto &command : CliRegistry::instance().all())
-        EXPECT_TRUE(help.out.contains("\n  " + command->name().toUtf8() + ' '));
     const CliRun bare = CliRun::run({});
     EXPECT_EQ(bare.exitCode, 2);
     EXPECT_EQ(bare.out, help.out);
+    const CliRun unknown = CliRun::run({"play", "x.mp3"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_EQ(unknown.err, "tavro-cli: unknown command 'play' (see tavro-cli --help)\n");
     const CliRun version = CliRun::run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QByteArray("tavro-cli " TAVRO_VERSION "\n"));

@@ -10,7 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 fail() { echo "$*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/tavro bin/tavro-cli; do
+for file in bin/tavro bin/tavro-cli libexec/tavro/tavro-cli-sound; do
     [ -x "$prefix/$file" ] || fail "$file is not installed as a program"
 done
 desktop=$prefix/share/applications/tavro.desktop
@@ -32,6 +32,8 @@ warnings=$(groff -man -ww -z "$manual" 2>&1)
 [ -z "$warnings" ] || fail "$warnings"
 
 "$prefix/bin/tavro-cli" --version | grep -qx "tavro-cli $version" || fail "wrong --version"
+"$prefix/bin/tavro-cli" record --help | grep -q "^usage: tavro-cli record " ||
+    fail "the installed tavro-cli does not reach its sound commands"
 grep -q "^\.TH TAVRO-CLI 1 .* \"Tavro $version\"" "$manual" || fail "the manual is not of $version"
 words=$("$prefix/bin/tavro-cli" --help | sed -n 's/^  \([a-z]*\) .*/\1/p')
 [ -n "$words" ] || fail "no command words listed"

@@ -88,3 +88,5 @@ void InstanceServer::finish(QLocalSocket *sender, QTimer *deadline)
     else if (!paths.isEmpty())
         emit pathsReceived(paths);
 }
+
+#include "moc_InstanceServer.cpp"

@@ -284,3 +284,5 @@ void PlaybackWorker::publish(quint64 seq)
     if (now.seq >= m_snapshot.seq)
         m_snapshot = now;
 }
+
+#include "moc_PlaybackWorker.cpp"

@@ -75,3 +75,5 @@ void MprisPlayerAdaptor::OpenUri(const QString &Uri)
 {
     m_target.later([&target = m_target, Uri] { target.openUri(Uri); });
 }
+
+#include "moc_MprisPlayerAdaptor.cpp"

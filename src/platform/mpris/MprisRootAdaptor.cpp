@@ -10,3 +10,5 @@ MprisRootAdaptor::MprisRootAdaptor(QObject *holder, MprisTarget &target)
 void MprisRootAdaptor::Raise() { m_target.later(&MprisTarget::raise); }
 
 void MprisRootAdaptor::Quit() { m_target.later(&MprisTarget::quit); }
+
+#include "moc_MprisRootAdaptor.cpp"

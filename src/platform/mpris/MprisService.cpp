@@ -77,3 +77,5 @@ void MprisService::announceChanges()
     signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList();
     QDBusConnection::sessionBus().send(signal);
 }
+
+#include "moc_MprisService.cpp"

@@ -2,5 +2,5 @@ tavro_folder(tavro_platform platform/mpris
     MprisPlayerAdaptor.cpp MprisPlayerAdaptor.h
     MprisRootAdaptor.cpp MprisRootAdaptor.h
     MprisService.cpp MprisService.h
-    MprisTarget.h
+    MprisTarget.cpp MprisTarget.h
 )

@@ -49,3 +49,5 @@ void CaptureWorker::stop()
     m_input = nullptr;
     m_file.close();
 }
+
+#include "moc_CaptureWorker.cpp"

@@ -64,3 +64,5 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     ScreenPlacement::centre(this);
     CloseBoxSwitch::EnableCloseButton(this, false);
 }
+
+#include "moc_AboutWindow.cpp"

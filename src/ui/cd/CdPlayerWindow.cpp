@@ -324,3 +324,5 @@ void CdPlayerWindow::showCurrentTrack()
     m_ui.currentFile->setText(twoDigits(m_currentTrack));
     m_ui.length->setText(m_player->GetCurrentTrackLength().left(5));
 }
+
+#include "moc_CdPlayerWindow.cpp"

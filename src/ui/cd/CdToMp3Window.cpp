@@ -209,3 +209,5 @@ void CdToMp3Window::setLeaveAndListEnabled(bool enabled)
     for (QWidget *control : QList<QWidget *>{m_ui.close, m_ui.saveAs, m_ui.refresh, m_ui.drives})
         control->setEnabled(enabled);
 }
+
+#include "moc_CdToMp3Window.cpp"

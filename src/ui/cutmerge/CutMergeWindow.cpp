@@ -302,3 +302,5 @@ void CutMergeWindow::jobEnded()
     if (m_closeWhenEnded)
         close();
 }
+
+#include "moc_CutMergeWindow.cpp"

@@ -49,3 +49,5 @@ void FolderPickerDialog::placeBesideEditor()
     if (const QWidget *editor = parentWidget())
         move(editor->frameGeometry().right() + 1, editor->frameGeometry().top());
 }
+
+#include "moc_FolderPickerDialog.cpp"

@@ -136,3 +136,5 @@ void Mp3InfoWindow::showReport(const InfoReport &report)
     for (int index = 0; index < m_values.size() && index < lines.size(); ++index)
         m_values.at(index)->setText(FileNameCodec::display(lines.at(index).value));
 }
+
+#include "moc_Mp3InfoWindow.cpp"

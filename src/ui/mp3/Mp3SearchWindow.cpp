@@ -159,3 +159,5 @@ void Mp3SearchWindow::addRow(const Mp3Search::Row &row)
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
 }
+
+#include "moc_Mp3SearchWindow.cpp"

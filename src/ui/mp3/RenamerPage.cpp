@@ -220,3 +220,5 @@ void RenamerPage::log(const QString &line, bool renamed)
         entry->setForeground(QColor(160, 0, 0));
     m_lv->scrollToItem(entry);
 }
+
+#include "moc_RenamerPage.cpp"

@@ -230,3 +230,5 @@ void TagEditorPage::writeid3()
     if (!TagSheet::write(m_record, fields))
         AppMessage::show(QStringLiteral("The tag could not be written to ") + m_record.FullName());
 }
+
+#include "moc_TagEditorPage.cpp"

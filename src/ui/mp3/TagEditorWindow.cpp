@@ -72,3 +72,5 @@ void TagEditorWindow::changeDirectory(int page)
     });
     folders->show();
 }
+
+#include "moc_TagEditorWindow.cpp"

@@ -28,3 +28,5 @@ void WorkingFolderBox::setFolder(const QString &folder)
     m_path->setText(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
     m_path->setToolTip(m_path->text());
 }
+
+#include "moc_WorkingFolderBox.cpp"

@@ -16,3 +16,5 @@ void PathStrip::step()
     // The colour set after a step applies from the next one on.
     setTextColor(QColor(0, 0, 255));
 }
+
+#include "moc_PathStrip.cpp"

@@ -309,3 +309,5 @@ void PlayerWindow::exitPlayer()
     close();
     QApplication::quit();
 }
+
+#include "moc_PlayerWindow.cpp"

@@ -42,3 +42,5 @@ bool PlaylistDropTarget::eventFilter(QObject *watched, QEvent *event)
     default: return QObject::eventFilter(watched, event);
     }
 }
+
+#include "moc_PlaylistDropTarget.cpp"

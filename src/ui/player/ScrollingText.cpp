@@ -66,3 +66,5 @@ void ScrollingText::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), palette().window());
     painter.drawPixmap(m_x, 0, m_picture);
 }
+
+#include "moc_ScrollingText.cpp"

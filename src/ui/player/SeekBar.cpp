@@ -42,3 +42,5 @@ void SeekBar::mousePressEvent(QMouseEvent *event)
     update();
     emit seekRequested(x / width() * m_scale);
 }
+
+#include "moc_SeekBar.cpp"

@@ -16,3 +16,5 @@ void TitleLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
     event->accept();
 }
+
+#include "moc_TitleLabel.cpp"

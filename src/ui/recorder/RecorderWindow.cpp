@@ -158,3 +158,5 @@ void RecorderWindow::showEncodingResult(const QString &error)
     if (!done)
         MessageBox::instance().show(error, MessageBox::OkOnly, QStringLiteral("Error"));
 }
+
+#include "moc_RecorderWindow.cpp"

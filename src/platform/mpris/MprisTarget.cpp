@@ -1,0 +1,3 @@
+#include "MprisTarget.h"
+
+#include "moc_MprisTarget.cpp"
