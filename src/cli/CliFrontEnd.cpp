@@ -31,8 +31,8 @@ QByteArray outputOf(const QByteArray &program, const char *word)
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     char *args[] = {const_cast<char *>(program.constData()), const_cast<char *>(word), nullptr};
     pid_t child = 0;
-    const bool started = posix_spawn(&child, program.constData(), &actions, nullptr, args,
-                                     environ) == 0;
+    const bool started =
+        posix_spawn(&child, program.constData(), &actions, nullptr, args, environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     QByteArray output;

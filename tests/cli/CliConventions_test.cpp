@@ -42,13 +42,15 @@ TEST_F(CliConventionsTest, TheFrontEndListsEveryCommandOfBothProgramsAndTellsIts
     EXPECT_EQ(help.exitCode, 0);
     QList<QByteArray> lines = help.out.mid(help.out.indexOf("Commands:\n") + 10).split('\n');
     lines.removeAll(QByteArray());
-    const auto wordOf = [](const QByteArray &line) { return line.mid(2, line.indexOf(' ', 2) - 2); };
+    const auto wordOf = [](const QByteArray &line) {
+        return line.mid(2, line.indexOf(' ', 2) - 2);
+    };
     QList<QByteArray> words;
     for (const QByteArray &line : lines)
         words << wordOf(line);
-    EXPECT_EQ(words, (QList<QByteArray>{"associate", "cd", "cut", "encode", "info", "merge",
-                                         "record", "rename", "rip", "rmtag", "search", "tag",
-                                         "toc"}));
+    EXPECT_EQ(words,
+              (QList<QByteArray>{"associate", "cd", "cut", "encode", "info", "merge", "record",
+                                 "rename", "rip", "rmtag", "search", "tag", "toc"}));
     // Whichever program serves a word, its help is its line of the list.
     for (const QByteArray &line : lines) {
         const QByteArray word = wordOf(line);

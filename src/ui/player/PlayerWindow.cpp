@@ -54,18 +54,13 @@ PlayerWindow::PlayerWindow(MediaComponent &media, SoundCommands &sound,
     connectPlaylist();
     connect(&m_engine, &PlaybackEngine::displayChanged, this, &PlayerWindow::render);
 
-    m_creditTimer.setInterval(30);
-    connect(&m_creditTimer, &QTimer::timeout, this, &PlayerWindow::showCredit);
-    m_creditTimer.start();
-    m_pathTimer.setInterval(30);
-    connect(&m_pathTimer, &QTimer::timeout, this, [this] {
-        m_ui.pathStrip->setText(FileNameCodec::display(m_playlist.selectedPath()));
-        m_ui.pathStrip->step();
-    });
-    m_pathTimer.start();
-    m_clockTimer.setInterval(100);
+    // Both lines scroll on one timer, so an idle window wakes once per step, not twice.
+    m_scrollTimer.setInterval(30);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &PlayerWindow::scrollLines);
+    m_scrollTimer.start();
+    m_clockTimer.setSingleShot(true);
+    m_clockTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_clockTimer, &QTimer::timeout, this, &PlayerWindow::showClock);
-    m_clockTimer.start();
 
     render();
     showClock();
@@ -219,12 +214,14 @@ void PlayerWindow::render()
     m_shownOnce = true;
 }
 
-void PlayerWindow::showCredit()
+void PlayerWindow::scrollLines()
 {
     m_creditTwips -= kCreditStepTwips;
     if (m_creditTwips < -m_ui.credit->textWidth() * kTwipsPerPixel)
         m_creditTwips = kWidth * kTwipsPerPixel;
     m_ui.credit->moveTextTo(m_creditTwips / kTwipsPerPixel);
+    m_ui.pathStrip->setText(FileNameCodec::display(m_playlist.selectedPath()));
+    m_ui.pathStrip->step();
 }
 
 void PlayerWindow::showClock()
@@ -232,6 +229,8 @@ void PlayerWindow::showClock()
     const QDateTime now = QDateTime::currentDateTime();
     m_ui.date->setText(ClockTexts::dateText(now.date()));
     m_ui.time->setText(ClockTexts::timeText(now.time()));
+    // Just after the next second begins: the clock is never behind, and wakes once a second.
+    m_clockTimer.start(1005 - now.time().msec());
 }
 
 QString PlayerWindow::commandLineFile(const QStringList &arguments)

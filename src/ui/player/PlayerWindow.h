@@ -61,7 +61,7 @@ private:
     void connectAssociationOptions();
     void connectPlaylist();
     void render();
-    void showCredit();
+    void scrollLines();
     void showClock();
     void DragWindow(const QPoint &globalPosition);
     void exitPlayer();
@@ -80,8 +80,7 @@ private:
     bool m_shownOnce = false;
     int m_creditTwips = 0;
 
-    QTimer m_creditTimer;
-    QTimer m_pathTimer;
+    QTimer m_scrollTimer;
     QTimer m_clockTimer;
 
     QPoint m_dragOffset;

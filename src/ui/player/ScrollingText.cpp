@@ -51,8 +51,14 @@ void ScrollingText::moveTextTo(int x)
     if (x == m_x)
         return;
     const int shift = x - m_x;
+    // Nothing to draw before or after the move, as while the text is empty or off the strip:
+    // no repaint, so an idle window stays idle.
+    const auto shows = [this](int left) {
+        return !m_text.isEmpty() && left < width() && left + m_picture.width() > 0;
+    };
+    const bool seen = shows(m_x) || shows(x);
     m_x = x;
-    if (!isVisible())
+    if (!isVisible() || !seen)
         return;
     if (std::abs(shift) < width())
         scroll(shift, 0);
