@@ -10,8 +10,8 @@
 # Usage: bench/cutmerge_bench.sh   (after scripts/build.sh)   REPEAT=5 bench/cutmerge_bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-CLI=$(realpath "${TAVRO_BUILD_DIR:-build}/src/app/tavro-cli")
-[[ -x "$CLI" ]] || { echo "build first: scripts/build.sh" >&2; exit 1; }
+source bench/common.sh
+CLI=$(bench_cli)
 REPEAT=${REPEAT:-3}
 
 WORK=$(mktemp -d)

@@ -6,19 +6,13 @@
 # Usage: bench/encode_bench.sh   (after scripts/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-CLI=${TAVRO_BUILD_DIR:-build}/src/app/tavro-cli
-[[ -x "$CLI" ]] || { echo "build first: scripts/build.sh" >&2; exit 1; }
+source bench/common.sh
+CLI=$(bench_cli)
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 # Noise, different in each channel: the hardest case for the psychoacoustic model.
 sox -n -r 44100 -c 2 -b 16 "$WORK/in.wav" synth 180 pinknoise brownnoise vol 0.3
-
-seconds() { # command... -> wall-clock seconds
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null 2>&1
-    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { print b - a }'
-}
 
 printf '%-10s %9s %9s %9s %10s %10s %s\n' setting tavro lame lame-RG ratio ratio-RG same-audio
 run() { # name, tavro options, lame options

@@ -7,18 +7,9 @@
 #   bench/info_bench.sh [BUILD_DIR]      (default: build; build it first with scripts/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-CLI="$(pwd)/${1:-build}/src/app/tavro-cli"
-[[ -x "$CLI" ]] || { echo "no $CLI: run scripts/build.sh first" >&2; exit 1; }
-
-# The two peers are for this benchmark only, not project dependencies.
-missing=()
-command -v mp3info >/dev/null || missing+=(mp3info)
-command -v ffprobe >/dev/null || missing+=(ffmpeg)
-if ((${#missing[@]})); then
-    SUDO=""; [[ $(id -u) -eq 0 ]] || SUDO="sudo"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source bench/common.sh
+TAVRO_BUILD_DIR=${1:-${TAVRO_BUILD_DIR:-build}} CLI=$(bench_cli)
+bench_need mp3info:mp3info ffprobe:ffmpeg
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -52,13 +43,6 @@ find "$TREE" -name '*.mp3' -print0 | sort -z >"$WORK/list"
 [[ $(tr -cd '\0' <"$WORK/list" | wc -c) -eq $COUNT ]]
 find "$TREE" -name '*.mp3' -exec cat {} + >/dev/null # warm the page cache
 
-seconds() { # command... : wall-clock seconds of one run, output discarded
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
-}
 least() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
 rate() { awk -v n="$COUNT" -v t="$1" 'BEGIN { printf "%.0f", n / t }'; }
 ratio() { awk -v t="$1" -v p="$2" 'BEGIN { printf "%.2f", p / t }'; } # peer time / tavro time

@@ -9,13 +9,9 @@
 # Installs Debian's cd-paranoia when missing. Usage: bench/rip_bench.sh   (after scripts/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-CLI=$PWD/${TAVRO_BUILD_DIR:-build}/src/app/tavro-cli
-[[ -x "$CLI" ]] || { echo "build first: scripts/build.sh" >&2; exit 1; }
-if ! command -v cd-paranoia >/dev/null; then
-    SUDO=""
-    [[ $(id -u) -eq 0 ]] || SUDO="sudo"
-    $SUDO apt-get install -y -qq --no-install-recommends cd-paranoia >/dev/null
-fi
+source bench/common.sh
+CLI=$(bench_cli)
+bench_need cd-paranoia:cd-paranoia
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -25,11 +21,6 @@ sox -n -r 44100 -c 2 -b 16 -e signed -L -t raw "$WORK/disc.bin" synth 240 pinkno
 printf 'FILE "disc.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n' > "$WORK/disc.cue"
 cat "$WORK/disc.bin" >/dev/null # both read it from the page cache
 
-seconds() { # command... -> wall-clock seconds
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null 2>&1
-    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { print b - a }'
-}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 peer_encode() { # lame options... ; output is the last argument
     cd-paranoia -q -d "$WORK/disc.cue" -w 1 - | lame --quiet --preset standard --nores "$@"

@@ -14,18 +14,9 @@
 #        FFPROBE_FILES=200 bench/search_bench.sh   times ffprobe on that many files and scales up
 set -euo pipefail
 cd "$(dirname "$0")/.."
-CLI=${TAVRO_BUILD_DIR:-build}/src/app/tavro-cli
-[[ -x "$CLI" ]] || { echo "build first: scripts/build.sh" >&2; exit 1; }
-
-need=()
-command -v ffprobe >/dev/null || need+=(ffmpeg)
-command -v mp3info >/dev/null || need+=(mp3info)
-if [[ ${#need[@]} -gt 0 ]]; then
-    SUDO=""
-    [[ $(id -u) -eq 0 ]] || SUDO="sudo"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+source bench/common.sh
+CLI=$(bench_cli)
+bench_need ffprobe:ffmpeg mp3info:mp3info
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -70,11 +61,6 @@ make_tree "$WORK/mixed" 8
 FILES=$(find "$WORK/tagged" -name '*.mp3' | wc -l)
 FOLDERS=$(find "$WORK/tagged" -type d | wc -l)
 
-seconds() { # command... -> wall-clock seconds
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null 2>&1
-    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { print b - a }'
-}
 mp3info_all() { find "$1" -name '*.mp3' -print0 | xargs -0 mp3info -p '%S\n'; }
 ffprobe_loop() { # tree, how many files
     find "$1" -name '*.mp3' | head -n "$2" | while IFS= read -r f; do
