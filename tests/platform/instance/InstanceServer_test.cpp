@@ -1,5 +1,6 @@
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -15,6 +16,7 @@
 
 #include "FileNameCodec.h"
 #include "InstanceClient.h"
+#include "InstanceLock.h"
 #include "InstanceMessage.h"
 #include "InstanceServer.h"
 
@@ -36,6 +38,28 @@ protected:
     QSignalSpy activations{&server, &InstanceServer::activationRequested};
 };
 } // namespace
+
+// Copies of the program stand in as locks on one path within this process: Qt's lock file names
+// the process that holds it, and this process is alive. A lock file naming no copy is taken over.
+TEST(InstanceLockTest, OnlyTheFirstCopyHoldsTheLockUntilItEnds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"tavro.lock"_s);
+    std::optional<InstanceLock> first(std::in_place, path);
+    InstanceLock second(path);
+    EXPECT_FALSE(first->anotherCopyRunning());
+    EXPECT_TRUE(second.anotherCopyRunning());
+    first.reset();
+    EXPECT_FALSE(second.anotherCopyRunning());
+    EXPECT_TRUE(InstanceLock(path).anotherCopyRunning());
+    for (const QByteArray &junk : {""_ba, "\xff\x00junk\n"_ba, "2147483646\ntavro\n\n"_ba}) {
+        QFile file(dir.filePath(u"other.lock"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(junk);
+        file.close();
+        EXPECT_FALSE(InstanceLock(file.fileName()).anotherCopyRunning()) << junk.toHex().data();
+    }
+}
 
 TEST(InstanceMessageTest, OnlyAbsolutePathsWithinTheLimitsAreRead)
 {
