@@ -11,7 +11,7 @@
 #include "Mp3Bytes.h"
 
 // tavro-cli info: the JSON contract byte for byte, hostile files, the text blocks. (The header
-// rules on real encoder output: LameFiles_test.)
+// rules on real encoder output: Mp3PlayTime_test.)
 namespace {
 // Each line of `out` as its "clsMP3" and "clsMP3time" objects.
 QList<std::pair<QJsonObject, QJsonObject>> jsonLines(const QByteArray &out)

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "ButtonCaption.h"

@@ -3,10 +3,7 @@
 #include <sys/stat.h>
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QSignalSpy>
 #include <QStyledItemDelegate>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QWindow>
 #include <QtTest/qtestspontaneevent.h>

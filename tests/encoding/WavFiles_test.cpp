@@ -21,12 +21,6 @@ QByteArray le(quint32 value, int bytes)
     return out.left(bytes);
 }
 
-QByteArray header(quint32 riffSize, quint32 dataSize)
-{
-    return "RIFF" + le(riffSize, 4) + "WAVEfmt " + le(18, 4) + le(1, 2) + le(2, 2) + le(44100, 4) +
-           le(176400, 4) + le(4, 2) + le(16, 2) + le(0, 2) + "data" + le(dataSize, 4);
-}
-
 // A chunk as RIFF lays it out: the size field may lie, odd bodies get a pad byte.
 QByteArray chunk(const char *id, const QByteArray &body, qint64 statedSize = -1)
 {
@@ -196,10 +190,11 @@ TEST(WavWriterTest, WritesTheExactHeaderAndFixesSizesOnClose)
     writer.CloseFile();
     writer.CloseFile(); // nothing open: nothing happens
 
-    EXPECT_EQ(TestMedia::readFile(sector), header(2390, 2352) + data);
-    EXPECT_EQ(TestMedia::readFile(empty), header(38, 0));
-    // The pad byte is in the RIFF size but not in the data size.
-    EXPECT_EQ(TestMedia::readFile(odd), header(42, 3) + "abc" + QByteArray(1, '\0'));
+    // An 18-byte format chunk; the pad byte is in the RIFF size but not in the data size.
+    const QByteArray fmt = format(2, 16, 44100, 18);
+    EXPECT_EQ(TestMedia::readFile(sector), wave(fmt + chunk("data", data)));
+    EXPECT_EQ(TestMedia::readFile(empty), wave(fmt + chunk("data", {})));
+    EXPECT_EQ(TestMedia::readFile(odd), wave(fmt + chunk("data", "abc")));
 
     QByteArray soxInfo;
     ASSERT_EQ(TestMedia::run(QStringLiteral("soxi"), {QStringLiteral("-s"), sector}, &soxInfo), 0);

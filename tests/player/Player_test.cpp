@@ -257,7 +257,7 @@ TEST(PlaybackTables, MinSecTextsHalvesToEvenAndTheDate)
     EXPECT_TRUE(date.contains(u" , 07 "_s) && date.endsWith(u" , 2026 "_s)) << date.toStdString();
 }
 
-// Which entries each kind adds, and in which order: PlaylistDrop_test. Here, what does not count
+// Which entries each kind adds, and in which order: PlayerWindow_test. Here, what does not count
 // as a usable file, and a name that is not UTF-8, which a file manager sends percent-encoded byte
 // by byte.
 TEST(DroppedFilesTest, OnlyLocalFilesCountAndNamesKeepTheirBytes)

@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 

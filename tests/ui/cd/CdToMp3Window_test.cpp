@@ -1,7 +1,4 @@
 #include <QComboBox>
-#include <QScopeGuard>
-#include <QSemaphore>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 

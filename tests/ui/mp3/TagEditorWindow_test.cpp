@@ -20,7 +20,7 @@
 // Mp3FileRecord_test), the choices, the writes. RENAMER page: the choices make the pattern, the run
 // (TagRenamer_test) goes on a worker with the RENAME buttons off, each result shows as it arrives
 // (notices in message boxes, then the log line), the file list is read again at the end; PREVIEW
-// and UNDO LAST RENAME (the journal: RenameJournal_test). The folder window, and Close, which only
+// and UNDO LAST RENAME (the journal: TagRenamer_test). The folder window, and Close, which only
 // hides the editor and stops a rename run.
 namespace {
 const QByteArray audio = Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 300); // 7.82 s

@@ -1,12 +1,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMimeData>
-#include <QPointer>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "ChameleonButton.h"

@@ -1,6 +1,4 @@
 #include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "ControlActions.h"
