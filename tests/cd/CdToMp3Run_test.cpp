@@ -16,6 +16,7 @@
 #include "EncoderRunTexts.h"
 #include "ExpectRaised.h"
 #include "FakeRipLibrary.h"
+#include "TempFolderTest.h"
 #include "TestMedia.h"
 #include "TrackRipper.h"
 
@@ -185,11 +186,11 @@ TEST(TrackRipper, FailuresRaiseOrStopTheRunAndCloseIt)
 namespace {
 // A fake drive with a disc of two short silent tracks; a run's ripping waits at each chunk for a
 // permit of the gate.
-class CdToMp3RunTest : public ::testing::Test {
+class CdToMp3RunTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+        TempFolderTest::SetUp();
         setEncoders(1);
         m_library->drives = {FakeRipLibrary::record("fake")};
         m_library->tocStarts = {0, 30, 50};
@@ -204,7 +205,7 @@ protected:
     void TearDown() override
     {
         m_gate.release(1 << 20); // a run a failed check left held
-        qunsetenv("TMPDIR");
+        TempFolderTest::TearDown();
         qunsetenv("TAVRO_CDRIP_INI");
     }
     // The encoders a run starts with, from the settings file.
@@ -215,7 +216,6 @@ protected:
         qputenv("TAVRO_CDRIP_INI", QFile::encodeName(settings));
     }
 
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     // Starts a run of these tracks into out.mp3 and waits until it rips, holding it there.
     void startAndHold(const QList<qint32> &positions)
     {
@@ -232,14 +232,8 @@ protected:
         EXPECT_FALSE(m_run->isRunning());
         return finished.value(0).value(0).value<CdToMp3Run::Report>();
     }
-    QStringList left() const
-    {
-        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden) +
-               QDir(m_temp.path()).entryList(QDir::Files | QDir::Hidden);
-    }
+    QStringList left() const { return leftovers(); }
 
-    QTemporaryDir m_dir;
-    QTemporaryDir m_temp;
     QTemporaryDir m_config;
     QSemaphore m_gate;
     std::shared_ptr<FakeRipLibrary> m_library = std::make_shared<FakeRipLibrary>();
@@ -311,7 +305,7 @@ TEST_F(CdToMp3RunTest, ARunReportsEachStepInOrderOnItsOwnThreadAndTouchesNothing
                    "rip\nRipping track %1  to %2/tavro-rip-X.wav...\n100\nTemporary wave "
                    "file has been generated for track %1\nencode\n%\n Encoding "
                    "process is 100.0 %  completed \n%3\n")
-            .arg(QString::number(track), m_temp.path(), file);
+            .arg(QString::number(track), path("tmp"), file);
     };
     EXPECT_EQ(events.join('\n').toStdString() + '\n',
               (steps(2, files[0]) + steps(1, files[1])).toStdString());
@@ -376,7 +370,7 @@ TEST_F(CdToMp3RunTest, DestroyingItDuringARunEndsTheWorker)
     startAndHold({1, 2});
     m_gate.release(50);
     m_run.reset(); // a thread still running here would abort the test
-    EXPECT_TRUE(QDir(m_temp.path()).isEmpty());
+    EXPECT_TRUE(QDir(path("tmp")).isEmpty());
 }
 
 TEST(EncoderRunTexts, TimesSizesAndProgressAtTheirEdges)

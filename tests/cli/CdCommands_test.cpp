@@ -11,6 +11,7 @@
 
 #include "CliRun.h"
 #include "DecodedMp3.h"
+#include "TempFolderTest.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
 #include "TmpfsDisk.h"
@@ -20,40 +21,36 @@ const QList<TestDisc::Track> kTracks = {{75 * 4 + 13, 440}, {75 * 2 + 1, 880}};
 
 // tavro-cli encode, toc and rip on files and images made here, with their own settings file and
 // temporary folder.
-class CdCommandsTest : public ::testing::Test {
+class CdCommandsTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
+        TempFolderTest::SetUp();
         ASSERT_TRUE(TestDisc::write(path("disc.cue"), kTracks));
         ASSERT_TRUE(
             TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue"), path("gone.cue")}));
-        ASSERT_TRUE(QDir().mkpath(path("tmp")));
         qputenv("TAVRO_CDRIP_INI", QFile::encodeName(path("cdrip.ini")));
-        qputenv("TMPDIR", QFile::encodeName(path("tmp")));
     }
     void TearDown() override
     {
+        TempFolderTest::TearDown();
         qunsetenv("TAVRO_CDRIP_INI");
-        qunsetenv("TMPDIR");
     }
 
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     // What the commands left: files beside the image but its own, and in the temporary folder.
     QString outputs() const
     {
-        QStringList names = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList names = leftovers();
         for (const char *own :
              {"cdrip.ini", "disc.bin", "disc.cue", "long.bin", "long.cue", "long.wav", "in.wav"})
             names.removeAll(QLatin1String(own));
-        return (names + QDir(path("tmp")).entryList(QDir::Files | QDir::Hidden)).join(u',');
+        return names.join(u',');
     }
 
     static CliRun encode(const QStringList &args)
     {
         return CliRun::run(QStringList{"encode"} + args);
     }
-
-    QTemporaryDir m_dir;
 };
 } // namespace
 
