@@ -9,6 +9,7 @@
 #include "CdToMp3Job.h"
 #include "DecodedMp3.h"
 #include "FileNameCodec.h"
+#include "TempFolderTest.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
 #include "WavToMp3Encoder.h"
@@ -16,27 +17,20 @@
 namespace {
 const QList<TestDisc::Track> kTracks = {{75 * 2 + 37, 440}, {75 * 3 + 1, 660}, {150 + 74, 1000}};
 
-// A job over a disc image; outputs go to m_dir, temporary files to m_temp.
-class CdToMp3JobTest : public ::testing::Test {
+// A job over a disc image; outputs go to the test's folder, temporary files to its "tmp".
+class CdToMp3JobTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
+        TempFolderTest::SetUp();
         ASSERT_TRUE(TestDisc::write(m_disc.filePath("disc.cue"), kTracks));
         ASSERT_TRUE(
             TestDisc::writeSettings(m_disc.filePath("cdrip.ini"), {m_disc.filePath("disc.cue")}));
-        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
         m_rip.Create(m_disc.filePath("cdrip.ini"));
         m_job.emplace(m_rip.CDDrive(1).TOC(), m_encoder);
         m_job->setOutputFile(path("out.mp3"));
     }
-    void TearDown() override { qunsetenv("TMPDIR"); }
-
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-    QString left() const
-    {
-        const auto all = QDir::Files | QDir::Hidden;
-        return (QDir(m_dir.path()).entryList(all) + QDir(m_temp.path()).entryList(all)).join(',');
-    }
+    QString left() const { return leftovers().join(','); }
     static void expectTrack(const QString &mp3, int index)
     {
         const DecodedMp3 decoded = DecodedMp3::decode(mp3);
@@ -44,7 +38,7 @@ protected:
         EXPECT_NEAR(decoded.frequency(), kTracks[index].frequency, kTracks[index].frequency * 0.02);
     }
 
-    QTemporaryDir m_disc, m_dir, m_temp;
+    QTemporaryDir m_disc;
     CdDrives m_rip;
     WavToMp3Encoder m_encoder;
     std::optional<CdToMp3Job> m_job;
@@ -119,7 +113,7 @@ TEST_F(CdToMp3JobTest, SeveralEncodersMakeTheSameFilesAndTheFirstErrorStopsTheRe
     for (const QString &done : broken.files)
         expectTrack(done, done.contains("d01") ? 0 : 1);
     const QStringList left = QDir(m_dir.path()).entryList({"d0*"}, QDir::Dirs) +
-                             QDir(m_temp.path()).entryList(QDir::Files | QDir::Hidden);
+                             QDir(path("tmp")).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, (QStringList{"d01", "d02"}));
     EXPECT_EQ(QDir(path("d01")).count() + QDir(path("d02")).count() - 4, broken.files.size());
 }

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "CliRun.h"
@@ -38,9 +36,9 @@ QString defaultApplication()
 } // namespace
 
 // The way a double-click goes: tavro-cli associate registers the player beside it (not itself),
-// the desktop's lookup names its entry, and the entry's Exec line with a file starts the player,
-// which plays the file through the sound server. --remove brings back the default it replaced.
-// What the files hold: DesktopAssociation_test.
+// the desktop's lookup names its entry, and the entry's Exec line with a file gives the player
+// and the file (that the player plays the file it is started with: MediaKeys_test). --remove
+// brings back the default it replaced. What the files hold: DesktopAssociation_test.
 TEST(AssociateCommandTest, TheDesktopsLookupStartsThePlayerWithTheFileUntilRemoved)
 {
     QTemporaryDir dir;
@@ -67,30 +65,8 @@ TEST(AssociateCommandTest, TheDesktopsLookupStartsThePlayerWithTheFileUntilRemov
         if (line.startsWith("Exec="))
             exec = QString::fromUtf8(line.mid(5));
     const QString song = dir.filePath("a song.mp3");
-    ASSERT_TRUE(TestMedia::makeMp3(song, 8.0));
-    const QStringList args = expandExec(exec, song);
-    ASSERT_EQ(args, QStringList({player, song}));
-
-    QProcess recorder;
-    const bool listening = qEnvironmentVariableIsSet("PULSE_SERVER");
-    ASSERT_TRUE(!listening || TestMedia::recordSink(recorder));
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QProcess tavro;
-    tavro.start(args.first(), args.mid(1));
-    ASSERT_TRUE(tavro.waitForStarted(10000));
-    QByteArray heard;
-    const QDeadlineTimer deadline(20000);
-    while (listening && TestMedia::peak(heard) < 0.02 && !deadline.hasExpired()) {
-        recorder.waitForReadyRead(100);
-        heard += recorder.readAllStandardOutput();
-    }
-    // Without a sound server it plays into nothing, and only its staying up can be seen.
-    EXPECT_FALSE(tavro.waitForFinished(listening ? 0 : 2000));
-    EXPECT_TRUE(!listening || TestMedia::peak(heard) >= 0.02);
-    tavro.kill();
-    tavro.waitForFinished();
-    recorder.kill();
-    recorder.waitForFinished();
+    EXPECT_EQ(expandExec(exec, song), QStringList({player, song}));
+    EXPECT_TRUE(QFileInfo(player).isExecutable());
 
     run = CliRun::run({"associate", "--remove"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();

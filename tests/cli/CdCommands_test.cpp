@@ -11,49 +11,46 @@
 
 #include "CliRun.h"
 #include "DecodedMp3.h"
-#include "FullDisk.h"
+#include "TempFolderTest.h"
 #include "TestDisc.h"
 #include "TestMedia.h"
+#include "TmpfsDisk.h"
 
 namespace {
 const QList<TestDisc::Track> kTracks = {{75 * 4 + 13, 440}, {75 * 2 + 1, 880}};
 
 // tavro-cli encode, toc and rip on files and images made here, with their own settings file and
 // temporary folder.
-class CdCommandsTest : public ::testing::Test {
+class CdCommandsTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
+        TempFolderTest::SetUp();
         ASSERT_TRUE(TestDisc::write(path("disc.cue"), kTracks));
         ASSERT_TRUE(
             TestDisc::writeSettings(path("cdrip.ini"), {path("disc.cue"), path("gone.cue")}));
-        ASSERT_TRUE(QDir().mkpath(path("tmp")));
         qputenv("TAVRO_CDRIP_INI", QFile::encodeName(path("cdrip.ini")));
-        qputenv("TMPDIR", QFile::encodeName(path("tmp")));
     }
     void TearDown() override
     {
+        TempFolderTest::TearDown();
         qunsetenv("TAVRO_CDRIP_INI");
-        qunsetenv("TMPDIR");
     }
 
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     // What the commands left: files beside the image but its own, and in the temporary folder.
     QString outputs() const
     {
-        QStringList names = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList names = leftovers();
         for (const char *own :
              {"cdrip.ini", "disc.bin", "disc.cue", "long.bin", "long.cue", "long.wav", "in.wav"})
             names.removeAll(QLatin1String(own));
-        return (names + QDir(path("tmp")).entryList(QDir::Files | QDir::Hidden)).join(u',');
+        return names.join(u',');
     }
 
     static CliRun encode(const QStringList &args)
     {
         return CliRun::run(QStringList{"encode"} + args);
     }
-
-    QTemporaryDir m_dir;
 };
 } // namespace
 
@@ -134,44 +131,31 @@ TEST_F(CdCommandsTest, MissingDrivesDiscsAndBadArgumentsAreReported)
     EXPECT_EQ(outputs(), QString());
 }
 
+// What each track holds, in either format and with several encoders: CdToMp3Job_test.
 TEST_F(CdCommandsTest, RipsTracksToMp3AndWavReplacingOnlyWhenForced)
 {
     CliRun run = CliRun::run(
         {"rip", "--track", "2", "--preset", "cbr", "--bitrate", "192", path("two.mp3")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
-    const DecodedMp3 two = DecodedMp3::decode(path("two.mp3"));
-    EXPECT_EQ(two.frames, kTracks[1].sectors * 588);
-    EXPECT_NEAR(two.frequency(), 880, 15);
+    EXPECT_EQ(DecodedMp3::decode(path("two.mp3")).frames, kTracks[1].sectors * 588);
     EXPECT_EQ(quint8(TestMedia::readFile(path("two.mp3")).at(2)) >> 4, 11) << "192 kbit/s";
 
     run = CliRun::run({"rip", "--image", path("disc.cue"), "--all", path("t%N.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out, (path("t01.wav") + '\n' + path("t02.wav") + '\n').toUtf8());
-    for (int i = 0; i < kTracks.size(); ++i)
-        EXPECT_TRUE(TestMedia::readFile(path("t0%1.wav").arg(i + 1)).mid(46) ==
-                    TestDisc::trackAudio(kTracks, i));
 
     TestMedia::writeFile(path("keep.mp3"), "keep me");
     run = CliRun::run({"rip", "--track", "1", path("keep.mp3")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("keep.mp3 already exists")) << run.err.constData();
     EXPECT_EQ(TestMedia::readFile(path("keep.mp3")), QByteArray("keep me"));
-    run = CliRun::run({"rip", "--track", "1", "--force", path("keep.mp3")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(DecodedMp3::decode(path("keep.mp3")).frames, kTracks[0].sectors * 588);
-    // Two encoders make the same files, each printed when done.
-    run = CliRun::run({"rip", "--all", "--jobs", "2", path("j%N.mp3")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out.split('\n').size(), 3);
-    for (int i = 0; i < kTracks.size(); ++i)
-        EXPECT_EQ(DecodedMp3::decode(path("j0%1.mp3").arg(i + 1)).frames, kTracks[i].sectors * 588);
     // A track given twice is ripped once.
-    run = CliRun::run({"rip", "--track", "1", "--track", "1", path("once.mp3")});
+    run = CliRun::run({"rip", "--track", "1", "--track", "1", "--force", path("keep.mp3")});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out, path("once.mp3").toUtf8() + '\n');
-    EXPECT_EQ(outputs(),
-              QStringLiteral("j01.mp3,j02.mp3,keep.mp3,once.mp3,t01.wav,t02.wav,two.mp3"));
+    EXPECT_EQ(run.out, path("keep.mp3").toUtf8() + '\n');
+    EXPECT_EQ(DecodedMp3::decode(path("keep.mp3")).frames, kTracks[0].sectors * 588);
+    EXPECT_EQ(outputs(), QStringLiteral("keep.mp3,t01.wav,t02.wav,two.mp3"));
 }
 
 TEST_F(CdCommandsTest, EncodeUsesTheChosenPresetAndReplacesOnlyWhenForced)
@@ -235,9 +219,10 @@ TEST_F(CdCommandsTest, EncodeRefusesBadArgumentsAndBadInputWithoutLeavingFiles)
 
 TEST_F(CdCommandsTest, AFullDiskFailsTheRunAndKeepsTheOldFile)
 {
-    const FullDisk disk;
+    const TmpfsDisk disk("64k");
     if (!disk.mounted())
         GTEST_SKIP() << "no tmpfs can be mounted here";
+    disk.fillUp();
     ASSERT_TRUE(TestMedia::makeWav(path("in.wav"), 1.0));
     const QString old = disk.path("old");
     for (const QStringList &args :

@@ -7,11 +7,15 @@
 
 #include "CliArguments.h"
 #include "CliRun.h"
+#include "ConsoleProgressBar.h"
 #include "Mp3Bytes.h"
+#include "TestDisc.h"
 #include "TestMedia.h"
+#include "TmpfsDisk.h"
 
 // The conventions every command word keeps: --help and -h, "--" before names that start with a
-// dash, several files for tag, rmtag and info with each failure reported, --version.
+// dash, several files for tag, rmtag and info with each failure reported, --version, a read-only
+// target, the progress bar.
 namespace {
 const QByteArray audio = Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 30);
 const QByteArray oldTag = Mp3Bytes::tag("Old", "", 1);
@@ -151,4 +155,56 @@ TEST(CliArgumentsTest, HelpIsAskedOnlyWhereAnOptionMayStandAndTheEndOfOptionsIsS
         }
         EXPECT_EQ(walk.join(' '), c.walk) << qPrintable(c.args.join(' '));
     }
+}
+
+// Every command that writes fails on a read-only file system with exit 1 and a message naming
+// the path, and leaves what is there as it was.
+TEST(ReadOnlyTargetTest, EveryWritingCommandFailsAndNamesThePath)
+{
+    const TmpfsDisk disk("1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    ASSERT_TRUE(TestMedia::makeWav(disk.path("in.wav"), 1.0));
+    ASSERT_TRUE(TestMedia::makeMp3(disk.path("song.mp3"), 1.0));
+    ASSERT_TRUE(disk.makeReadOnly());
+    QTemporaryDir here;
+    ASSERT_TRUE(TestDisc::write(here.filePath("disc.cue"), {{75 * 2, 440}}));
+    const QString song = disk.path("song.mp3"), out = disk.path("out.mp3");
+    const QString list = disk.path("list.m3u");
+    const QByteArray before = TestMedia::readFile(song);
+    const QList<std::pair<QStringList, QString>> runs = {
+        {{"encode", disk.path("in.wav"), out}, out},
+        {{"encode", disk.path("in.wav"), song, "--force"}, song},
+        {{"rip", "--image", here.filePath("disc.cue"), "--track", "1", out}, out},
+        {{"cut", song, out, "--from", "0", "--to", "1"}, out},
+        {{"merge", song, song, out}, out},
+        {{"search", disk.path({}), "--m3u", list}, list},
+        {{"tag", song, "--title", "New"}, song},
+    };
+    for (const auto &[args, named] : runs) {
+        const CliRun run = CliRun::run(args);
+        EXPECT_EQ(run.exitCode, 1) << qPrintable(args.first());
+        EXPECT_TRUE(run.err.contains(named.toUtf8())) << run.err.constData();
+    }
+    EXPECT_EQ(TestMedia::readFile(song), before);
+    EXPECT_EQ(QDir(disk.path({})).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"in.wav", "song.mp3"}));
+}
+
+TEST(ConsoleProgressBarTest, RedrawsInPlaceOnlyWhenTheTextChanges)
+{
+    QString text;
+    QTextStream out(&text);
+    ConsoleProgressBar bar(out, QStringLiteral("Encoding"), 10);
+    bar.finish(); // nothing drawn: no line to end
+    EXPECT_TRUE(text.isEmpty());
+    bar.update(0, 1000);
+    bar.update(1, 2000000); // still 0.0 %
+    bar.update(455, 1000);
+    bar.update(5000, 1000); // clamped
+    bar.update(0, 0);       // nothing to do is done
+    bar.finish();
+    EXPECT_EQ(text, QStringLiteral("\rEncoding [----------]   0.0 %"
+                                   "\rEncoding [####------]  45.5 %"
+                                   "\rEncoding [##########] 100.0 %\n"));
 }

@@ -13,7 +13,6 @@
 #include "TestMedia.h"
 
 namespace {
-// tavro-cli cut and merge on files made here.
 class CutMergeCommandsTest : public ::testing::Test {
 protected:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -24,44 +23,37 @@ protected:
 };
 } // namespace
 
-TEST_F(CutMergeCommandsTest, CutUsesThePlayersWholeSecondsAndReplacesOnlyWhenForced)
+// The cut uses the player's whole seconds: lame's gapless tag makes its duration exactly 10 s.
+TEST_F(CutMergeCommandsTest, CutAndMergeWriteTheirOutputAndReplaceOnlyWhenForced)
 {
-    // lame's gapless tag makes the player's duration exactly 10 s.
     ASSERT_TRUE(TestMedia::makeMp3(path("in.mp3"), 10.0));
-    const QByteArray in = read(path("in.mp3"));
-    const Mp3Cutter::Span span = Mp3Cutter::span(in.size(), 10, 2, 5);
-    CliRun run = CliRun::run({"cut", path("in.mp3"), path("out.mp3"), "--from", "2", "--to", "5"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
-    EXPECT_TRUE(read(path("out.mp3")) == in.mid(span.offset, span.length));
-
-    const QStringList again = {"cut", "--from", "0", "--to", "9", path("in.mp3"), path("out.mp3")};
-    run = CliRun::run(again);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("out.mp3: already exists (--force replaces it)"));
-    run = CliRun::run(again + QStringList{"--force"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(read(path("out.mp3")) == in.first(Mp3Cutter::span(in.size(), 10, 0, 9).length));
-    EXPECT_EQ(files(), (QStringList{"in.mp3", "out.mp3"}));
-}
-
-TEST_F(CutMergeCommandsTest, MergeJoinsBaseAndAttachmentAndReplacesOnlyWhenForced)
-{
-    const QByteArray base = QByteArray("base").repeated(300000), attachment = "attachment";
-    TestMedia::writeFile(path("a.mp3"), base);
+    const QByteArray in = read(path("in.mp3")), attachment = "attachment";
     TestMedia::writeFile(path("b.mp3"), attachment);
-    CliRun run = CliRun::run({"merge", path("a.mp3"), path("b.mp3"), path("ab.mp3")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(read(path("ab.mp3")) == base + attachment);
-
-    const QStringList again = {"merge", path("b.mp3"), path("a.mp3"), path("ab.mp3")};
-    run = CliRun::run(again);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("ab.mp3: already exists (--force replaces it)"));
-    run = CliRun::run(again + QStringList{"--force"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(read(path("ab.mp3")) == attachment + base);
-    EXPECT_EQ(files(), (QStringList{"a.mp3", "ab.mp3", "b.mp3"}));
+    const Mp3Cutter::Span span = Mp3Cutter::span(in.size(), 10, 2, 5);
+    const struct {
+        QStringList args;
+        QString out;
+        QByteArray expected;
+    } runs[] = {
+        {{"cut", "--from", "2", "--to", "5", path("in.mp3"), path("cut.mp3")},
+         path("cut.mp3"),
+         in.mid(span.offset, span.length)},
+        {{"merge", path("in.mp3"), path("b.mp3"), path("ab.mp3")}, path("ab.mp3"), in + attachment},
+    };
+    for (const auto &[args, out, expected] : runs) {
+        CliRun run = CliRun::run(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_TRUE(run.err.isEmpty()) << "no progress bar when stderr is not a terminal";
+        EXPECT_TRUE(read(out) == expected) << qPrintable(args.first());
+        TestMedia::writeFile(out, "old");
+        run = CliRun::run(args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(": already exists (--force replaces it)"));
+        EXPECT_EQ(read(out), "old");
+        EXPECT_EQ(CliRun::run(args + QStringList{"--force"}).exitCode, 0);
+        EXPECT_TRUE(read(out) == expected) << qPrintable(args.first());
+    }
+    EXPECT_EQ(files(), (QStringList{"ab.mp3", "b.mp3", "cut.mp3", "in.mp3"}));
 }
 
 TEST_F(CutMergeCommandsTest, BadArgumentsAndInputsAreRefusedWithoutLeavingFiles)

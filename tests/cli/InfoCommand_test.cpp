@@ -11,7 +11,7 @@
 #include "Mp3Bytes.h"
 
 // tavro-cli info: the JSON contract byte for byte, hostile files, the text blocks. (The header
-// rules on real encoder output: LameFiles_test.)
+// rules on real encoder output: Mp3PlayTime_test.)
 namespace {
 // Each line of `out` as its "clsMP3" and "clsMP3time" objects.
 QList<std::pair<QJsonObject, QJsonObject>> jsonLines(const QByteArray &out)
@@ -85,19 +85,14 @@ TEST(InfoCommandTest, HostileAndMissingFilesEachGetTheirLine)
                            ": is not a regular file\ntavro-cli info: " + dir.path().toUtf8() +
                            ": is a folder\ntavro-cli info: " +
                            dir.filePath("missing.mp3").toUtf8() + ": no such file\n");
+    // Every file gets its line; what the readers find in hostile bytes: Mp3FileRecord_test and
+    // Mp3PlayTime_test.
     const auto lines = jsonLines(run.out);
     ASSERT_EQ(lines.size(), regular.size() + others.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto &[r, t] = lines[i];
-        EXPECT_EQ(r["ReadMP3Info"].toInt(0), i < regular.size() ? 0 : -1) << i;
-        if (i == 4)
-            continue; // random bytes: anything may be found there
-        // The 4095-byte file holds frames, but too few bytes for the analyser's read.
-        EXPECT_EQ(r["ReadHeader"].toString(), i == 2 ? "" : "-2") << i;
-        EXPECT_EQ(r["ValidHeader"].toString(), i == 2 ? "True" : "False") << i;
-        EXPECT_EQ(r["PlayTime"].toDouble(), i == 2 ? 0.3 : -1) << i;
-        EXPECT_FALSE(t["refresh"].toBool()) << i;
-    }
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].first["ReadMP3Info"].toInt(0), i < regular.size() ? 0 : -1) << i;
+    EXPECT_EQ(lines[2].first["ValidHeader"].toString() + lines[3].first["ValidHeader"].toString(),
+              "TrueFalse");
     EXPECT_EQ(lines[5].second["FileSize"].toInteger(), 2LL << 30);
 }
 

@@ -9,8 +9,8 @@
 #include "Mp3Bytes.h"
 #include "TestMedia.h"
 
-// tavro-cli tag, rmtag and rename: what they write, byte for byte what they print, refusals.
-// (Why the renamer refuses a file: TagRenamer_test.)
+// tavro-cli tag, rmtag and rename: what they write, byte for byte what they print, refusals, and
+// rename's --dry-run and --undo. (Why the renamer refuses a file: TagRenamer_test.)
 namespace {
 const QByteArray audio = Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 300); // 125100 bytes: 7.82 s
 
@@ -152,4 +152,26 @@ TEST_F(TagCommandTest, RenamePrintsOldAndNewNamesAndTheNoticesOnStderrAndNeedsAP
     EXPECT_EQ(run.err,
               "tavro: Band - One -\ntavro: Band - One\ntavro: Band - Two -\n"
               "tavro: Band - Two\ntavro-cli rename: gone.mp3: not renamed, no such file\n");
+}
+
+// Each run is a process of its own, as after a restart.
+TEST_F(TagCommandTest, DryRunRenamesNothingAndUndoTakesTheLastRunBack)
+{
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QString a = file("a.mp3", Mp3Bytes::tag("Song", "Band", 17));
+    const QString song = m_dir.filePath("Song.mp3");
+    CliRun run = CliRun::run({"rename", "--dry-run", "--pattern", "%n", a});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, (a + " would be renamed to " + song + '\n').toUtf8());
+    EXPECT_TRUE(QFile::exists(a));
+    EXPECT_EQ(CliRun::run({"rename", "--undo"}).err, "tavro-cli rename: nothing to undo\n");
+
+    EXPECT_EQ(CliRun::run({"rename", "--pattern", "%n", a}).exitCode, 0);
+    run = CliRun::run({"rename", "--undo"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, (song + " renamed to " + a + '\n').toUtf8());
+    EXPECT_TRUE(QFile::exists(a));
+    EXPECT_EQ(CliRun::run({"rename", "--undo", "--pattern", "%n", a}).exitCode, 2);
+    qunsetenv("XDG_DATA_HOME");
 }

@@ -3,14 +3,19 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "FileNameCodec.h"
 #include "Mp3Bytes.h"
 #include "RenameChoices.h"
+#include "RenameJournal.h"
 #include "ScriptedMessageBox.h"
 #include "TagRenamer.h"
 #include "TestMedia.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // Renaming after tags: the patterns the renamer's choices make; runs over several files with the
-// placeholders, the cleaning, the notices and the refusals each one reports.
+// placeholders, the cleaning, the notices and the refusals each one reports; the last run's
+// renames, kept on disk, shown before they happen and taken back after a restart.
 namespace {
 const QByteArray audio = Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 300); // 7.82 s
 
@@ -22,23 +27,34 @@ protected:
         Mp3Bytes::write(at(name), audio + tag);
     }
     QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files, QDir::Name); }
-    // A run over `names`: each result's notices, then its log line ("renamed to" lines shortened
-    // to the new name).
-    QStringList renameAll(const QStringList &names, const QString &pattern, bool attachTime = false)
+    // One run of a fresh renamer and journal, as after a restart: each result's notices, then
+    // its log line (shortened to the new name when `shortened` and renamed).
+    QStringList run(const std::function<void(TagRenamer &)> &work, bool shortened = false)
     {
+        RenameJournal journal(at(u"data/rename-journal"_s));
+        TagRenamer renamer(&journal);
         QStringList lines;
-        QObject::connect(&m_renamer, &TagRenamer::renamed, [&](const TagRenamer::Result &result) {
+        QObject::connect(&renamer, &TagRenamer::renamed, [&](const TagRenamer::Result &result) {
             lines << result.notices
-                  << (result.renamed() ? QFileInfo(result.to).fileName() : result.logLine());
+                  << (shortened && result.renamed() ? QFileInfo(result.to).fileName()
+                                                    : result.logLine());
         });
-        m_renamer.renameAll(m_dir.path(), names, pattern, attachTime);
-        m_renamer.disconnect();
+        work(renamer);
         return lines;
+    }
+    QStringList renameAll(const QStringList &names, const QString &pattern = u"%n"_s,
+                          bool attachTime = false, bool shortened = true)
+    {
+        return run([&](TagRenamer &r) { r.renameAll(m_dir.path(), names, pattern, attachTime); },
+                   shortened);
+    }
+    QStringList undo()
+    {
+        return run([](TagRenamer &r) { r.undoLast(); });
     }
 
     QTemporaryDir m_dir;
     ScriptedMessageBox m_box; // nothing may be shown from here
-    TagRenamer m_renamer;
 };
 } // namespace
 
@@ -99,7 +115,56 @@ TEST_F(TagRenamerTest, CancelStopsARunBeforeTheNextFile)
 {
     file("a.mp3", Mp3Bytes::tag("One", "", 17));
     file("b.mp3", Mp3Bytes::tag("Two", "", 17));
-    QObject::connect(&m_renamer, &TagRenamer::renamed, [&] { m_renamer.cancel(); });
-    EXPECT_EQ(renameAll({"a.mp3", "b.mp3"}, "%n"), QStringList{"One.mp3"});
+    EXPECT_EQ(run(
+                  [&](TagRenamer &r) {
+                      QObject::connect(&r, &TagRenamer::renamed, [&] { r.cancel(); });
+                      r.renameAll(m_dir.path(), {"a.mp3", "b.mp3"}, "%n", false);
+                  },
+                  true),
+              QStringList{"One.mp3"});
     EXPECT_EQ(files(), (QStringList{"One.mp3", "b.mp3"}));
+}
+
+TEST_F(TagRenamerTest, TheJournalKeepsWholeRecordsOfAnyBytesAndNothingOfAFileThatIsNoJournal)
+{
+    RenameJournal journal(at(u"data/rename-journal"_s));
+    const RenameJournal::Entry latin{FileNameCodec::decode("/m/caf\xe9.mp3"), u"/m/Tune.mp3"_s};
+    ASSERT_TRUE(journal.add(latin));
+    ASSERT_TRUE(journal.add({u"/m/b.mp3"_s, u"/m/c.mp3"_s}));
+    EXPECT_EQ(journal.entries(), (QList<RenameJournal::Entry>{latin, {"/m/b.mp3", "/m/c.mp3"}}));
+    QFile file(at(u"data/rename-journal"_s));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray("/m/cut short\0/m/x", 17)); // a crash in the middle of a record
+    file.close();
+    EXPECT_EQ(journal.entries().size(), 2);
+    ASSERT_TRUE(QDir().mkpath(at(u"folder"_s)));
+    EXPECT_TRUE(RenameJournal(at(u"folder"_s)).entries().isEmpty());
+}
+
+TEST_F(TagRenamerTest, PreviewRenamesNothingAndUndoAfterARestartBringsTheNamesBack)
+{
+    file("a.mp3", Mp3Bytes::tag("Song", "Band", 17));
+    file("b.mp3", Mp3Bytes::tag("Tune", "Band", 17));
+    file("c.mp3", QByteArray());
+    EXPECT_EQ(run([&](TagRenamer &r) {
+                  r.renameAll(m_dir.path(), {u"a.mp3"_s, u"c.mp3"_s}, u"%n"_s, false, true);
+              }),
+              (QStringList{at(u"a.mp3"_s) + " would be renamed to " + at(u"Song.mp3"_s),
+                           at(u"c.mp3"_s) + " not renamed, no ID3v1 tag"}));
+    EXPECT_EQ(files(), (QStringList{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}));
+
+    renameAll({u"a.mp3"_s});
+    renameAll({u"b.mp3"_s}); // a new run: only its renames can be undone
+    EXPECT_EQ(undo(), QStringList{at(u"Tune.mp3"_s) + " renamed to " + at(u"b.mp3"_s)});
+    EXPECT_EQ(files(), (QStringList{u"Song.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}));
+    EXPECT_TRUE(undo().isEmpty());
+
+    // An old name taken since is refused and stays undoable.
+    renameAll({u"b.mp3"_s});
+    TestMedia::writeFile(at(u"b.mp3"_s), "someone else's");
+    EXPECT_EQ(undo(),
+              QStringList{at(u"Tune.mp3"_s) + " not renamed, " + at(u"b.mp3"_s) + " exists"});
+    EXPECT_EQ(TestMedia::readFile(at(u"b.mp3"_s)), "someone else's");
+    QFile::remove(at(u"b.mp3"_s));
+    EXPECT_EQ(undo(), QStringList{at(u"Tune.mp3"_s) + " renamed to " + at(u"b.mp3"_s)});
 }

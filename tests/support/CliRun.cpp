@@ -1,13 +1,9 @@
 #include "CliRun.h"
 
-#include <vector>
-
-#include <unistd.h>
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
+#include <QTemporaryFile>
 #include <QThread>
 
 #include "TestMedia.h"
@@ -22,30 +18,20 @@ CliRun CliRun::run(const QStringList &args, const QByteArray &input)
 
 CliRun CliRun::runBytes(const QList<QByteArray> &args)
 {
-    const QByteArray program = qgetenv("TAVRO_CLI");
-    std::vector<char *> argv{const_cast<char *>(program.constData())};
+    // QProcess would send Qt's UTF-8 encoding of each name: bash reads the bytes from a file.
+    QTemporaryFile list;
+    if (!list.open())
+        return {};
     for (const QByteArray &arg : args)
-        argv.push_back(const_cast<char *>(arg.constData()));
-    argv.push_back(nullptr);
-    QProcess process;
-    // QProcess has set up the pipes by now; the child replaces itself with the raw arguments.
-    process.setChildProcessModifier([&argv] {
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    });
-    process.start(QString::fromLocal8Bit(program), {});
+        list.write(arg + '\0');
+    list.flush();
     CliRun result;
-    if (!process.waitForStarted(10000))
-        return result;
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.exitCode = TestMedia::run(
+        "bash",
+        {"-c",
+         R"(a=(); while IFS= read -r -d '' x; do a+=("$x"); done < "$1"; exec "$0" "${a[@]}")",
+         qEnvironmentVariable("TAVRO_CLI"), list.fileName()},
+        &result.out, &result.err);
     return result;
 }
 

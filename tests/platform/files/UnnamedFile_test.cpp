@@ -1,4 +1,5 @@
 #include <csignal>
+#include <functional>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,8 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "CdRipSettings.h"
+#include "M3uFile.h"
 #include "SavedFile.h"
 #include "TestMedia.h"
+#include "TmpfsDisk.h"
 #include "UnnamedFile.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -140,4 +144,29 @@ TEST_F(UnnamedFileTest, SavedFileWritesThroughALinkAndKeepsThePermissions)
     struct stat info {};
     ::stat(QFile::encodeName(real).constData(), &info);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(SavedFileTest, AFullDiskKeepsTheOldFileAndSaysSo)
+{
+    const TmpfsDisk disk("64k");
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    disk.fillUp();
+    const QString old = disk.path(u"old"_s);
+    const QStringList longList(100, u"/some/long/path/to/a/file/name.mp3"_s);
+    CdRipSettings settings;
+    settings.images = longList;
+    const std::pair<const char *, std::function<bool()>> writers[] = {
+        {"bytes", [&] { return SavedFile::write(old, QByteArray(8000, 'x')); }},
+        {"play list", [&] { return M3uFile::SavePlaylist(old, longList); }},
+        {"ripping settings", [&] { return settings.save(old); }},
+    };
+    for (const auto &[name, save] : writers) {
+        EXPECT_FALSE(save()) << name;
+        EXPECT_EQ(TestMedia::readFile(old), "old content\n") << name;
+        EXPECT_EQ(QDir(disk.path({})).count(), 4u) << name; // ., .., old, filler
+    }
+    QFile::remove(disk.path(u"filler"_s));
+    EXPECT_TRUE(SavedFile::write(old, "new\n"));
+    EXPECT_EQ(TestMedia::readFile(old), "new\n");
 }

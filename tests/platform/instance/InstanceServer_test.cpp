@@ -1,5 +1,6 @@
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -7,16 +8,20 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "FileNameCodec.h"
 #include "InstanceClient.h"
+#include "InstanceLock.h"
 #include "InstanceMessage.h"
 #include "InstanceServer.h"
+#include "TestMedia.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -36,6 +41,28 @@ protected:
     QSignalSpy activations{&server, &InstanceServer::activationRequested};
 };
 } // namespace
+
+// Copies of the program stand in as locks on one path within this process: Qt's lock file names
+// the process that holds it, and this process is alive. A lock file naming no copy is taken over.
+TEST(InstanceLockTest, OnlyTheFirstCopyHoldsTheLockUntilItEnds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"tavro.lock"_s);
+    std::optional<InstanceLock> first(std::in_place, path);
+    InstanceLock second(path);
+    EXPECT_FALSE(first->anotherCopyRunning());
+    EXPECT_TRUE(second.anotherCopyRunning());
+    first.reset();
+    EXPECT_FALSE(second.anotherCopyRunning());
+    EXPECT_TRUE(InstanceLock(path).anotherCopyRunning());
+    for (const QByteArray &junk : {""_ba, "\xff\x00junk\n"_ba, "2147483646\ntavro\n\n"_ba}) {
+        QFile file(dir.filePath(u"other.lock"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(junk);
+        file.close();
+        EXPECT_FALSE(InstanceLock(file.fileName()).anotherCopyRunning()) << junk.toHex().data();
+    }
+}
 
 TEST(InstanceMessageTest, OnlyAbsolutePathsWithinTheLimitsAreRead)
 {
@@ -112,4 +139,52 @@ TEST_F(InstanceServerTest, AStaleSocketIsReplacedButALiveServerIsLeftAlone)
     EXPECT_FALSE(second.listen(socketPath));
     ASSERT_TRUE(handOver({u"/m/a.mp3"_s}));
     EXPECT_TRUE(received.wait(5000));
+}
+
+// The built tavro, started twice over with a runtime folder of its own: the first copy shows
+// its window offscreen, a later one hands its file over and ends at once. What the first copy
+// plays shows as the file it holds open.
+TEST(SecondStartTest, ALaterCopyHandsItsFileToTheRunningOneAndEnds)
+{
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(u"run"_s);
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    ASSERT_TRUE(
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString song = dir.filePath(u"song.mp3"_s);
+    ASSERT_TRUE(TestMedia::makeMp3(song, 20.0));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+    environment.insert(u"XDG_CONFIG_HOME"_s, dir.path());
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    const auto start = [&](QProcess &process, const QStringList &arguments) {
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(qEnvironmentVariable("TAVRO_APP"), arguments);
+        ASSERT_TRUE(process.waitForStarted());
+    };
+    const auto firstHoldsOpen = [&](const QProcess &first) {
+        const QDir fds(u"/proc/%1/fd"_s.arg(first.processId()));
+        for (const QString &fd : fds.entryList(QDir::Files | QDir::System))
+            if (QFile::symLinkTarget(fds.filePath(fd)) == song)
+                return true;
+        return false;
+    };
+
+    QProcess first;
+    start(first, {});
+    const QString serverPath = runtime + u"/tavro-%1"_s.arg(::getuid());
+    ASSERT_TRUE(InstanceClient::handOver(serverPath, {}, 20000)); // it serves
+    for (const QStringList &arguments : {QStringList{}, QStringList{u"song.mp3"_s}}) {
+        EXPECT_FALSE(firstHoldsOpen(first));
+        QProcess second;
+        start(second, arguments); // a relative name, against the second copy's folder
+        ASSERT_TRUE(second.waitForFinished(20000));
+        EXPECT_EQ(std::pair(second.exitStatus(), second.exitCode()),
+                  std::pair(QProcess::NormalExit, 0));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstHoldsOpen(first); }, 20000));
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
 }

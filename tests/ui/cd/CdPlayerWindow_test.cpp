@@ -1,6 +1,4 @@
-#include <QComboBox>
 #include <QLabel>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -15,7 +13,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 // The window over a fake drive whose disc has three tracks (the second one 226 sectors, 0.51MB)
-// and a sound service whose CD device is on track 2, 3 minutes 4 seconds in.
+// and a sound service whose CD device is on track 2, 3 minutes 4 seconds in. The commands each
+// step sends: CdPlayer_test.
 class CdPlayerWindowTest : public QObject {
     Q_OBJECT
 private:
@@ -25,16 +24,14 @@ private:
     bool m_anotherCopy = false;
     int m_endRequests = 0;
 
-    std::unique_ptr<CdPlayerWindow> make()
-    {
-        return std::make_unique<CdPlayerWindow>(
-            m_sound, [this] { return m_anotherCopy; }, [this] { ++m_endRequests; }, m_library);
-    }
     // Shows the window and waits for its drives to be read.
-    static void load(CdPlayerWindow &form)
+    std::unique_ptr<CdPlayerWindow> load()
     {
-        form.show();
-        QTRY_VERIFY(tracks(form)->topLevelItemCount() > 0);
+        auto form = std::make_unique<CdPlayerWindow>(
+            m_sound, [this] { return m_anotherCopy; }, [this] { ++m_endRequests; }, m_library);
+        form->show();
+        [&] { QTRY_VERIFY(tracks(*form)->topLevelItemCount() > 0); }();
+        return form;
     }
     void answer(const QString &command, const QByteArray &reply, quint32 code = 0)
     {
@@ -92,14 +89,11 @@ private slots:
 
     void loadListsTheDiscPlayWantsARefreshFirstAndAnotherCopyEndsIt()
     {
-        const auto form = make();
-        load(*form);
+        const auto form = load();
         QCOMPARE(form->windowTitle(), u"TAVRO Audio CD Player"_s);
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(enabledButtons(*form), (QList<int>{7, 2, 1}));
         QCOMPARE(texts(*form, {"Label14", "Label16"}), (QStringList{"00", "00"}));
-        QCOMPARE(cells(tracks(*form)->headerItem()),
-                 (QStringList{"Name", "Track", "Start Time", "Length", "Size (Mb)"}));
         QCOMPARE(tracks(*form)->selectedItems(),
                  QList<QTreeWidgetItem *>{tracks(*form)->topLevelItem(2)});
         QCOMPARE(text(*form, "txtCDDBQuery"), u"cddb query 11000a03 3 150 487 713 12"_s);
@@ -120,8 +114,7 @@ private slots:
 
     void refreshShowsThePositionAndTheButtonsDriveTheDevice()
     {
-        const auto form = make();
-        load(*form);
+        const auto form = load();
         click(*form, "chameleonButton7");
         QCOMPARE(m_sound.sent.mid(0, 2),
                  (QStringList{"close all", "open cdaudio alias cd wait shareable"}));
@@ -134,34 +127,21 @@ private slots:
         tick(*form, "CDTimer");
         QCOMPARE(text(*form, "Label4"), u"03:09"_s);
 
-        qsizetype mark = m_sound.sent.size();
+        const qsizetype mark = m_sound.sent.size();
         click(*form, "chameleonButton2");
         QCOMPARE(m_sound.sent.mid(mark).first(), u"play cd"_s);
         QCOMPARE(texts(*form, {"Label2", "Label9"}), (QStringList{"Track 2", "03:01"}));
         QCOMPARE(status(*form), std::pair(u" Playing "_s, QColor(0, 255, 0)));
         QCOMPARE(enabledButtons(*form), (QList<int>{7, 2, 4, 3, 5, 6, 10, 11, 1}));
-
-        const struct {
-            QString sent;
-            QString caption;
-            std::pair<QString, QColor> status;
-        } pauses[] = {{u"pause cd"_s, u"Resume"_s, {u" Paused "_s, QColor(0, 0, 255)}},
-                      {u"play cd"_s, u"Pause"_s, {u" Playing "_s, QColor(0, 255, 0)}}};
-        for (const auto &c : pauses) {
-            mark = m_sound.sent.size();
-            click(*form, "chameleonButton4");
-            QCOMPARE(m_sound.sent.mid(mark), QStringList{c.sent});
-            QCOMPARE(text(*form, "chameleonButton4"), c.caption);
-            QCOMPARE(status(*form), c.status);
-        }
+        click(*form, "chameleonButton4");
+        QCOMPARE(m_sound.sent.last() + text(*form, "chameleonButton4"), u"pause cdResume"_s);
+        QCOMPARE(status(*form), std::pair(u" Paused "_s, QColor(0, 0, 255)));
+        click(*form, "chameleonButton4");
+        QCOMPARE(m_sound.sent.last() + text(*form, "chameleonButton4"), u"play cdPause"_s);
         click(*form, "chameleonButton5");
         QVERIFY(m_sound.sent.contains(u"play cd from 3"_s));
-        QCOMPARE(text(*form, "Label9"), u"03:01"_s);
-
-        mark = m_sound.sent.size();
         click(*form, "chameleonButton3");
-        QCOMPARE(m_sound.sent.mid(mark).mid(0, 3),
-                 (QStringList{"stop cd", "close all", "open cdaudio alias cd wait shareable"}));
+        QVERIFY(m_sound.sent.contains(u"stop cd"_s));
         QCOMPARE(status(*form), std::pair(u" Stopped "_s, QColor(255, 0, 0)));
         QCOMPARE(enabledButtons(*form), (QList<int>{7, 2, 3, 9, 1}));
         // Next and Previous are off after Stop; a press that reaches them anyway is refused.
@@ -193,29 +173,21 @@ private slots:
         QVERIFY(!form->isVisible());
     }
 
-    // Without a disc the list says why (which row: CdToMp3Run_test) and Refresh watches for one.
-    void refreshWithoutADiscWatchesForOne_data()
-    {
-        QTest::addColumn<quint32>("openCode");
-        QTest::addColumn<QByteArray>("present");
-        QTest::newRow("device does not open") << 263u << QByteArray("true");
-        QTest::newRow("no disc") << 0u << QByteArray("false");
-    }
+    // Without a disc, or with a device that does not open, Refresh watches for one; the list
+    // says why (which row: CdToMp3Run_test).
     void refreshWithoutADiscWatchesForOne()
     {
-        QFETCH(quint32, openCode);
-        QFETCH(QByteArray, present);
-        answer(u"open cdaudio alias cd wait shareable"_s, "", openCode);
-        answer(u"status cd media present"_s, present);
-        m_library->unitReady = present == "true";
-        const auto form = make();
-        load(*form);
-        QCOMPARE(tracks(*form)->isEnabled(), m_library->unitReady);
-        if (!m_library->unitReady)
-            QCOMPARE(cells(tracks(*form)->topLevelItem(0)), QStringList{u"No CD In Drive"_s});
-        click(*form, "chameleonButton7");
-        QCOMPARE(watching(*form), std::pair(false, true));
-        QCOMPARE(text(*form, "Label14"), u"00"_s);
+        for (const auto &[openCode, present] : {std::pair{263u, "true"}, {0u, "false"}}) {
+            init();
+            answer(u"open cdaudio alias cd wait shareable"_s, "", openCode);
+            answer(u"status cd media present"_s, present);
+            m_library->unitReady = openCode != 0;
+            const auto form = load();
+            QCOMPARE(tracks(*form)->isEnabled(), m_library->unitReady);
+            click(*form, "chameleonButton7");
+            QCOMPARE(watching(*form), std::pair(false, true));
+            QCOMPARE(text(*form, "Label14"), u"00"_s);
+        }
     }
 
     // Label12 follows the current track for tracks 1 to 18 only; track i is 75 x i sectors.
@@ -225,16 +197,14 @@ private slots:
         for (int track = 1; track <= 20; ++track)
             m_library->tocStarts.push_back(m_library->tocStarts.back() + 75 * track);
         answer(u"status cd position wait"_s, "05:00:00:00");
-        const auto form = make();
-        load(*form);
+        const auto form = load();
         click(*form, "chameleonButton7");
         QCOMPARE(text(*form, "Label12"), u"0.84MB"_s);
-        answer(u"status cd position wait"_s, "19:00:00:00");
-        tick(*form, "CDTimer");
-        QCOMPARE(texts(*form, {"Label16", "Label12"}), (QStringList{"19", "0.84MB"}));
-        answer(u"status cd position wait"_s, "18:00:00:00");
-        tick(*form, "CDTimer");
-        QCOMPARE(text(*form, "Label12"), u"3.03MB"_s);
+        for (const auto &[track, size] : {std::pair{"19", "0.84MB"}, {"18", "3.03MB"}}) {
+            answer(u"status cd position wait"_s, track + ":00:00:00"_ba);
+            tick(*form, "CDTimer");
+            QCOMPARE(texts(*form, {"Label16", "Label12"}), (QStringList{track, size}));
+        }
     }
 };
 

@@ -1,8 +1,6 @@
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "ControlActions.h"
@@ -129,7 +127,7 @@ private slots:
                  u"Beginning Of File : 30.4SecFile Length :  240 Sec"_s);
         mark(form, 89.5, "chameleonButton2"); // the mark is 90: halves to even
         QCOMPARE(text(form, "Label7"), u"End Of File : 89.5Sec"_s);
-        m_dialog.saveAnswers << path("cut.mp3") << QString() << in; // the second one cancelled
+        m_dialog.saveAnswers << path("cut.mp3") << QString(); // the second one cancelled
         click(form, "Command2");
         QTRY_COMPARE(text(form, "Label8"), u"New Length : 60 Sec"_s);
         QVERIFY(TestMedia::readFile(path("cut.mp3")) == stretch);
@@ -138,8 +136,6 @@ private slots:
                  u"New Name : cut.mp3New Size :  1.1444091796875MB"_s);
         QCOMPARE(text(form, "Label19"), "New Path : "_L1 + path("cut.mp3"));
         click(form, "Command2"); // cancelled: nothing written
-        click(form, "Command2"); // over its own input
-        QTRY_VERIFY(TestMedia::readFile(in) == stretch);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"cut.mp3", "in.mp3"}));
 

@@ -6,15 +6,20 @@
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
+#include "InfoReport.h"
+#include "Mp3Bytes.h"
+#include "Mp3InfoWindow.h"
 #include "Mp3SearchWindow.h"
 #include "Playlist.h"
 #include "TestMedia.h"
 #include "WindowTestMain.h"
 
-// Wiring of the searcher: the walk (Mp3Search_test) runs on a worker while the window shows its
-// progress, lists the rows, fills the play list and keeps Search and Close off until it ends.
-// The tree: two files at the top, one in each of two subfolders, a WAV file that is not listed.
-class Mp3SearchWindowTest : public QObject {
+// The tool windows over the play list. The searcher: the walk (Mp3Search_test) runs on a worker
+// while the window shows its progress, lists the rows, fills the play list and keeps Search and
+// Close off until it ends; the tree holds two files at the top, one in each of two subfolders, a
+// WAV file that is not listed. The information window: each InfoReport line in its caption and
+// value labels (the lines themselves: InfoCommand_test), the play list's name for "File Name :".
+class Mp3WindowsTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_root;
@@ -100,6 +105,34 @@ private slots:
         QCOMPARE(shortList.names().mid(0, 2), (QStringList{"only", "b.MP3"}));
     }
 
+    void showsTheReportOfTheSelectedEntry()
+    {
+        QTemporaryDir dir;
+        const QByteArray bytes =
+            Mp3Bytes::frames(0xFB, 0x90, 0x64, 417, 20) + Mp3Bytes::tag("Blue in Green", "", 255);
+        const QString file = Mp3Bytes::write(dir.filePath("a.mp3"), bytes);
+        Playlist playlist;
+        playlist.append("/music/other.mp3");
+        playlist.appendNamed(file, "a.mp3"); // as the searcher names it
+        playlist.setSelectedIndex(1);
+        Mp3InfoWindow form(playlist);
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QStringList shown;
+        QStringList expected;
+        for (const InfoReport::Line &line : InfoReport(file).lines()) {
+            shown << child<QLabel>(form, "Caption" + QString::number(expected.size() / 2))->text()
+                  << child<QLabel>(form, "Value" + QString::number(expected.size() / 2))->text();
+            expected << line.caption << line.value;
+        }
+        expected[1] = "a.mp3";
+        QCOMPARE(shown, expected);
+        QVERIFY(shown.contains("Blue in Green"));
+        QCOMPARE(TestMedia::readFile(file), bytes);
+        form.show();
+        QTest::mouseClick(child<QWidget>(form, "cmdClose"), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+    }
+
     void closingOrDestroyingWhileItRunsEndsTheWalk()
     {
         Playlist playlist;
@@ -117,5 +150,5 @@ private slots:
     }
 };
 
-TAVRO_QTEST_MAIN(Mp3SearchWindowTest)
-#include "Mp3SearchWindow_test.moc"
+TAVRO_QTEST_MAIN(Mp3WindowsTest)
+#include "Mp3Windows_test.moc"
