@@ -66,7 +66,7 @@ void Mp3Search::visit(const QString &folder, QStringList &queue, DurationProbes 
 {
     FolderListing listing;
     const bool readable = listing.read(folder);
-    m_events.push_back({folder, !readable});
+    m_events.push_back({folder, !readable, std::nullopt});
     for (const FolderListing::Entry &file : listing.files()) {
         if (m_cancelled)
             return;
