@@ -2,7 +2,7 @@
 
 namespace {
 constexpr int kTwipsPerPixel = 15;
-constexpr int kStepTwips = 40;
+constexpr int kStepTwips = 60; // every 45 ms, with the credit line
 constexpr int kRestartBelowTwips = -10000;
 } // namespace
 
