@@ -275,7 +275,8 @@ TEST_F(CdCommandsTest, CdShowsTheDiscAndPlaysItUntilTimeEndOrInterrupt)
     EXPECT_TRUE(run.out.startsWith("Track 02 00:00\n")) << run.out.constData();
     run = CliRun::run({"cd", "play", "--from", "00:04"}); // to the end of the disc
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(run.out.contains("Track 02 00:01\n")) << run.out.constData();
+    // Into track 2, whichever of its seconds a busy machine lets the once-a-second line show.
+    EXPECT_TRUE(run.out.contains("\nTrack 02 ")) << run.out.constData();
 
     QProcess process;
     process.start(qEnvironmentVariable("TAVRO_CLI"), {"cd", "play"});
