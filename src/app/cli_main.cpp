@@ -1,4 +1,4 @@
-#include <QFileInfo>
+#include <unistd.h>
 
 #include "AssociateCommand.h"
 #include "CliFrontEnd.h"
@@ -19,10 +19,9 @@ namespace {
 // Beside this program in a build, in the library folder once installed.
 QByteArray soundProgram()
 {
-    const QString folder = RunningProgram::folder();
-    const QString beside = folder + QLatin1String("/tavro-cli-sound");
-    const QString installed = folder + QLatin1String("/" TAVRO_SOUND_PROGRAM);
-    return FileNameCodec::encode(QFileInfo(beside).isExecutable() ? beside : installed);
+    const QByteArray folder = FileNameCodec::encode(RunningProgram::folder());
+    const QByteArray beside = folder + "/tavro-cli-sound";
+    return access(beside.constData(), X_OK) == 0 ? beside : folder + "/" TAVRO_SOUND_PROGRAM;
 }
 } // namespace
 
