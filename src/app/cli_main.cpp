@@ -42,6 +42,6 @@ int main(int argc, char *argv[])
     commands.add<TagCommand>();
     commands.add<TocCommand>();
     CliFrontEnd frontEnd(commands);
-    frontEnd.setOtherProgram(soundProgram());
+    frontEnd.setOtherProgram(soundProgram);
     return frontEnd.run(argc, argv);
 }

@@ -59,8 +59,8 @@ QStringList CliFrontEnd::commandLines() const
     QStringList lines;
     for (const auto &command : m_commands.all())
         lines << QLatin1String("  ") + command->name() + QLatin1Char(' ') + command->usage();
-    if (!m_other.isEmpty()) {
-        for (const QByteArray &line : outputOf(m_other, kListWord).split('\n'))
+    if (m_locateOther) {
+        for (const QByteArray &line : outputOf(m_locateOther(), kListWord).split('\n'))
             if (!line.isEmpty())
                 lines << QString::fromUtf8(line);
         lines.sort();
@@ -70,9 +70,10 @@ QStringList CliFrontEnd::commandLines() const
 
 int CliFrontEnd::runOther(char *argv[], QTextStream &err) const
 {
+    const QByteArray other = m_locateOther();
     err.flush();
-    execv(m_other.constData(), argv);
-    err << "tavro-cli: cannot run " << FileNameCodec::decode(m_other) << ": "
+    execv(other.constData(), argv);
+    err << "tavro-cli: cannot run " << FileNameCodec::decode(other) << ": "
         << QString::fromLocal8Bit(std::strerror(errno)) << '\n';
     return CliCommand::kFailed;
 }
@@ -115,7 +116,7 @@ int CliFrontEnd::run(int argc, char *argv[])
     const QString word = args.takeFirst();
     const auto command = m_commands.create(word);
     if (!command) {
-        if (!m_other.isEmpty())
+        if (m_locateOther)
             return runOther(argv, err);
         err << "tavro-cli: unknown command '" << word << "' (see tavro-cli --help)\n";
         return CliCommand::kBadArguments;

@@ -14,8 +14,9 @@ class CliFrontEnd {
 public:
     explicit CliFrontEnd(const CliRegistry &commands);
 
-    // The program that serves the other words; without one, they are unknown.
-    void setOtherProgram(const QByteArray &path) { m_other = path; }
+    // Where the program that serves the other words lies, asked only when one is needed, so that
+    // a call of this program's own words does no work for it; without one, they are unknown.
+    void setOtherProgram(QByteArray (*locate)()) { m_locateOther = locate; }
     int run(int argc, char *argv[]);
 
 private:
@@ -24,5 +25,5 @@ private:
     int runOther(char *argv[], QTextStream &err) const;
 
     const CliRegistry &m_commands;
-    QByteArray m_other;
+    QByteArray (*m_locateOther)() = nullptr;
 };
